@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+// What one cell read yields. Dates, times and currency arrive as plain numbers: the stored
+// value, not the displayed text. Error cells (#N/A, #DIV/0!, ...) are kept as their own kind
+// so callers can pass over them like blank cells.
+class CellValue {
+public:
+    enum class Kind : quint8 { Empty, Text, Number, Boolean, Error };
+
+    CellValue() = default;
+    static CellValue empty() { return CellValue(); }
+    static CellValue text(QString t) { return CellValue(Kind::Text, std::move(t), 0.0); }
+    static CellValue number(double v) { return CellValue(Kind::Number, QString(), v); }
+    static CellValue boolean(bool b) { return CellValue(Kind::Boolean, QString(), b ? 1.0 : 0.0); }
+    static CellValue error(QString code = QString()) {
+        return CellValue(Kind::Error, std::move(code), 0.0);
+    }
+
+    Kind kind() const { return m_kind; }
+    bool isEmpty() const { return m_kind == Kind::Empty; }
+    bool isText() const { return m_kind == Kind::Text; }
+    bool isNumber() const { return m_kind == Kind::Number; }
+    bool isBoolean() const { return m_kind == Kind::Boolean; }
+    bool isError() const { return m_kind == Kind::Error; }
+
+    // Text of a text cell; the error code (such as "#N/A") of an error cell.
+    const QString& rawText() const { return m_text; }
+    double numberValue() const { return m_number; }
+    bool booleanValue() const { return m_number != 0.0; }
+
+    // The text callers work with: the text itself, the plain decimal text of a number,
+    // "TRUE"/"FALSE", and the empty text for empty and error cells.
+    QString textForm() const;
+
+    friend bool operator==(const CellValue& a, const CellValue& b);
+
+private:
+    CellValue(Kind k, QString t, double n) : m_kind(k), m_text(std::move(t)), m_number(n) {}
+
+    Kind m_kind = Kind::Empty;
+    QString m_text;
+    double m_number = 0.0;
+};
+
+// Blank: empty, the empty text, or an error value (which cannot be compared with text).
+// Any number, 0 included, and text of spaces are not blank.
+bool isBlankCell(const CellValue& value);
+
+// Up to 15 significant digits, plain decimal where it fits, E notation beyond
+// ("1.23456789012346E+16", "1E-05"); -0 gives "0"; always "." as the decimal point.
+QString numberText(double value);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Limits every reader enforces while it reads, never trusting sizes a file claims.
+namespace limits {
+inline constexpr qint32 kMaxRows = 1048576;
+inline constexpr qint32 kMaxColumns = 16384;
+// Header row and mapping arrays: indices 0..100, columns A..CW.
+inline constexpr qint32 kMaxHeaders = 101;
+// Inflated bytes of one part of a zip package.
+inline constexpr qint64 kMaxPartBytes = qint64(2) * 1024 * 1024 * 1024;
+// A part may inflate at most this many times its compressed size once past kRatioFloor bytes.
+inline constexpr qint64 kMaxInflateRatio = 100;
+inline constexpr qint64 kRatioFloor = qint64(10) * 1024 * 1024;
+// Longest single cell text we keep (far above the 32,767 characters spreadsheets allow).
+inline constexpr qint64 kMaxCellChars = qint64(64) * 1024 * 1024 - 1;
+} // namespace limits

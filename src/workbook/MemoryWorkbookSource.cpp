@@ -1,0 +1,47 @@
+#include "MemoryWorkbookSource.h"
+
+MemoryWorkbookSource::MemoryWorkbookSource(QList<QList<CellValue>> rows, qint32 rowLimit)
+    : m_rows(std::move(rows)), m_rowLimit(rowLimit) {}
+
+MemoryWorkbookSource MemoryWorkbookSource::fromTexts(const QList<QStringList>& rows) {
+    QList<QList<CellValue>> cells;
+    for (const QStringList& row : rows) {
+        QList<CellValue> r;
+        for (const QString& t : row) {
+            r.append(t.isEmpty() ? CellValue::empty() : CellValue::text(t));
+        }
+        cells.append(r);
+    }
+    return MemoryWorkbookSource(std::move(cells));
+}
+
+void MemoryWorkbookSource::setCell(qint32 row, qint32 column, CellValue value) {
+    while (m_rows.size() < row) {
+        m_rows.append(QList<CellValue>());
+    }
+    QList<CellValue>& r = m_rows[row - 1];
+    while (r.size() <= column) {
+        r.append(CellValue::empty());
+    }
+    r[column] = std::move(value);
+}
+
+Status MemoryWorkbookSource::openWorkbook(const QString& path, Yielder*) {
+    ++m_opens;
+    m_lastPath = path;
+    if (!m_openFailure.isEmpty()) {
+        m_open = false;
+        return Status::failure(m_openFailure);
+    }
+    m_open = true;
+    return Status::success();
+}
+
+CellValue MemoryWorkbookSource::cellAt(qint32 row, qint32 column) const {
+    ++m_reads;
+    if (row < 1 || row > m_rows.size() || column < 0) {
+        return CellValue::empty();
+    }
+    const QList<CellValue>& r = m_rows[row - 1];
+    return column < r.size() ? r[column] : CellValue::empty();
+}

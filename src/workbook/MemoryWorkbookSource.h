@@ -1,0 +1,40 @@
+#pragma once
+
+#include "WorkbookSource.h"
+
+#include <QList>
+
+// A workbook held in memory, for tests and for callers that already have the cells.
+// rows[0] is row 1. Counts the reads so tests can check how much a caller reads.
+class MemoryWorkbookSource final : public WorkbookSource {
+public:
+    MemoryWorkbookSource() = default;
+    explicit MemoryWorkbookSource(QList<QList<CellValue>> rows, qint32 rowLimit = 1048576);
+
+    // Builds rows of texts; an empty text becomes an empty cell.
+    static MemoryWorkbookSource fromTexts(const QList<QStringList>& rows);
+
+    void setRows(QList<QList<CellValue>> rows) { m_rows = std::move(rows); }
+    void setCell(qint32 row, qint32 column, CellValue value);
+    // The next openWorkbook fails with this message (empty: succeeds).
+    void setOpenFailure(QString message) { m_openFailure = std::move(message); }
+
+    Status openWorkbook(const QString& path, Yielder* yielder = nullptr) override;
+    CellValue cellAt(qint32 row, qint32 column) const override;
+    qint32 sheetRowLimit() const override { return m_rowLimit; }
+    void closeWorkbook() override { m_open = false; }
+
+    bool isOpen() const { return m_open; }
+    qint64 reads() const { return m_reads; }
+    int opens() const { return m_opens; }
+    QString lastPath() const { return m_lastPath; }
+
+private:
+    QList<QList<CellValue>> m_rows;
+    qint32 m_rowLimit = 1048576;
+    QString m_openFailure;
+    QString m_lastPath;
+    bool m_open = false;
+    int m_opens = 0;
+    mutable qint64 m_reads = 0;
+};

@@ -1,0 +1,229 @@
+#include "SheetData.h"
+
+#include "Limits.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+enum CellKind : quint8 { KText, KLongText, KNumber, KBoolean, KError };
+
+constexpr int kCellChunkShift = 16; // 65,536 cells a chunk
+constexpr qint64 kCellChunkSize = qint64(1) << kCellChunkShift;
+constexpr int kCharChunkShift = 20; // 1 Mi characters a chunk
+constexpr qint64 kCharChunkSize = qint64(1) << kCharChunkShift;
+// Texts at least this long get a QString of their own instead of chunk space.
+constexpr qsizetype kLongText = 1 << 16;
+} // namespace
+
+struct SheetData::Cell {
+    quint64 payload; // number bits, or text location
+    quint32 row;
+    quint16 column;
+    quint8 kind;
+    quint8 unused;
+};
+
+struct SheetData::Chunks {
+    std::vector<std::unique_ptr<Cell[]>> cells;
+    std::vector<std::unique_ptr<char16_t[]>> chars;
+    qint64 charsUsedInLast = kCharChunkSize; // forces a first chunk
+    std::vector<QString> longTexts;
+};
+
+SheetData::SheetData() : m_data(std::make_unique<Chunks>()) {}
+SheetData::~SheetData() = default;
+SheetData::SheetData(SheetData&&) noexcept = default;
+SheetData& SheetData::operator=(SheetData&&) noexcept = default;
+
+void SheetData::clear() {
+    *this = SheetData();
+}
+
+const SheetData::Cell& SheetData::at(qint64 i) const {
+    return m_data->cells[size_t(i >> kCellChunkShift)][size_t(i & (kCellChunkSize - 1))];
+}
+
+bool SheetData::append(qint32 row, qint32 column, quint8 kind, quint64 payload) {
+    if (row < 1 || row > limits::kMaxRows || column < 0 || column >= limits::kMaxColumns) {
+        return false;
+    }
+    if (m_cellCount % kCellChunkSize == 0) {
+        m_data->cells.push_back(std::make_unique<Cell[]>(size_t(kCellChunkSize)));
+    }
+    Cell& c = m_data->cells.back()[size_t(m_cellCount & (kCellChunkSize - 1))];
+    c.payload = payload;
+    c.row = quint32(row);
+    c.column = quint16(column);
+    c.kind = kind;
+    c.unused = 0;
+    ++m_cellCount;
+    if (row < m_prevRow || (row == m_prevRow && column <= m_prevColumn)) {
+        m_sorted = false;
+    }
+    m_prevRow = row;
+    m_prevColumn = column;
+    m_lastRow = std::max(m_lastRow, row);
+    m_finished = false;
+    return true;
+}
+
+bool SheetData::storeText(QStringView text, quint8& kind, quint64& payload) {
+    const qsizetype n = text.size();
+    if (n > limits::kMaxCellChars) {
+        return false;
+    }
+    Chunks& d = *m_data;
+    if (n >= kLongText) {
+        kind = KLongText;
+        payload = quint64(d.longTexts.size());
+        d.longTexts.push_back(text.toString());
+        return true;
+    }
+    if (d.charsUsedInLast + n > kCharChunkSize) {
+        d.chars.push_back(std::make_unique<char16_t[]>(size_t(kCharChunkSize)));
+        d.charsUsedInLast = 0;
+    }
+    const quint64 chunk = quint64(d.chars.size() - 1);
+    std::memcpy(d.chars.back().get() + d.charsUsedInLast, text.utf16(), size_t(n) * 2);
+    // chunk index : 27 bits | offset in chunk : 20 bits | length : 17 bits
+    payload = (chunk << 37) | (quint64(d.charsUsedInLast) << 17) | quint64(n);
+    d.charsUsedInLast += n;
+    kind = KText;
+    return true;
+}
+
+QString SheetData::textOf(quint8 kind, quint64 payload) const {
+    if (kind == KLongText) {
+        return m_data->longTexts[size_t(payload)];
+    }
+    const quint64 chunk = payload >> 37;
+    const quint64 offset = (payload >> 17) & (kCharChunkSize - 1);
+    const qsizetype len = qsizetype(payload & ((quint64(1) << 17) - 1));
+    return QString(reinterpret_cast<const QChar*>(m_data->chars[size_t(chunk)].get() + offset),
+                   len);
+}
+
+bool SheetData::setText(qint32 row, qint32 column, QStringView text) {
+    if (row < 1 || row > limits::kMaxRows || column < 0 || column >= limits::kMaxColumns) {
+        return false;
+    }
+    quint8 kind = KText;
+    quint64 payload = 0;
+    return storeText(text, kind, payload) && append(row, column, kind, payload);
+}
+
+bool SheetData::setNumber(qint32 row, qint32 column, double value) {
+    quint64 bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return append(row, column, KNumber, bits);
+}
+
+bool SheetData::setBoolean(qint32 row, qint32 column, bool value) {
+    return append(row, column, KBoolean, value ? 1 : 0);
+}
+
+bool SheetData::setError(qint32 row, qint32 column) {
+    return append(row, column, KError, 0);
+}
+
+qint64 SheetData::addSharedText(QStringView text) {
+    quint8 kind = KText;
+    quint64 payload = 0;
+    if (!storeText(text, kind, payload)) {
+        return -1;
+    }
+    m_shared.push_back(payload);
+    m_sharedKind.push_back(kind);
+    return qint64(m_shared.size()) - 1;
+}
+
+bool SheetData::setSharedText(qint32 row, qint32 column, qint64 index) {
+    if (index < 0 || index >= qint64(m_shared.size())) {
+        return false;
+    }
+    return append(row, column, m_sharedKind[size_t(index)], m_shared[size_t(index)]);
+}
+
+QString SheetData::sharedText(qint64 index) const {
+    if (index < 0 || index >= qint64(m_shared.size())) {
+        return QString();
+    }
+    return textOf(m_sharedKind[size_t(index)], m_shared[size_t(index)]);
+}
+
+void SheetData::finish() {
+    if (m_finished) {
+        return;
+    }
+    if (!m_sorted) {
+        std::vector<Cell> all;
+        all.reserve(size_t(m_cellCount));
+        for (qint64 i = 0; i < m_cellCount; ++i) {
+            all.push_back(at(i));
+        }
+        std::stable_sort(all.begin(), all.end(), [](const Cell& a, const Cell& b) {
+            return a.row != b.row ? a.row < b.row : a.column < b.column;
+        });
+        // Keep the last write of each position.
+        qint64 out = 0;
+        for (size_t i = 0; i < all.size(); ++i) {
+            if (i + 1 < all.size() && all[i + 1].row == all[i].row &&
+                all[i + 1].column == all[i].column) {
+                continue;
+            }
+            m_data->cells[size_t(out >> kCellChunkShift)][size_t(out & (kCellChunkSize - 1))] =
+                all[i];
+            ++out;
+        }
+        m_cellCount = out;
+        m_data->cells.resize(size_t((out + kCellChunkSize - 1) >> kCellChunkShift));
+        m_sorted = true;
+        if (m_cellCount > 0) {
+            m_prevRow = qint32(at(m_cellCount - 1).row);
+            m_prevColumn = at(m_cellCount - 1).column;
+        }
+    }
+    m_rowStart.assign(size_t(m_lastRow) + 2, m_cellCount);
+    for (qint64 i = m_cellCount - 1; i >= 0; --i) {
+        m_rowStart[at(i).row] = i;
+    }
+    // Rows without cells start where the next row starts.
+    for (qint64 r = qint64(m_lastRow); r >= 0; --r) {
+        m_rowStart[size_t(r)] = std::min(m_rowStart[size_t(r)], m_rowStart[size_t(r) + 1]);
+    }
+    m_finished = true;
+}
+
+CellValue SheetData::cell(qint32 row, qint32 column) const {
+    if (!m_finished || row < 1 || row > m_lastRow || column < 0) {
+        return CellValue::empty();
+    }
+    qint64 lo = m_rowStart[size_t(row)];
+    qint64 hi = m_rowStart[size_t(row) + 1];
+    while (lo < hi) {
+        const qint64 mid = lo + (hi - lo) / 2;
+        const Cell& c = at(mid);
+        if (c.column < column) {
+            lo = mid + 1;
+        } else if (c.column > column) {
+            hi = mid;
+        } else {
+            switch (c.kind) {
+            case KText:
+            case KLongText:
+                return CellValue::text(textOf(c.kind, c.payload));
+            case KNumber: {
+                double v;
+                std::memcpy(&v, &c.payload, sizeof v);
+                return CellValue::number(v);
+            }
+            case KBoolean:
+                return CellValue::boolean(c.payload != 0);
+            default:
+                return CellValue::error();
+            }
+        }
+    }
+    return CellValue::empty();
+}

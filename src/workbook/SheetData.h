@@ -1,0 +1,65 @@
+#pragma once
+
+#include "CellValue.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <memory>
+#include <vector>
+
+// The cells of one worksheet, kept compactly: 16 bytes a cell plus its text, texts packed
+// into fixed-size chunks so that growing never copies what is there (a million rows of
+// twenty columns stay well under a gigabyte). Readers append cells in any order; cell()
+// answers after finish().
+class SheetData {
+public:
+    SheetData();
+    ~SheetData();
+    SheetData(const SheetData&) = delete;
+    SheetData& operator=(const SheetData&) = delete;
+    SheetData(SheetData&&) noexcept;
+    SheetData& operator=(SheetData&&) noexcept;
+
+    // Row from 1, column from 0. Each returns false when the position is outside the sheet
+    // limits (the caller reports that) or a text is longer than any cell may be.
+    bool setText(qint32 row, qint32 column, QStringView text);
+    bool setNumber(qint32 row, qint32 column, double value);
+    bool setBoolean(qint32 row, qint32 column, bool value);
+    bool setError(qint32 row, qint32 column);
+
+    // A text stored once and referenced by many cells (shared-string tables).
+    // Returns its index, or -1 when the text is too long.
+    qint64 addSharedText(QStringView text);
+    qint64 sharedTextCount() const { return qint64(m_shared.size()); }
+    bool setSharedText(qint32 row, qint32 column, qint64 index);
+    QString sharedText(qint64 index) const;
+
+    // Sorts when needed (a later write to the same cell wins) and builds the row index.
+    void finish();
+
+    CellValue cell(qint32 row, qint32 column) const;
+    // Number of the last row that holds any cell, 0 when the sheet is empty.
+    qint32 lastRow() const { return m_lastRow; }
+    qint64 cellCount() const { return m_cellCount; }
+    void clear();
+
+private:
+    struct Cell;
+    struct Chunks;
+    bool append(qint32 row, qint32 column, quint8 kind, quint64 payload);
+    bool storeText(QStringView text, quint8& kind, quint64& payload);
+    QString textOf(quint8 kind, quint64 payload) const;
+    const Cell& at(qint64 i) const;
+
+    std::unique_ptr<Chunks> m_data;
+    std::vector<quint64> m_shared;   // payloads of shared texts
+    std::vector<quint8> m_sharedKind;
+    std::vector<qint64> m_rowStart;  // first cell of each row, after finish()
+    qint64 m_cellCount = 0;
+    qint32 m_lastRow = 0;
+    qint32 m_prevRow = 0;
+    qint32 m_prevColumn = -1;
+    bool m_sorted = true;
+    bool m_finished = false;
+};

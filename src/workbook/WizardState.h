@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+inline constexpr int kStateSlots = 101; // indices 0..100
+
+using TextSlots = std::array<QString, kStateSlots>;
+
+// Everything the wizard's steps hand on to each other. Slots at or beyond their count are
+// never cleared and carry no meaning; the counts are the only record of what is valid.
+struct WizardState {
+    TextSlots headerNames;
+    TextSlots mappedHeaders;
+    TextSlots mappedFields;
+    qint32 mappingCount = 0;
+    qint32 currentStep = 0;
+    bool choicesFilled = false;
+    TextSlots columnNames;
+    qint32 headerCount = 0;
+    qint32 itemCount = 0;
+    qint32 progressDone = 0;
+    QString outputFolder;
+
+    // Row number of the last row counted by step 1 (0 when none): the conversion converts
+    // the non-blank rows from 2 up to this one.
+    qint32 lastItemRow = 0;
+    // Header cells of row 1 beyond the 101 that fit (they are not offered for mapping).
+    qint32 headersLeftOut = 0;
+};
+
+// The export settings of step 3.
+struct ExportOptions {
+    QString vCardVersion = QStringLiteral("2.1");
+    bool singleFile = false;
+    bool allowEmptyEmail = false;
+    QString saveLocation;
+};

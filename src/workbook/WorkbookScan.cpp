@@ -1,0 +1,94 @@
+#include "WorkbookScan.h"
+
+#include "CellValue.h"
+#include "WizardState.h"
+#include "WorkbookSource.h"
+#include "Yielder.h"
+
+#include <cfenv>
+#include <cmath>
+
+QString itemsFoundText(qint32 itemCount) {
+    return QStringLiteral("Items Found: ") + QLatin1Char(' ') + QString::number(itemCount - 1);
+}
+
+WorkbookScanResult scanWorkbook(WorkbookSource& source, const QString& path, WizardState& state,
+                                Yielder& yielder) {
+    WorkbookScanResult result;
+    if (path.trimmed().isEmpty()) {
+        return result;
+    }
+    result.status = source.openWorkbook(path, &yielder);
+    if (!result.status) {
+        return result;
+    }
+    result.read = true;
+
+    // Work on a copy so that a failure part-way never leaves the state half-loaded.
+    WizardState next = state;
+    next.progressDone = 0;
+    next.itemCount = 0;
+    next.mappingCount = 0;
+    next.lastItemRow = 0;
+    readHeaderRow(source, next);
+
+    const qint32 headerCount = next.headerCount;
+    PreviewTable& preview = result.preview;
+    preview.columns = headerCount;
+    QStringList rowTexts;
+    rowTexts.resize(headerCount);
+
+    // The last row the sheet can hold is read too: a sheet filled to its limit keeps its
+    // last contact.
+    const qint32 last = source.sheetRowLimit();
+    int blankRun = 0;
+    for (qint32 r = 1; r <= last; ++r) {
+        yielder.tick();
+        qint32 blankCells = 0;
+        for (qint32 m = 0; m < headerCount; ++m) {
+            yielder.tick();
+            const CellValue v = source.cellAt(r, m);
+            if (isBlankCell(v)) {
+                ++blankCells;
+                rowTexts[m].clear();
+            } else {
+                rowTexts[m] = v.textForm();
+            }
+        }
+        if (blankCells == headerCount) {
+            ++blankRun;
+        } else {
+            blankRun = 0;
+            if (preview.rows.size() < kPreviewRows) {
+                preview.rows.append(rowTexts);
+            }
+            ++next.itemCount;
+            next.lastItemRow = r;
+        }
+        if (blankRun == kBlankRowsEndData) {
+            break;
+        }
+    }
+    source.closeWorkbook();
+    if (next.itemCount > 0) {
+        result.itemsFound = itemsFoundText(next.itemCount);
+    }
+    state = std::move(next);
+    return result;
+}
+
+int progressPercent(qint32 done, qint32 total) {
+    if (total <= 0 || done <= 0) {
+        return 0;
+    }
+    const double ratio = double(done) / double(total) * 100.0;
+    // nearbyint rounds in the current mode, which is to-nearest with ties to even.
+    const int oldMode = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double rounded = std::nearbyint(ratio);
+    std::fesetround(oldMode);
+    if (rounded >= 100.0) {
+        return 100;
+    }
+    return int(rounded);
+}

@@ -1,0 +1,144 @@
+#include "WorkbookSource.h"
+
+#include "CellAddress.h"
+#include "CsvReader.h"
+#include "Limits.h"
+#include "PackageWorkbook.h"
+#include "WizardState.h"
+#include "XlsReader.h"
+#include "Yielder.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstring>
+
+CellValue WorkbookSource::readCell(QStringView address) const {
+    const auto pos = parseCellAddress(address);
+    if (!pos) {
+        return CellValue::empty();
+    }
+    return cellAt(pos->row, pos->column);
+}
+
+QString unreadableFileMessage(const QString& path, const QString& reason) {
+    return QStringLiteral("\u201c%1\u201d cannot be read: %2")
+        .arg(QFileInfo(path).fileName(), reason);
+}
+
+namespace {
+
+bool startsWith(const QByteArray& head, const char* magic, qsizetype n) {
+    return head.size() >= n && std::memcmp(head.constData(), magic, size_t(n)) == 0;
+}
+
+bool looksLikeMarkup(const QByteArray& head) {
+    QByteArray h = head.trimmed().toLower();
+    if (h.startsWith("\xef\xbb\xbf")) {
+        h = h.mid(3).trimmed();
+    }
+    return h.startsWith("<!doctype html") || h.startsWith("<html") || h.startsWith("<?xml") ||
+           h.startsWith("<table") || h.startsWith("<head");
+}
+
+// A NUL byte in a file without a UTF-16 byte-order mark means it is not text.
+bool looksBinary(const QByteArray& head) {
+    if (startsWith(head, "\xff\xfe", 2) || startsWith(head, "\xfe\xff", 2)) {
+        return false;
+    }
+    return head.contains('\0');
+}
+
+} // namespace
+
+Status FileWorkbookSource::openWorkbook(const QString& path, Yielder* yielder) {
+    closeWorkbook();
+    Yielder noYield;
+    Yielder& y = yielder ? *yielder : noYield;
+
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists()) {
+        return Status::failure(unreadableFileMessage(path, QStringLiteral("the file does not exist.")));
+    }
+    if (info.isDir()) {
+        return Status::failure(unreadableFileMessage(path, QStringLiteral("it is a folder, not a file.")));
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Status::failure(unreadableFileMessage(
+            path, QStringLiteral("the file cannot be opened (%1).").arg(file.errorString())));
+    }
+    const QByteArray head = file.read(4096);
+    file.close();
+    const QString suffix = info.suffix().toLower();
+
+    SheetData sheet;
+    qint32 rowLimit = limits::kMaxRows;
+    WorkbookFormat format = WorkbookFormat::Unknown;
+    Status status = Status::success();
+
+    if (startsWith(head, "\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1", 8)) {
+        format = WorkbookFormat::Xls;
+        status = readXlsWorkbook(path, sheet, y, rowLimit);
+    } else if (startsWith(head, "PK\x03\x04", 4) || startsWith(head, "PK\x05\x06", 4)) {
+        status = readPackageWorkbook(path, sheet, y, &format);
+    } else if (head.isEmpty()) {
+        if (suffix == QLatin1String("csv") || suffix == QLatin1String("txt")) {
+            format = WorkbookFormat::Csv; // an empty list: no header, no rows
+        } else {
+            status = Status::failure(unreadableFileMessage(path, QStringLiteral("the file is empty.")));
+        }
+    } else if (looksLikeMarkup(head) && suffix != QLatin1String("csv")) {
+        status = Status::failure(unreadableFileMessage(
+            path, QStringLiteral("it is a web page or XML document, not a spreadsheet. Open it in a "
+                                 "spreadsheet program and save it as .xlsx or .csv.")));
+    } else if (looksBinary(head)) {
+        status = Status::failure(unreadableFileMessage(
+            path, QStringLiteral("it is not a spreadsheet in a format this program reads "
+                                 "(.xlsx, .xls, .ods or .csv).")));
+    } else {
+        // Text, whatever its name: a CSV export renamed by hand is read as what it is.
+        format = WorkbookFormat::Csv;
+        status = readCsvWorkbook(path, sheet, y);
+    }
+    if (!status) {
+        return status;
+    }
+    sheet.finish();
+    m_sheet = std::move(sheet);
+    m_rowLimit = rowLimit;
+    m_format = format;
+    return Status::success();
+}
+
+CellValue FileWorkbookSource::cellAt(qint32 row, qint32 column) const {
+    return m_sheet.cell(row, column);
+}
+
+void FileWorkbookSource::closeWorkbook() {
+    m_sheet.clear();
+    m_rowLimit = 0;
+    m_format = WorkbookFormat::Unknown;
+}
+
+std::unique_ptr<WorkbookSource> makeFileWorkbookSource() {
+    return std::make_unique<FileWorkbookSource>();
+}
+
+void readHeaderRow(const WorkbookSource& source, WizardState& state) {
+    state.headerCount = 0;
+    state.headersLeftOut = 0;
+    for (qint32 column = 0; column < limits::kMaxColumns; ++column) {
+        const CellValue v = source.cellAt(1, column);
+        if (isBlankCell(v)) {
+            break;
+        }
+        if (state.headerCount == limits::kMaxHeaders) {
+            ++state.headersLeftOut; // counted so the user can be told, never stored
+            continue;
+        }
+        state.columnNames[size_t(state.headerCount)] = columnLetters(column);
+        state.headerNames[size_t(state.headerCount)] = v.textForm();
+        ++state.headerCount;
+    }
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "CellValue.h"
+#include "SheetData.h"
+#include "Status.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <memory>
+
+class Yielder;
+struct WizardState;
+
+// The one way the program reads a spreadsheet: open, read cells of the first worksheet by
+// A1 address, close. Everything above it is written against this interface.
+class WorkbookSource {
+public:
+    virtual ~WorkbookSource() = default;
+
+    // Opens the workbook and selects its first worksheet. On failure nothing is open and the
+    // message names the file and says why. The yielder, when given, is ticked while reading.
+    virtual Status openWorkbook(const QString& path, Yielder* yielder = nullptr) = 0;
+    // The value of one cell of the first sheet; empty for an address that is not a cell.
+    CellValue readCell(QStringView address) const;
+    // Same, by position: row from 1, column from 0.
+    virtual CellValue cellAt(qint32 row, qint32 column) const = 0;
+    // Number of rows the sheet can hold.
+    virtual qint32 sheetRowLimit() const = 0;
+    virtual void closeWorkbook() = 0;
+};
+
+enum class WorkbookFormat { Unknown, Xlsx, Xls, Csv, Ods };
+
+// Reads spreadsheet files: the format is told by the file's content, the extension only
+// breaks ties (a text file is read as CSV whatever it is called).
+class FileWorkbookSource final : public WorkbookSource {
+public:
+    Status openWorkbook(const QString& path, Yielder* yielder = nullptr) override;
+    CellValue cellAt(qint32 row, qint32 column) const override;
+    qint32 sheetRowLimit() const override { return m_rowLimit; }
+    void closeWorkbook() override;
+
+    WorkbookFormat format() const { return m_format; }
+    const SheetData& sheet() const { return m_sheet; }
+
+private:
+    SheetData m_sheet;
+    qint32 m_rowLimit = 0;
+    WorkbookFormat m_format = WorkbookFormat::Unknown;
+};
+
+std::unique_ptr<WorkbookSource> makeFileWorkbookSource();
+
+// The message of a file that cannot be read: names the file, then the reason.
+QString unreadableFileMessage(const QString& path, const QString& reason);
+
+// Reads row 1 into headerNames, columnNames and headerCount, up to the first blank cell.
+// Beyond 101 headers (column CW) the rest is counted in headersLeftOut and not stored.
+void readHeaderRow(const WorkbookSource& sheet, WizardState& state);

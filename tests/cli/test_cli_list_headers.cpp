@@ -1,0 +1,61 @@
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+struct Run {
+    int code = -1;
+    QString out;
+    QString err;
+};
+Run runCli(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(E2V_CLI_PATH), args);
+    Run r;
+    if (!p.waitForFinished(120000)) {
+        p.kill();
+        return r;
+    }
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+[[maybe_unused]] QString fixture(const QString& name) {
+    return QStringLiteral(E2V_FIXTURES_DIR) + u'/' + name;
+}
+} // namespace
+
+class TestCliListHeaders : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void helpDescribesListHeaders() {
+        const Run r = runCli({u"--help"_s});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.out.contains(u"--list-headers"_s));
+    }
+
+    void badUsageExits2_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addRow("no arguments") << QStringList{};
+        QTest::addRow("unknown option") << QStringList{u"--frobnicate"_s, u"a.csv"_s};
+        QTest::addRow("two files") << QStringList{u"--list-headers"_s, u"a.csv"_s, u"b.csv"_s};
+    }
+    void badUsageExits2() {
+        QFETCH(QStringList, args);
+        const Run r = runCli(args);
+        QCOMPARE(r.code, 2);
+        QVERIFY(!r.err.isEmpty());
+        QVERIFY(r.out.isEmpty());
+    }
+
+    void missingFileExits2WithTheReadersMessage() {
+        const Run r = runCli({u"--list-headers"_s, u"/nonexistent/contacts.xlsx"_s});
+        QCOMPARE(r.code, 2);
+        QCOMPARE(r.err.trimmed(), u"\u201ccontacts.xlsx\u201d cannot be read: the file does not exist."_s);
+        QVERIFY(r.out.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliListHeaders)
+#include "test_cli_list_headers.moc"

@@ -1,0 +1,132 @@
+#include "CellAddress.h"
+#include "CellValue.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+#include <clocale>
+#include <limits>
+
+Q_DECLARE_METATYPE(CellValue)
+
+class TestCellValue : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        // Take the locale from the environment, as a program started from a desktop would.
+        const char* cLocale = std::setlocale(LC_ALL, "");
+        QLocale::setDefault(QLocale::system());
+        if (qEnvironmentVariable("E2V_EXPECT_LOCALE") == QLatin1String("de_DE")) {
+            QVERIFY2(cLocale && QByteArray(cLocale).startsWith("de_DE"),
+                     "the C library has no de_DE.UTF-8 locale (scripts/setup.sh generates it)");
+            QVERIFY2(QLocale().decimalPoint() == QLatin1String(","),
+                     "de_DE.UTF-8 is not installed; the locale run proves nothing");
+        }
+    }
+
+    void numberText_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("integer") << 42.0 << u"42"_s;
+        QTest::addRow("half") << 3.5 << u"3.5"_s;
+        QTest::addRow("phone number") << 5551234567.0 << u"5551234567"_s;
+        QTest::addRow("negative zero") << -0.0 << u"0"_s;
+        QTest::addRow("zero") << 0.0 << u"0"_s;
+        QTest::addRow("negative") << -12.25 << u"-12.25"_s;
+        QTest::addRow("15 digits") << 123456789012345.0 << u"123456789012345"_s;
+        QTest::addRow("16 digits") << 1.2345678901234567e16 << u"1.23456789012346E+16"_s;
+        QTest::addRow("1e15") << 1e15 << u"1E+15"_s;
+        QTest::addRow("binary fraction") << 0.1 + 0.2 << u"0.3"_s;
+        QTest::addRow("small") << 0.0001 << u"0.0001"_s;
+        QTest::addRow("smaller") << 0.00001 << u"1E-05"_s;
+        QTest::addRow("date serial") << 46362.0 << u"46362"_s;
+        QTest::addRow("time fraction") << 0.5208333333333334 << u"0.520833333333333"_s;
+        QTest::addRow("huge") << 1.7976931348623157e308 << u"1.79769313486232E+308"_s;
+    }
+    void numberText() {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(::numberText(value), text);
+        QCOMPARE(CellValue::number(value).textForm(), text);
+    }
+
+    void textFormAndBlank_data() {
+        QTest::addColumn<CellValue>("value");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("blank");
+        QTest::addRow("empty") << CellValue::empty() << QString() << true;
+        QTest::addRow("empty text") << CellValue::text(QString()) << QString() << true;
+        QTest::addRow("spaces") << CellValue::text(u"   "_s) << u"   "_s << false;
+        QTest::addRow("zero") << CellValue::number(0) << u"0"_s << false;
+        QTest::addRow("true") << CellValue::boolean(true) << u"TRUE"_s << false;
+        QTest::addRow("false") << CellValue::boolean(false) << u"FALSE"_s << false;
+        QTest::addRow("error") << CellValue::error(u"#N/A"_s) << QString() << true;
+        QTest::addRow("leading zeros kept") << CellValue::text(u"00123"_s) << u"00123"_s
+                                            << false;
+    }
+    void textFormAndBlank() {
+        QFETCH(CellValue, value);
+        QFETCH(QString, text);
+        QFETCH(bool, blank);
+        QCOMPARE(value.textForm(), text);
+        QCOMPARE(isBlankCell(value), blank);
+    }
+
+    void columnLetters_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("letters");
+        QTest::addRow("A") << 0 << u"A"_s;
+        QTest::addRow("Z") << 25 << u"Z"_s;
+        QTest::addRow("AA") << 26 << u"AA"_s;
+        QTest::addRow("AZ") << 51 << u"AZ"_s;
+        QTest::addRow("BA") << 52 << u"BA"_s;
+        QTest::addRow("CA") << 78 << u"CA"_s;
+        QTest::addRow("CW") << 100 << u"CW"_s;
+        QTest::addRow("ZZ") << 701 << u"ZZ"_s;
+        QTest::addRow("AAA") << 702 << u"AAA"_s;
+        QTest::addRow("XFD") << 16383 << u"XFD"_s;
+    }
+    void columnLetters() {
+        QFETCH(int, index);
+        QFETCH(QString, letters);
+        QCOMPARE(::columnLetters(index), letters);
+        QCOMPARE(columnIndex(letters), std::optional<qint32>(index));
+    }
+
+    void parseAddress_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addRow("A1") << u"A1"_s << 1 << 0;
+        QTest::addRow("CW17") << u"CW17"_s << 17 << 100;
+        QTest::addRow("lower case") << u"b7"_s << 7 << 1;
+        QTest::addRow("last cell") << u"XFD1048576"_s << 1048576 << 16383;
+        QTest::addRow("row 0") << u"A0"_s << -1 << -1;
+        QTest::addRow("leading zero") << u"A01"_s << -1 << -1;
+        QTest::addRow("no row") << u"AB"_s << -1 << -1;
+        QTest::addRow("no column") << u"12"_s << -1 << -1;
+        QTest::addRow("past rows") << u"A1048577"_s << -1 << -1;
+        QTest::addRow("past columns") << u"XFE1"_s << -1 << -1;
+        QTest::addRow("trailing text") << u"A1x"_s << -1 << -1;
+        QTest::addRow("empty") << QString() << -1 << -1;
+        QTest::addRow("huge row") << u"A99999999999999999999"_s << -1 << -1;
+    }
+    void parseAddress() {
+        QFETCH(QString, address);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        const auto pos = parseCellAddress(address);
+        if (row < 0) {
+            QVERIFY(!pos);
+        } else {
+            QVERIFY(pos);
+            QCOMPARE(pos->row, row);
+            QCOMPARE(pos->column, column);
+            QCOMPARE(cellAddress(column, row), address.toUpper());
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCellValue)
+#include "test_cellvalue.moc"

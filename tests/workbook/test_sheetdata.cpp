@@ -1,0 +1,89 @@
+#include "SheetData.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+class TestSheetData : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void storesEachKind() {
+        SheetData s;
+        QVERIFY(s.setText(1, 0, u"Name"));
+        QVERIFY(s.setNumber(1, 1, 3.5));
+        QVERIFY(s.setBoolean(2, 0, true));
+        QVERIFY(s.setError(2, 1));
+        QVERIFY(s.setText(3, 2, QString()));
+        s.finish();
+        QCOMPARE(s.cell(1, 0), CellValue::text(u"Name"_s));
+        QCOMPARE(s.cell(1, 1), CellValue::number(3.5));
+        QCOMPARE(s.cell(2, 0), CellValue::boolean(true));
+        QVERIFY(s.cell(2, 1).isError());
+        QCOMPARE(s.cell(3, 2), CellValue::text(QString()));
+        QVERIFY(s.cell(3, 1).isEmpty());
+        QVERIFY(s.cell(4, 0).isEmpty());
+        QVERIFY(s.cell(0, 0).isEmpty());
+        QCOMPARE(s.lastRow(), 3);
+    }
+
+    void outOfOrderWritesSortAndLastWins() {
+        SheetData s;
+        QVERIFY(s.setText(5, 3, u"late"));
+        QVERIFY(s.setText(2, 1, u"first"));
+        QVERIFY(s.setText(2, 1, u"second"));
+        QVERIFY(s.setNumber(2, 0, 1));
+        s.finish();
+        QCOMPARE(s.cellCount(), 3);
+        QCOMPARE(s.cell(2, 1).textForm(), u"second"_s);
+        QCOMPARE(s.cell(2, 0).textForm(), u"1"_s);
+        QCOMPARE(s.cell(5, 3).textForm(), u"late"_s);
+        QVERIFY(s.cell(3, 0).isEmpty());
+    }
+
+    void refusesPositionsOutsideTheLimits() {
+        SheetData s;
+        QVERIFY(!s.setText(0, 0, u"x"));
+        QVERIFY(!s.setText(1048577, 0, u"x"));
+        QVERIFY(!s.setNumber(1, 16384, 1));
+        QVERIFY(s.setNumber(1048576, 16383, 1));
+        s.finish();
+        QCOMPARE(s.cell(1048576, 16383).textForm(), u"1"_s);
+    }
+
+    void sharedAndLongTextsAcrossChunks() {
+        SheetData s;
+        const QString longText(70000, QLatin1Char('x'));
+        const qint64 shared = s.addSharedText(u"Acme \u00e9\U0001F600");
+        QVERIFY(shared >= 0);
+        // Enough texts to need several character chunks.
+        for (int r = 1; r <= 3000; ++r) {
+            QVERIFY(s.setText(r, 0, QString(500, QChar(u'a' + r % 26))));
+            QVERIFY(s.setSharedText(r, 1, shared));
+        }
+        QVERIFY(s.setText(3001, 0, longText));
+        QVERIFY(!s.setSharedText(1, 2, 99));
+        s.finish();
+        for (int r = 1; r <= 3000; r += 97) {
+            QCOMPARE(s.cell(r, 0).textForm(), QString(500, QChar(u'a' + r % 26)));
+            QCOMPARE(s.cell(r, 1).textForm(), u"Acme \u00e9\U0001F600"_s);
+        }
+        QCOMPARE(s.cell(3001, 0).textForm(), longText);
+        QCOMPARE(s.sharedText(shared), u"Acme \u00e9\U0001F600"_s);
+    }
+
+    void manyCellsAcrossCellChunks() {
+        SheetData s;
+        for (int r = 1; r <= 20000; ++r) {
+            for (int c = 0; c < 5; ++c) {
+                QVERIFY(s.setNumber(r, c, r * 10 + c));
+            }
+        }
+        s.finish();
+        QCOMPARE(s.cellCount(), 100000);
+        QCOMPARE(s.cell(13107, 3).numberValue(), 131073.0);
+        QCOMPARE(s.cell(20000, 4).numberValue(), 200004.0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSheetData)
+#include "test_sheetdata.moc"

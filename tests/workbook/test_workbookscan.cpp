@@ -1,0 +1,240 @@
+#include "CellValue.h"
+#include "MemoryWorkbookSource.h"
+#include "WizardState.h"
+#include "WorkbookScan.h"
+#include "Yielder.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QList<CellValue> textRow(const QStringList& texts) {
+    QList<CellValue> row;
+    for (const QString& t : texts) {
+        row.append(t.isEmpty() ? CellValue::empty() : CellValue::text(t));
+    }
+    return row;
+}
+QList<CellValue> blankRow() {
+    return {};
+}
+} // namespace
+
+class TestWorkbookScan : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void headerRowStopsAtFirstBlank() {
+        MemoryWorkbookSource src({{CellValue::text(u"Name"_s), CellValue::empty(),
+                                   CellValue::text(u"Email"_s)}});
+        WizardState st;
+        readHeaderRow(src, st);
+        QCOMPARE(st.headerCount, 1);
+        QCOMPARE(st.headerNames[0], u"Name"_s);
+        QCOMPARE(st.columnNames[0], u"A"_s);
+    }
+
+    void headerTextsExactAndNumbersAsText() {
+        MemoryWorkbookSource src({{CellValue::text(u"  Name "_s), CellValue::number(2014),
+                                   CellValue::boolean(true), CellValue::text(u"   "_s)}});
+        WizardState st;
+        readHeaderRow(src, st);
+        QCOMPARE(st.headerCount, 4);
+        QCOMPARE(st.headerNames[0], u"  Name "_s);
+        QCOMPARE(st.headerNames[1], u"2014"_s);
+        QCOMPARE(st.headerNames[2], u"TRUE"_s);
+        QCOMPARE(st.headerNames[3], u"   "_s);
+        QCOMPARE(st.columnNames[3], u"D"_s);
+    }
+
+    void moreThan101HeadersAreCountedNotStored() {
+        QList<CellValue> header;
+        for (int i = 0; i < 130; ++i) {
+            header.append(CellValue::text(u"H%1"_s.arg(i)));
+        }
+        MemoryWorkbookSource src({header});
+        WizardState st;
+        st.headerNames[100] = u"old"_s;
+        readHeaderRow(src, st);
+        QCOMPARE(st.headerCount, 101);
+        QCOMPARE(st.headersLeftOut, 29);
+        QCOMPARE(st.headerNames[100], u"H100"_s);
+        QCOMPARE(st.columnNames[100], u"CW"_s);
+    }
+
+    void shorterSecondHeaderLeavesOldSlots() {
+        WizardState st;
+        MemoryWorkbookSource first({textRow({u"A"_s, u"B"_s, u"C"_s})});
+        readHeaderRow(first, st);
+        MemoryWorkbookSource second({textRow({u"X"_s})});
+        readHeaderRow(second, st);
+        QCOMPARE(st.headerCount, 1);
+        QCOMPARE(st.headerNames[0], u"X"_s);
+        QCOMPARE(st.headerNames[2], u"C"_s);
+        QCOMPARE(st.columnNames[2], u"C"_s);
+    }
+
+    // Rows given as strings: 'x' a filled row, '.' a blank row, '0' a row holding only 0.
+    void rowCounting_data() {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<int>("itemCount");
+        QTest::addColumn<int>("lastItemRow");
+        QTest::addColumn<int>("previewRows");
+        QTest::addRow("only header") << u"x"_s << 1 << 1 << 1;
+        QTest::addRow("three data rows") << u"xxxx"_s << 4 << 4 << 4;
+        QTest::addRow("three blanks inside") << u"xx...xx"_s << 4 << 7 << 4;
+        QTest::addRow("four blanks inside") << u"xx....xx"_s << 4 << 8 << 4;
+        QTest::addRow("five blanks end the data") << u"xx.....xx"_s << 2 << 2 << 2;
+        QTest::addRow("zero counts") << u"x0"_s << 2 << 2 << 2;
+        QTest::addRow("blank after header") << u"x.x"_s << 2 << 3 << 2;
+    }
+    void rowCounting() {
+        QFETCH(QString, layout);
+        QFETCH(int, itemCount);
+        QFETCH(int, lastItemRow);
+        QFETCH(int, previewRows);
+        QList<QList<CellValue>> rows;
+        int n = 0;
+        for (QChar c : layout) {
+            ++n;
+            if (c == u'x') {
+                rows.append(textRow({u"r%1"_s.arg(n), u"s"_s}));
+            } else if (c == u'0') {
+                rows.append({CellValue::empty(), CellValue::number(0)});
+            } else {
+                rows.append(blankRow());
+            }
+        }
+        MemoryWorkbookSource src(rows);
+        WizardState st;
+        st.mappingCount = 3;
+        st.progressDone = 7;
+        Yielder y;
+        const auto result = scanWorkbook(src, u"list.xlsx"_s, st, y);
+        QVERIFY(result.status);
+        QCOMPARE(st.itemCount, itemCount);
+        QCOMPARE(st.lastItemRow, lastItemRow);
+        QCOMPARE(st.mappingCount, 0);
+        QCOMPARE(st.progressDone, 0);
+        QCOMPARE(result.preview.rows.size(), previewRows);
+        QCOMPARE(result.itemsFound, itemsFoundText(itemCount));
+        QVERIFY(!src.isOpen());
+        // Packed preview: no blank line between blocks.
+        for (const QStringList& r : result.preview.rows) {
+            QVERIFY(!r.join(QString()).isEmpty());
+        }
+    }
+
+    void headerlessSheetReadsFiveRowsOnly() {
+        MemoryWorkbookSource src({blankRow(), textRow({QString(), u"x"_s})});
+        WizardState st;
+        Yielder y;
+        const auto result = scanWorkbook(src, u"a.csv"_s, st, y);
+        QVERIFY(result.status);
+        QCOMPARE(st.headerCount, 0);
+        QCOMPARE(st.itemCount, 0);
+        QVERIFY(result.itemsFound.isEmpty());
+    }
+
+    void previewCapsAt1000RowsCountingGoesOn() {
+        QList<QList<CellValue>> rows{textRow({u"Name"_s})};
+        for (int i = 1; i <= 1200; ++i) {
+            rows.append({CellValue::number(i)});
+        }
+        MemoryWorkbookSource src(rows);
+        WizardState st;
+        Yielder y;
+        const auto result = scanWorkbook(src, u"big.xlsx"_s, st, y);
+        QCOMPARE(st.itemCount, 1201);
+        QCOMPARE(result.itemsFound, u"Items Found:  1200"_s);
+        QCOMPARE(result.preview.rows.size(), 1000);
+        QCOMPARE(result.preview.rows[0], QStringList{u"Name"_s});
+        QCOMPARE(result.preview.rows[999], QStringList{u"999"_s});
+    }
+
+    void sheetFilledToItsLimitKeepsTheLastRow() {
+        QList<QList<CellValue>> rows;
+        for (int i = 1; i <= 20; ++i) {
+            rows.append({CellValue::number(i)});
+        }
+        MemoryWorkbookSource src(rows, 20);
+        WizardState st;
+        Yielder y;
+        scanWorkbook(src, u"full.xls"_s, st, y);
+        QCOMPARE(st.itemCount, 20);
+        QCOMPARE(st.lastItemRow, 20);
+    }
+
+    void blankPathChangesNothing_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addRow("empty") << QString();
+        QTest::addRow("spaces") << u"   "_s;
+    }
+    void blankPathChangesNothing() {
+        QFETCH(QString, path);
+        MemoryWorkbookSource src({textRow({u"A"_s})});
+        WizardState st;
+        st.itemCount = 9;
+        st.mappingCount = 2;
+        Yielder y;
+        const auto result = scanWorkbook(src, path, st, y);
+        QVERIFY(result.status);
+        QVERIFY(!result.read);
+        QCOMPARE(src.opens(), 0);
+        QCOMPARE(st.itemCount, 9);
+        QCOMPARE(st.mappingCount, 2);
+    }
+
+    void failedOpenChangesNothing() {
+        MemoryWorkbookSource src({textRow({u"A"_s})});
+        src.setOpenFailure(u"\u201cx.xlsx\u201d cannot be read: it is damaged."_s);
+        WizardState st;
+        st.itemCount = 9;
+        st.headerCount = 4;
+        Yielder y;
+        const auto result = scanWorkbook(src, u"x.xlsx"_s, st, y);
+        QVERIFY(!result.status);
+        QCOMPARE(result.status.message(), u"\u201cx.xlsx\u201d cannot be read: it is damaged."_s);
+        QCOMPARE(st.itemCount, 9);
+        QCOMPARE(st.headerCount, 4);
+    }
+
+    void yieldsByTimeNotPerCell() {
+        QList<QList<CellValue>> rows{textRow({u"A"_s, u"B"_s})};
+        for (int i = 0; i < 50000; ++i) {
+            rows.append({CellValue::number(i), CellValue::number(i)});
+        }
+        MemoryWorkbookSource src(rows);
+        WizardState st;
+        int calls = 0;
+        Yielder y([&] { ++calls; }, 0);
+        scanWorkbook(src, u"a.xlsx"_s, st, y);
+        // 150,000 ticks: the clock is looked at every 256th, so far fewer callbacks.
+        QVERIFY(calls > 0);
+        QVERIFY(calls <= 150003 / 256 + 1);
+    }
+
+    void progressPercent_data() {
+        QTest::addColumn<int>("done");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("percent");
+        QTest::addRow("nothing yet") << 0 << 10 << 0;
+        QTest::addRow("no rows") << 0 << 0 << 0;
+        QTest::addRow("ten of eleven") << 10 << 11 << 91;
+        QTest::addRow("all") << 10 << 10 << 100;
+        QTest::addRow("half to even down") << 1 << 200 << 0;   // 0.5
+        QTest::addRow("half to even up") << 3 << 200 << 2;     // 1.5
+        QTest::addRow("2.5 goes to 2") << 5 << 200 << 2;
+        QTest::addRow("one third") << 1 << 3 << 33;
+        QTest::addRow("over") << 12 << 10 << 100;
+    }
+    void progressPercent() {
+        QFETCH(int, done);
+        QFETCH(int, total);
+        QFETCH(int, percent);
+        QCOMPARE(::progressPercent(done, total), percent);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWorkbookScan)
+#include "test_workbookscan.moc"
