@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libzip-dev libexpat1-dev libgsf-1-dev
-    locales
+    locales fonts-dejavu-core
 )
 
 missing=()
