@@ -15,4 +15,7 @@ inline constexpr qint64 kMaxInflateRatio = 100;
 inline constexpr qint64 kRatioFloor = qint64(10) * 1024 * 1024;
 // Longest single cell text we keep (far above the 32,767 characters spreadsheets allow).
 inline constexpr qint64 kMaxCellChars = qint64(64) * 1024 * 1024 - 1;
+// Cells one sheet may hold (a full 1,048,576 x 20 list is about 21 million); guards against
+// repeat counts that would multiply a few bytes into billions of cells.
+inline constexpr qint64 kMaxCells = 60000000;
 } // namespace limits

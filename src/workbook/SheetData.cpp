@@ -48,6 +48,9 @@ bool SheetData::append(qint32 row, qint32 column, quint8 kind, quint64 payload) 
     if (row < 1 || row > limits::kMaxRows || column < 0 || column >= limits::kMaxColumns) {
         return false;
     }
+    if (m_cellCount >= limits::kMaxCells) {
+        return false;
+    }
     if (m_cellCount % kCellChunkSize == 0) {
         m_data->cells.push_back(std::make_unique<Cell[]>(size_t(kCellChunkSize)));
     }
@@ -66,6 +69,10 @@ bool SheetData::append(qint32 row, qint32 column, quint8 kind, quint64 payload) 
     m_lastRow = std::max(m_lastRow, row);
     m_finished = false;
     return true;
+}
+
+bool SheetData::tooManyCells() const {
+    return m_cellCount >= limits::kMaxCells;
 }
 
 bool SheetData::storeText(QStringView text, quint8& kind, quint64& payload) {

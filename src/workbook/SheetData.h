@@ -22,7 +22,8 @@ public:
     SheetData& operator=(SheetData&&) noexcept;
 
     // Row from 1, column from 0. Each returns false when the position is outside the sheet
-    // limits (the caller reports that) or a text is longer than any cell may be.
+    // limits, the sheet already holds limits::kMaxCells cells, or a text is longer than any
+    // cell may be; the caller reports that (tooManyCells() tells the second case apart).
     bool setText(qint32 row, qint32 column, QStringView text);
     bool setNumber(qint32 row, qint32 column, double value);
     bool setBoolean(qint32 row, qint32 column, bool value);
@@ -42,6 +43,7 @@ public:
     // Number of the last row that holds any cell, 0 when the sheet is empty.
     qint32 lastRow() const { return m_lastRow; }
     qint64 cellCount() const { return m_cellCount; }
+    bool tooManyCells() const;
     void clear();
 
 private:
