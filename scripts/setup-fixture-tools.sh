@@ -4,7 +4,7 @@
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 need=()
-for p in python3-openpyxl python3-xlwt libreoffice-calc-nogui; do
+for p in python3-openpyxl python3-xlwt libreoffice-calc-nogui python3-uno; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need+=("$p")
 done
 if [ ${#need[@]} -gt 0 ]; then

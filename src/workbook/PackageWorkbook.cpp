@@ -1,6 +1,81 @@
 #include "PackageWorkbook.h"
 
-Status readPackageWorkbook(const QString& path, SheetData&, Yielder&, WorkbookFormat* format) {
+#include "OdsReader.h"
+#include "XlsxReader.h"
+#include "Yielder.h"
+#include "ZipPackage.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// What an OpenDocument package that is not a spreadsheet holds, by its media type.
+QString otherOpenDocument(const QByteArray& mime) {
+    if (mime.startsWith("application/vnd.oasis.opendocument.text")) {
+        return u"it is a word-processing document, not a spreadsheet."_s;
+    }
+    if (mime.startsWith("application/vnd.oasis.opendocument.presentation")) {
+        return u"it is a presentation, not a spreadsheet."_s;
+    }
+    if (mime.startsWith("application/vnd.oasis.opendocument.graphics") ||
+        mime.startsWith("application/vnd.oasis.opendocument.image")) {
+        return u"it is a drawing, not a spreadsheet."_s;
+    }
+    if (mime.startsWith("application/epub+zip")) {
+        return u"it is an e-book, not a spreadsheet."_s;
+    }
+    return u"it is a document of another kind (%1), not a spreadsheet."_s.arg(
+        QString::fromUtf8(mime.left(100)));
+}
+
+Status readPackage(const QString& path, SheetData& sheet, Yielder& yielder,
+                   WorkbookFormat* format) {
+    ZipPackage zip;
+    if (Status s = zip.open(path); !s) {
+        return s;
+    }
+    bool ods = false;
+    if (const qint64 mimetype = zip.find("mimetype"); mimetype >= 0) {
+        QByteArray mime;
+        if (Status s = zip.readSmall(mimetype, 4096, mime); !s) {
+            return s;
+        }
+        mime = mime.trimmed();
+        if (mime.startsWith("application/vnd.oasis.opendocument.spreadsheet")) {
+            ods = true;
+        } else if (!mime.isEmpty()) {
+            return Status::failure(otherOpenDocument(mime));
+        }
+    }
+    const bool ooxml = zip.contains("_rels/.rels") || zip.contains("[Content_Types].xml") ||
+                       zip.contains("xl/workbook.xml");
+    if (!ods && !ooxml && zip.contains("content.xml")) {
+        ods = true; // an OpenDocument package that lost its mimetype entry
+    }
+    if (ods) {
+        *format = WorkbookFormat::Ods;
+        return readOdsPackage(zip, sheet, yielder);
+    }
+    if (ooxml) {
+        *format = WorkbookFormat::Xlsx;
+        return readXlsxPackage(zip, sheet, yielder);
+    }
+    if (zip.contains("word/document.xml")) {
+        return Status::failure(u"it is a word-processing document, not a spreadsheet."_s);
+    }
+    return Status::failure(u"it is a zip archive, not a spreadsheet (it holds neither a workbook "
+                           "nor an OpenDocument spreadsheet)."_s);
+}
+
+} // namespace
+
+Status readPackageWorkbook(const QString& path, SheetData& sheet, Yielder& yielder,
+                           WorkbookFormat* format) {
     *format = WorkbookFormat::Unknown;
-    return Status::failure(unreadableFileMessage(path, QStringLiteral("package reading is being built.")));
+    const Status s = readPackage(path, sheet, yielder, format);
+    if (!s) {
+        sheet.clear(); // nothing half-loaded stays behind
+        return Status::failure(unreadableFileMessage(path, s.message()));
+    }
+    return s;
 }

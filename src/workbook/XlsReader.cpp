@@ -1,11 +1,173 @@
 #include "XlsReader.h"
 
+#include "BiffRecords.h"
 #include "WorkbookSource.h"
+#include "Yielder.h"
 
-Status readXlsWorkbook(const QString& path, SheetData&, Yielder&, qint32& rowLimit) {
-    rowLimit = 65536;
-    return Status::failure(unreadableFileMessage(
-        path, QStringLiteral("files in the Excel 97-2003 format (.xls) are not read yet. Save "
-                             "it as .xlsx or .csv in your spreadsheet program and choose that "
-                             "file.")));
+#include <QFile>
+#include <QFileInfo>
+
+#include <gsf/gsf-infile-msole.h>
+#include <gsf/gsf-infile.h>
+#include <gsf/gsf-input-stdio.h>
+#include <gsf/gsf-utils.h>
+
+#include <mutex>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Far above any real workbook stream (Excel's own limits give a few hundred megabytes).
+constexpr qint64 kMaxStreamBytes = qint64(512) * 1024 * 1024;
+constexpr qint64 kReadChunk = qint64(1) << 20;
+
+// libgsf reports damaged containers through GLib warnings as well as through its GError
+// results; the user gets our message, so the warnings go nowhere instead of to stderr.
+void swallowLog(const gchar*, GLogLevelFlags, const gchar*, gpointer) {}
+
+void initGsf() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        gsf_init();
+        const auto levels =
+            GLogLevelFlags(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION);
+        for (const char* domain : {"libgsf", "libgsf:msole", "libgsf:utils"}) {
+            g_log_set_handler(domain, levels, swallowLog, nullptr);
+        }
+    });
+}
+
+// Some of libgsf's warnings carry no log domain; those are silenced only while we call it.
+class QuietDefaultDomain {
+public:
+    QuietDefaultDomain()
+        : m_id(g_log_set_handler(nullptr,
+                                 GLogLevelFlags(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL |
+                                                G_LOG_LEVEL_MESSAGE | G_LOG_LEVEL_INFO |
+                                                G_LOG_LEVEL_DEBUG),
+                                 swallowLog, nullptr)) {}
+    ~QuietDefaultDomain() { g_log_remove_handler(nullptr, m_id); }
+    QuietDefaultDomain(const QuietDefaultDomain&) = delete;
+    QuietDefaultDomain& operator=(const QuietDefaultDomain&) = delete;
+
+private:
+    guint m_id;
+};
+
+template <typename T> struct GObjectRef {
+    T* p = nullptr;
+    GObjectRef() = default;
+    explicit GObjectRef(T* q) : p(q) {}
+    GObjectRef(const GObjectRef&) = delete;
+    GObjectRef& operator=(const GObjectRef&) = delete;
+    ~GObjectRef() {
+        if (p) {
+            g_object_unref(p);
+        }
+    }
+};
+
+struct GErrorHolder {
+    GError* e = nullptr;
+    ~GErrorHolder() { g_clear_error(&e); }
+};
+
+QString damaged(const QString& why) {
+    return u"it is damaged (%1)."_s.arg(why);
+}
+
+// Copies the workbook stream into memory. Returns an empty reason on success.
+QString readStream(GsfInput* input, qint64 fileSize, QByteArray& out) {
+    const gsf_off_t size = gsf_input_size(input);
+    if (size < 0 || size > fileSize) {
+        return damaged(u"the workbook stream is larger than the file"_s);
+    }
+    if (size > kMaxStreamBytes) {
+        return u"its workbook is larger than the 512 MB this program reads from an .xls file. "
+               u"Save it as .xlsx in your spreadsheet program and choose that file."_s;
+    }
+    out.resize(qsizetype(size));
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 n = std::min<qint64>(kReadChunk, size - done);
+        if (!gsf_input_read(input, size_t(n), reinterpret_cast<guint8*>(out.data() + done))) {
+            out.clear();
+            return damaged(u"its workbook stream cannot be read to the end"_s);
+        }
+        done += n;
+    }
+    return QString();
+}
+
+} // namespace
+
+Status readXlsWorkbook(const QString& path, SheetData& sheet, Yielder& yielder, qint32& rowLimit) {
+    initGsf();
+    rowLimit = biff::kBiff8Rows;
+    auto fail = [&](const QString& reason) {
+        sheet.clear();
+        return Status::failure(unreadableFileMessage(path, reason));
+    };
+
+    QByteArray stream;
+    {
+        const QuietDefaultDomain quiet;
+        GErrorHolder err;
+        const QByteArray name = QFile::encodeName(path);
+        GObjectRef<GsfInput> input(gsf_input_stdio_new(name.constData(), &err.e));
+        if (!input.p) {
+            return fail(u"the file cannot be opened."_s);
+        }
+        GObjectRef<GsfInfile> ole(gsf_infile_msole_new(input.p, &err.e));
+        if (!ole.p) {
+            return fail(damaged(u"its compound-file structure is broken"_s));
+        }
+        int workbook = -1;
+        int book = -1;
+        bool encryptedPackage = false;
+        const int children = gsf_infile_num_children(ole.p);
+        for (int i = 0; i < children; ++i) {
+            const char* childName = gsf_infile_name_by_index(ole.p, i);
+            if (!childName) {
+                continue;
+            }
+            const QString n = QString::fromUtf8(childName);
+            if (n.compare(u"Workbook"_s, Qt::CaseInsensitive) == 0 && workbook < 0) {
+                workbook = i;
+            } else if (n.compare(u"Book"_s, Qt::CaseInsensitive) == 0 && book < 0) {
+                book = i;
+            } else if (n.compare(u"EncryptionInfo"_s, Qt::CaseInsensitive) == 0 ||
+                       n.compare(u"EncryptedPackage"_s, Qt::CaseInsensitive) == 0) {
+                encryptedPackage = true;
+            }
+        }
+        if (encryptedPackage && workbook < 0 && book < 0) {
+            return fail(u"it is protected with a password. Open it in your spreadsheet program, "
+                        u"remove the password and save it again."_s);
+        }
+        // Files saved for both Excel 5 and Excel 97 carry both streams; the newer one is
+        // complete.
+        const int chosen = workbook >= 0 ? workbook : book;
+        if (chosen < 0) {
+            return fail(u"it is not a spreadsheet (the file holds no workbook; it may be a "
+                        u"document of another program)."_s);
+        }
+        GObjectRef<GsfInput> child(gsf_infile_child_by_index(ole.p, chosen));
+        if (!child.p) {
+            return fail(damaged(u"its workbook stream cannot be opened"_s));
+        }
+        const QString reason = readStream(child.p, QFileInfo(path).size(), stream);
+        if (!reason.isEmpty()) {
+            return fail(reason);
+        }
+    }
+
+    biff::ParseResult result = biff::readWorkbookStream(
+        reinterpret_cast<const uchar*>(stream.constData()), stream.size(), sheet, yielder);
+    if (!result.reason.isEmpty()) {
+        return fail(result.reason);
+    }
+    rowLimit = result.rowLimit;
+    return Status::success();
 }

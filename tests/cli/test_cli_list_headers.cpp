@@ -55,6 +55,15 @@ private Q_SLOTS:
         QCOMPARE(r.err.trimmed(), u"\u201ccontacts.xlsx\u201d cannot be read: the file does not exist."_s);
         QVERIFY(r.out.isEmpty());
     }
+
+    // A semicolon-separated Windows-1252 export: headers come out as UTF-8, one per line.
+    void listsTheHeadersOfACsvFile() {
+        const Run r = runCli({u"--list-headers"_s, fixture(u"csv/semicolon-excel-de.csv"_s)});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out, u"A\tVorname\nB\tNachname\nC\tBetrag\nD\tStra\u00dfe\n"
+                        "Items Found:  2\n"_s);
+        QVERIFY(r.err.isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCliListHeaders)

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "SheetData.h"
+
+#include <QString>
+
+class Yielder;
+
+// The record layer of .xls workbooks: the bytes of the workbook stream, already taken out
+// of its compound file, read into the cells of the first worksheet.
+namespace biff {
+
+inline constexpr qint32 kBiff8Rows = 65536;
+inline constexpr qint32 kBiff5Rows = 16384;
+inline constexpr qint32 kColumns = 256;
+
+struct ParseResult {
+    QString reason; // empty on success; otherwise a clause for unreadableFileMessage
+    qint32 rowLimit = kBiff8Rows;
+    bool biff8 = true;
+    quint16 codePage = 1252;
+    bool dates1904 = false; // kept for callers that turn serial numbers into dates
+};
+
+// Fills sheet (which must be empty) from the stream; on failure the sheet is left cleared.
+ParseResult readWorkbookStream(const uchar* data, qint64 size, SheetData& sheet, Yielder& yielder);
+
+} // namespace biff

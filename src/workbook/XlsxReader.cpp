@@ -1,0 +1,691 @@
+#include "XlsxReader.h"
+
+#include "Limits.h"
+#include "XmlStream.h"
+#include "XmlValues.h"
+#include "Yielder.h"
+#include "ZipPackage.h"
+
+#include <QByteArray>
+#include <QUrl>
+
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr std::string_view kRelNsTransitional =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+constexpr std::string_view kRelNsStrict = "http://purl.oclc.org/ooxml/officeDocument/relationships";
+
+// The last segment of a relationship type URI: ".../worksheet" gives "worksheet"; the same
+// for the transitional and the Strict URIs.
+std::string_view typeName(std::string_view type) {
+    const size_t slash = type.rfind('/');
+    return slash == std::string_view::npos ? type : type.substr(slash + 1);
+}
+
+bool asciiEqualNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < a.size(); ++i) {
+        char x = a[i];
+        char y = b[i];
+        if (x >= 'A' && x <= 'Z') {
+            x = char(x - 'A' + 'a');
+        }
+        if (y >= 'A' && y <= 'Z') {
+            y = char(y - 'A' + 'a');
+        }
+        if (x != y) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string folderOf(std::string_view part) {
+    const size_t slash = part.rfind('/');
+    return slash == std::string_view::npos ? std::string() : std::string(part.substr(0, slash + 1));
+}
+
+// "xl/workbook.xml" has its relationships in "xl/_rels/workbook.xml.rels".
+std::string relsPartOf(std::string_view part) {
+    const size_t slash = part.rfind('/');
+    const std::string_view folder =
+        slash == std::string_view::npos ? std::string_view() : part.substr(0, slash + 1);
+    const std::string_view file = slash == std::string_view::npos ? part : part.substr(slash + 1);
+    return std::string(folder) + "_rels/" + std::string(file) + ".rels";
+}
+
+QString partText(std::string_view name) {
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+struct Relationship {
+    std::string id;
+    std::string type;
+    std::string target;
+};
+
+class RelsHandler final : public XmlHandler {
+public:
+    std::vector<Relationship> rels;
+
+    void startElement(const XmlName& name, const XmlAttributes& attrs) override {
+        if (name.local != "Relationship") {
+            return;
+        }
+        const char* mode = attrs.find("TargetMode");
+        if (mode && std::string_view(mode) == "External") {
+            return;
+        }
+        const char* id = attrs.find("Id");
+        const char* type = attrs.find("Type");
+        const char* target = attrs.find("Target");
+        if (type && target) {
+            rels.push_back({id ? id : "", type, target});
+        }
+    }
+    void endElement(const XmlName&) override {}
+};
+
+class ContentTypesHandler final : public XmlHandler {
+public:
+    struct Entry {
+        std::string key;
+        std::string type;
+    };
+    std::vector<Entry> defaults;  // by extension
+    std::vector<Entry> overrides; // by part name, "/xl/workbook.xml"
+
+    void startElement(const XmlName& name, const XmlAttributes& attrs) override {
+        const char* type = attrs.find("ContentType");
+        if (!type) {
+            return;
+        }
+        if (name.local == "Default") {
+            if (const char* ext = attrs.find("Extension")) {
+                defaults.push_back({ext, type});
+            }
+        } else if (name.local == "Override") {
+            if (const char* part = attrs.find("PartName")) {
+                overrides.push_back({part, type});
+            }
+        }
+    }
+    void endElement(const XmlName&) override {}
+
+    std::string typeOf(std::string_view part) const {
+        const std::string absolute = "/" + std::string(part);
+        for (const Entry& e : overrides) {
+            if (asciiEqualNoCase(e.key, absolute)) {
+                return e.type;
+            }
+        }
+        const size_t dot = part.rfind('.');
+        if (dot != std::string_view::npos) {
+            for (const Entry& e : defaults) {
+                if (asciiEqualNoCase(e.key, part.substr(dot + 1))) {
+                    return e.type;
+                }
+            }
+        }
+        return {};
+    }
+};
+
+class WorkbookHandler final : public XmlHandler {
+public:
+    std::string root;
+    bool date1904 = false;
+    std::vector<std::string> sheetIds; // in document order
+
+    void startElement(const XmlName& name, const XmlAttributes& attrs) override {
+        ++m_depth;
+        if (m_depth == 1) {
+            root = std::string(name.local);
+            return;
+        }
+        if (name.local == "workbookPr") {
+            const char* v = attrs.find("date1904");
+            date1904 = v && (std::string_view(v) == "1" || std::string_view(v) == "true");
+        } else if (name.local == "sheet" && m_inSheets) {
+            const char* id = attrs.find("id", kRelNsTransitional);
+            if (!id) {
+                id = attrs.find("id", kRelNsStrict);
+            }
+            if (!id) {
+                id = attrs.findAnyNs("id");
+            }
+            if (id) {
+                sheetIds.emplace_back(id);
+            }
+        } else if (name.local == "sheets") {
+            m_inSheets = true;
+        }
+    }
+    void endElement(const XmlName& name) override {
+        --m_depth;
+        if (name.local == "sheets" && m_inSheets) {
+            stopEarly(); // everything needed comes before the end of <sheets>
+        }
+    }
+
+private:
+    int m_depth = 0;
+    bool m_inSheets = false;
+};
+
+class SharedStringsHandler final : public XmlHandler {
+public:
+    explicit SharedStringsHandler(SheetData& sheet, Yielder& yielder)
+        : m_sheet(sheet), m_yielder(yielder) {}
+
+    void startElement(const XmlName& name, const XmlAttributes&) override {
+        ++m_depth;
+        const std::string_view l = name.local;
+        if (m_siDepth == 0) {
+            if (l == "si") {
+                m_siDepth = m_depth;
+                m_bytes.clear();
+            }
+            return;
+        }
+        if (l == "t" && m_skipDepth == 0 && m_tDepth == 0) {
+            m_tDepth = m_depth;
+        } else if (l == "rPh" && m_skipDepth == 0) {
+            m_skipDepth = m_depth; // phonetic reading: not part of the text
+        }
+    }
+    void endElement(const XmlName&) override {
+        if (m_depth == m_tDepth) {
+            m_tDepth = 0;
+        } else if (m_depth == m_skipDepth) {
+            m_skipDepth = 0;
+        } else if (m_depth == m_siDepth) {
+            m_siDepth = 0;
+            xmlvalues::utf8ToUtf16(m_bytes, m_text);
+            xmlvalues::decodeEscapes(m_text);
+            if (m_sheet.sharedTextCount() >= limits::kMaxCells) {
+                fail(u"it holds more shared texts than this program can keep."_s);
+            } else if (m_sheet.addSharedText(QStringView(m_text.data(), qsizetype(m_text.size()))) <
+                       0) {
+                fail(u"it holds a text longer than any cell may be."_s);
+            }
+            m_yielder.tick();
+        }
+        --m_depth;
+    }
+    void characters(const char* data, int len) override {
+        if (m_tDepth == 0) {
+            return;
+        }
+        if (m_bytes.size() + size_t(len) > size_t(limits::kMaxCellChars)) {
+            fail(u"it holds a text longer than any cell may be."_s);
+            return;
+        }
+        m_bytes.append(data, size_t(len));
+    }
+
+private:
+    SheetData& m_sheet;
+    Yielder& m_yielder;
+    int m_depth = 0;
+    int m_siDepth = 0;
+    int m_tDepth = 0;
+    int m_skipDepth = 0;
+    std::string m_bytes;
+    std::u16string m_text;
+};
+
+class WorksheetHandler final : public XmlHandler {
+public:
+    WorksheetHandler(SheetData& sheet, Yielder& yielder, bool date1904)
+        : m_sheet(sheet), m_yielder(yielder), m_date1904(date1904) {}
+
+    std::string root;
+
+    void startElement(const XmlName& name, const XmlAttributes& attrs) override {
+        ++m_depth;
+        const std::string_view l = name.local;
+        if (m_cellDepth != 0) {
+            if (m_depth != m_cellDepth + 1 && m_isDepth == 0) {
+                return;
+            }
+            if (m_isDepth != 0) {
+                // Inline rich text: <t> runs, directly or inside <r>; <rPh> is phonetic.
+                if (l == "t" && m_skipDepth == 0 && m_collectDepth == 0) {
+                    m_collectDepth = m_depth;
+                } else if (l == "rPh" && m_skipDepth == 0) {
+                    m_skipDepth = m_depth;
+                }
+            } else if (l == "v") {
+                m_collectDepth = m_depth;
+                m_value.clear();
+                m_haveValue = true;
+            } else if (l == "is") {
+                m_isDepth = m_depth;
+                m_inline.clear();
+                m_haveInline = true;
+            }
+            return;
+        }
+        if (m_sheetDataDepth == 0) {
+            if (m_depth == 1) {
+                root = std::string(l);
+            } else if (l == "sheetData" && m_depth == 2) {
+                m_sheetDataDepth = m_depth;
+            }
+            return;
+        }
+        if (l == "row" && m_depth == m_sheetDataDepth + 1) {
+            startRow(attrs);
+        } else if (l == "c" && m_depth == m_sheetDataDepth + 2) {
+            startCell(attrs);
+        }
+    }
+
+    void endElement(const XmlName&) override {
+        if (m_depth == m_collectDepth) {
+            m_collectDepth = 0;
+        } else if (m_depth == m_skipDepth) {
+            m_skipDepth = 0;
+        } else if (m_depth == m_isDepth) {
+            m_isDepth = 0;
+        } else if (m_depth == m_cellDepth) {
+            m_cellDepth = 0;
+            endCell();
+        } else if (m_depth == m_sheetDataDepth) {
+            m_sheetDataDepth = 0;
+            stopEarly(); // what follows the cells (merges, formats) is not needed
+        }
+        --m_depth;
+    }
+
+    void characters(const char* data, int len) override {
+        if (m_collectDepth == 0) {
+            return;
+        }
+        std::string& target = m_isDepth != 0 ? m_inline : m_value;
+        if (target.size() + size_t(len) > size_t(limits::kMaxCellChars)) {
+            fail(u"it holds a text longer than any cell may be."_s);
+            return;
+        }
+        target.append(data, size_t(len));
+    }
+
+private:
+    enum class Type : quint8 { Number, Shared, Str, Inline, Boolean, Error, Date };
+
+    void startRow(const XmlAttributes& attrs) {
+        qint64 row = m_row + 1;
+        for (const char** a = attrs.raw(); *a; a += 2) {
+            if (a[0][0] == 'r' && a[0][1] == 0) {
+                if (const auto n = xmlvalues::parseCount(a[1], qint64(limits::kMaxRows) + 1)) {
+                    row = *n;
+                }
+            }
+        }
+        m_row = row;
+        m_column = -1;
+    }
+
+    // "BC12": column letters, then the row; either part may be missing.
+    void parseReference(const char* ref, qint64& row, qint64& column) {
+        qint64 c = 0;
+        const char* p = ref;
+        bool letters = false;
+        for (; *p; ++p) {
+            char ch = *p;
+            if (ch >= 'a' && ch <= 'z') {
+                ch = char(ch - 'a' + 'A');
+            }
+            if (ch < 'A' || ch > 'Z') {
+                break;
+            }
+            letters = true;
+            if (c <= limits::kMaxColumns) {
+                c = c * 26 + (ch - 'A' + 1);
+            }
+        }
+        if (*p == '$') {
+            ++p;
+        }
+        if (letters) {
+            column = c - 1;
+        }
+        if (*p) {
+            if (const auto n = xmlvalues::parseCount(p, qint64(limits::kMaxRows) + 1)) {
+                row = *n;
+            }
+        }
+    }
+
+    void startCell(const XmlAttributes& attrs) {
+        m_cellDepth = m_depth;
+        m_type = Type::Number;
+        m_haveValue = false;
+        m_haveInline = false;
+        qint64 row = m_row;
+        qint64 column = m_column + 1;
+        for (const char** a = attrs.raw(); *a; a += 2) {
+            const char* n = a[0];
+            if (n[1] != 0) {
+                continue;
+            }
+            if (n[0] == 'r') {
+                parseReference(a[1], row, column);
+            } else if (n[0] == 't') {
+                const std::string_view t(a[1]);
+                if (t == "s") {
+                    m_type = Type::Shared;
+                } else if (t == "str") {
+                    m_type = Type::Str;
+                } else if (t == "inlineStr") {
+                    m_type = Type::Inline;
+                } else if (t == "b") {
+                    m_type = Type::Boolean;
+                } else if (t == "e") {
+                    m_type = Type::Error;
+                } else if (t == "d") {
+                    m_type = Type::Date;
+                }
+            }
+        }
+        m_cellRow = row;
+        m_column = column;
+        m_row = row; // a row without r follows the row its cells named
+    }
+
+    bool checkPosition() {
+        if (m_cellRow < 1 || m_cellRow > limits::kMaxRows || m_column < 0 ||
+            m_column >= limits::kMaxColumns) {
+            fail(u"it has a cell beyond the last row or column a worksheet can hold "
+                 "(row 1,048,576, column XFD)."_s);
+            return false;
+        }
+        return true;
+    }
+
+    void stored(bool ok) {
+        if (ok) {
+            return;
+        }
+        fail(m_sheet.tooManyCells() ? u"it holds more cells than this program can keep."_s
+                                    : u"it holds a text longer than any cell may be."_s);
+    }
+
+    void storeText(std::string_view bytes) {
+        xmlvalues::utf8ToUtf16(bytes, m_text);
+        xmlvalues::decodeEscapes(m_text);
+        stored(m_sheet.setText(qint32(m_cellRow), qint32(m_column),
+                               QStringView(m_text.data(), qsizetype(m_text.size()))));
+    }
+
+    void endCell() {
+        m_yielder.tick();
+        if (m_type == Type::Inline || (m_haveInline && !m_haveValue)) {
+            if (m_haveInline && checkPosition()) {
+                storeText(m_inline);
+            }
+            return;
+        }
+        if (!m_haveValue) {
+            return; // no value, or a formula whose result was never stored
+        }
+        if (!checkPosition()) {
+            return;
+        }
+        const qint32 row = qint32(m_cellRow);
+        const qint32 column = qint32(m_column);
+        switch (m_type) {
+        case Type::Number:
+            if (const auto v = xmlvalues::parseNumber(m_value)) {
+                stored(m_sheet.setNumber(row, column, *v));
+            } else if (!m_value.empty()) {
+                storeText(m_value);
+            }
+            return;
+        case Type::Shared: {
+            const auto index = xmlvalues::parseCount(m_value, limits::kMaxCells);
+            if (!index || *index >= m_sheet.sharedTextCount()) {
+                fail(u"it is damaged (a cell refers to a shared text that does not exist)."_s);
+                return;
+            }
+            stored(m_sheet.setSharedText(row, column, *index));
+            return;
+        }
+        case Type::Str:
+        case Type::Inline:
+            storeText(m_value);
+            return;
+        case Type::Boolean:
+            if (m_value == "1" || m_value == "true") {
+                stored(m_sheet.setBoolean(row, column, true));
+            } else if (m_value == "0" || m_value == "false") {
+                stored(m_sheet.setBoolean(row, column, false));
+            } else {
+                storeText(m_value);
+            }
+            return;
+        case Type::Error:
+            stored(m_sheet.setError(row, column));
+            return;
+        case Type::Date:
+            if (const auto v = xmlvalues::isoDateToSerial(m_value, m_date1904)) {
+                stored(m_sheet.setNumber(row, column, *v));
+            } else if (!m_value.empty()) {
+                storeText(m_value);
+            }
+            return;
+        }
+    }
+
+    SheetData& m_sheet;
+    Yielder& m_yielder;
+    bool m_date1904;
+    int m_depth = 0;
+    int m_sheetDataDepth = 0;
+    int m_cellDepth = 0;
+    int m_collectDepth = 0;
+    int m_isDepth = 0;
+    int m_skipDepth = 0;
+    qint64 m_row = 0;
+    qint64 m_column = -1;
+    qint64 m_cellRow = 0;
+    Type m_type = Type::Number;
+    bool m_haveValue = false;
+    bool m_haveInline = false;
+    std::string m_value;
+    std::string m_inline;
+    std::u16string m_text;
+};
+
+Status fail(const QString& reason) {
+    return Status::failure(reason);
+}
+
+Status parseRels(const ZipPackage& zip, qint64 index, std::vector<Relationship>& out,
+                 Yielder& yielder) {
+    RelsHandler h;
+    const Status s = parseZipPart(zip, index, h, u"the package relationships"_s, yielder);
+    out = std::move(h.rels);
+    return s;
+}
+
+// What kind of document the main part's content type says, when it is not a workbook.
+QString notAWorkbook(std::string_view contentType) {
+    if (contentType.find("wordprocessingml") != std::string_view::npos ||
+        contentType.find("ms-word") != std::string_view::npos) {
+        return u"it is a word-processing document, not a spreadsheet."_s;
+    }
+    if (contentType.find("presentationml") != std::string_view::npos ||
+        contentType.find("ms-powerpoint") != std::string_view::npos) {
+        return u"it is a presentation, not a spreadsheet."_s;
+    }
+    if (contentType.find("sheet.binary") != std::string_view::npos) {
+        return u"it is a binary workbook (.xlsb), which this program does not read. Save it as "
+               ".xlsx and try again."_s;
+    }
+    // Anything else is judged by the main part's root element.
+    return {};
+}
+
+} // namespace
+
+std::string resolvePartTarget(std::string_view sourceFolder, std::string_view target) {
+    std::string t(target);
+    for (char& c : t) {
+        if (c == '\\') {
+            c = '/';
+        }
+    }
+    if (t.find('%') != std::string::npos) {
+        t = QUrl::fromPercentEncoding(QByteArray::fromStdString(t)).toStdString();
+    }
+    std::string path = (!t.empty() && t.front() == '/') ? t : std::string(sourceFolder) + t;
+    std::vector<std::string_view> segments;
+    std::string_view rest(path);
+    while (!rest.empty()) {
+        const size_t slash = rest.find('/');
+        const std::string_view seg = rest.substr(0, slash);
+        rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
+        if (seg.empty() || seg == ".") {
+            continue;
+        }
+        if (seg == "..") {
+            if (segments.empty()) {
+                return {};
+            }
+            segments.pop_back();
+            continue;
+        }
+        segments.push_back(seg);
+    }
+    std::string out;
+    for (const std::string_view seg : segments) {
+        if (!out.empty()) {
+            out.push_back('/');
+        }
+        out.append(seg);
+    }
+    return out;
+}
+
+Status readXlsxPackage(const ZipPackage& zip, SheetData& sheet, Yielder& yielder) {
+    ContentTypesHandler types;
+    const qint64 typesIndex = zip.find("[Content_Types].xml");
+    if (typesIndex >= 0) {
+        if (Status s = parseZipPart(zip, typesIndex, types, u"the content types"_s, yielder); !s) {
+            return s;
+        }
+    }
+
+    // The main part: the package's officeDocument relationship, or the usual name.
+    std::string workbookPart;
+    const qint64 rootRels = zip.find("_rels/.rels");
+    if (rootRels >= 0) {
+        std::vector<Relationship> rels;
+        if (Status s = parseRels(zip, rootRels, rels, yielder); !s) {
+            return s;
+        }
+        for (const Relationship& r : rels) {
+            if (typeName(r.type) == "officeDocument") {
+                workbookPart = resolvePartTarget("", r.target);
+                break;
+            }
+        }
+    }
+    if (workbookPart.empty() && zip.contains("xl/workbook.xml")) {
+        workbookPart = "xl/workbook.xml";
+    }
+    if (workbookPart.empty()) {
+        return fail(u"it is damaged or not a spreadsheet (its package names no main document)."_s);
+    }
+    if (const std::string type = types.typeOf(workbookPart); !type.empty()) {
+        if (QString why = notAWorkbook(type); !why.isEmpty()) {
+            return fail(why);
+        }
+    }
+    const qint64 workbookIndex = zip.find(workbookPart);
+    if (workbookIndex < 0) {
+        return fail(
+            u"it is damaged (its workbook part, %1, is missing)."_s.arg(partText(workbookPart)));
+    }
+    WorkbookHandler workbook;
+    if (Status s = parseZipPart(zip, workbookIndex, workbook, u"the workbook part"_s, yielder);
+        !s) {
+        return s;
+    }
+    if (workbook.root != "workbook") {
+        if (workbook.root == "document") {
+            return fail(u"it is a word-processing document, not a spreadsheet."_s);
+        }
+        if (workbook.root == "presentation") {
+            return fail(u"it is a presentation, not a spreadsheet."_s);
+        }
+        return fail(u"it is damaged or not a spreadsheet (its main part is not a workbook)."_s);
+    }
+
+    // The workbook's relationships lead to the sheets and the shared texts.
+    const std::string workbookFolder = folderOf(workbookPart);
+    const qint64 relsIndex = zip.find(relsPartOf(workbookPart));
+    if (relsIndex < 0) {
+        return fail(u"it is damaged (the relationships of its workbook part are missing)."_s);
+    }
+    std::vector<Relationship> rels;
+    if (Status s = parseRels(zip, relsIndex, rels, yielder); !s) {
+        return s;
+    }
+    std::string sheetPart;
+    for (const std::string& id : workbook.sheetIds) {
+        for (const Relationship& r : rels) {
+            if (r.id == id && typeName(r.type) == "worksheet") {
+                sheetPart = resolvePartTarget(workbookFolder, r.target);
+                break;
+            }
+        }
+        if (!sheetPart.empty()) {
+            break;
+        }
+    }
+    if (sheetPart.empty()) {
+        return fail(u"it holds no worksheet (only charts or other kinds of sheets)."_s);
+    }
+    std::string sharedPart;
+    for (const Relationship& r : rels) {
+        if (typeName(r.type) == "sharedStrings") {
+            sharedPart = resolvePartTarget(workbookFolder, r.target);
+            break;
+        }
+    }
+    if (!sharedPart.empty()) {
+        const qint64 sharedIndex = zip.find(sharedPart);
+        if (sharedIndex < 0) {
+            return fail(
+                u"it is damaged (its shared texts, %1, are missing)."_s.arg(partText(sharedPart)));
+        }
+        SharedStringsHandler shared(sheet, yielder);
+        if (Status s = parseZipPart(zip, sharedIndex, shared, u"the shared texts"_s, yielder); !s) {
+            return s;
+        }
+    }
+
+    const qint64 sheetIndex = zip.find(sheetPart);
+    if (sheetIndex < 0) {
+        return fail(
+            u"it is damaged (its first worksheet, %1, is missing)."_s.arg(partText(sheetPart)));
+    }
+    WorksheetHandler worksheet(sheet, yielder, workbook.date1904);
+    if (Status s = parseZipPart(zip, sheetIndex, worksheet, u"the worksheet"_s, yielder); !s) {
+        return s;
+    }
+    if (worksheet.root != "worksheet") {
+        return fail(
+            u"it is damaged (its first sheet, %1, is not a worksheet)."_s.arg(partText(sheetPart)));
+    }
+    return Status::success();
+}

@@ -1,0 +1,361 @@
+#include "CellAddress.h"
+#include "WorkbookSource.h"
+#include "Yielder.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// One expected cell: its address and the value the reader must give.
+struct Expect {
+    QString address;
+    CellValue value;
+};
+using Expects = QList<Expect>;
+
+QString fixture(const QString& name) {
+    return QStringLiteral(E2V_FIXTURES_DIR "/") + name;
+}
+
+Expect text(const QString& a, const QString& t) {
+    return {a, CellValue::text(t)};
+}
+Expect num(const QString& a, double v) {
+    return {a, CellValue::number(v)};
+}
+Expect boolean(const QString& a, bool v) {
+    return {a, CellValue::boolean(v)};
+}
+Expect error(const QString& a) {
+    return {a, CellValue::error()};
+}
+Expect empty(const QString& a) {
+    return {a, CellValue::empty()};
+}
+
+bool sameValue(const CellValue& got, const CellValue& want) {
+    if (want.isError()) {
+        return got.isError(); // the code of an error cell is not kept
+    }
+    return got == want;
+}
+
+QString describe(const CellValue& v) {
+    static const char* kinds[] = {"empty", "text", "number", "boolean", "error"};
+    return u"%1 \"%2\""_s.arg(QLatin1String(kinds[int(v.kind())]), v.textForm());
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString writeTemp(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
+        return QString();
+    }
+    return path;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Expects)
+
+class TestXls : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void readsFixtureCells_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("rowLimit");
+        QTest::addColumn<Expects>("cells");
+
+        QTest::addRow("formula results in STRING records and marker bytes")
+            << u"xls/formulas-string-results.xls"_s << 65536
+            << Expects{text(u"A1"_s, u"Result"_s),
+                       num(u"A2"_s, 12.5),
+                       text(u"A3"_s, u"Ann Lee"_s),
+                       text(u"A4"_s, u"\u0418\u0440\u0438\u043d\u0430 \u5c71\u7530"_s),
+                       text(u"A5"_s, QString(8000, u'L') + QString(1000, u'\u03a9')),
+                       boolean(u"A6"_s, true),
+                       boolean(u"A7"_s, false),
+                       error(u"A8"_s),
+                       text(u"A9"_s, QString()),
+                       empty(u"A10"_s),
+                       num(u"B10"_s, 7)};
+        // LibreOffice writes number, boolean, error and empty-text results (a non-empty text
+        // result it stores without its text), a plain boolean as a number, dates as serial
+        // numbers and runs of numbers as MULRK records.
+        QTest::addRow("LibreOffice formulas, dates, MULRK")
+            << u"xls/formulas-cached-results.xls"_s << 65536
+            << Expects{text(u"A1"_s, u"Kind"_s),
+                       text(u"B1"_s, u"Value"_s),
+                       num(u"B2"_s, 3),
+                       num(u"B3"_s, 0.125),
+                       boolean(u"B6"_s, true),
+                       boolean(u"B7"_s, false),
+                       error(u"B8"_s),
+                       error(u"B9"_s),
+                       text(u"B10"_s, QString()),
+                       num(u"B11"_s, 45366),
+                       num(u"B12"_s, 1),
+                       num(u"B13"_s, 1),
+                       num(u"C13"_s, 2.5),
+                       num(u"D13"_s, -3),
+                       num(u"E13"_s, 40000),
+                       num(u"F13"_s, 1e-5),
+                       text(u"B14"_s, u"Z\u00fcrich"_s),
+                       empty(u"A15"_s)};
+        QTest::addRow("chart sheet before the first worksheet")
+            << u"xls/chart-sheet-first.xls"_s << 65536
+            << Expects{text(u"A1"_s, u"Name"_s), text(u"A2"_s, u"from the worksheet"_s)};
+        QTest::addRow("workbook stream name in other letter case")
+            << u"xls/stream-name-lower-case.xls"_s << 65536
+            << Expects{text(u"A1"_s, u"lower-case stream name"_s)};
+        QTest::addRow("Excel 95, Western code page")
+            << u"xls/biff5-western-texts.xls"_s << 16384
+            << Expects{text(u"A1"_s, u"Name"_s),
+                       text(u"A2"_s, u"Ren\u00e9e M\u00fcller"_s),
+                       text(u"B2"_s, u"Malm\u00f6"_s),
+                       num(u"C2"_s, 7),
+                       text(u"A3"_s, u"\u00c6gir \u00d8ster"_s),
+                       text(u"B3"_s, u"S\u00e3o Paulo"_s),
+                       num(u"C3"_s, 2.5),
+                       text(u"A4"_s, u"Fu\u00dfg\u00e4nger \u20ac"_s),
+                       boolean(u"B4"_s, true),
+                       error(u"C4"_s),
+                       num(u"A5"_s, 1),
+                       num(u"B5"_s, 2),
+                       num(u"C5"_s, 3),
+                       empty(u"D5"_s)};
+        QTest::addRow("Excel 95, Cyrillic code page")
+            << u"xls/biff5-cyrillic-cp1251.xls"_s << 16384
+            << Expects{text(u"A1"_s, u"\u0418\u043c\u044f"_s),
+                       text(u"A2"_s,
+                            u"\u041f\u0451\u0442\u0440 \u0418\u0432\u0430\u043d\u043e\u0432"_s),
+                       text(u"A3"_s, u"\u0401\u043b\u043a\u0430"_s)};
+        QTest::addRow("Excel 95, Japanese double-byte code page")
+            << u"xls/biff5-japanese-cp932.xls"_s << 16384
+            << Expects{text(u"A1"_s, u"\u540d\u524d"_s),
+                       text(u"A2"_s, u"\u5c71\u7530\u592a\u90ce"_s),
+                       text(u"B2"_s, u"\uff76\uff80\uff76\uff85"_s)};
+        // The count in the table is only a bound; the strings that are there read.
+        QTest::addRow("shared-string table claiming 2^31 strings")
+            << u"xls-hostile/sst-claims-2g-strings.xls"_s << 65536
+            << Expects{text(u"A1"_s, u"Name"_s), text(u"A6"_s, u"Eve"_s), num(u"B6"_s, 50.5)};
+    }
+
+    void readsFixtureCells() {
+        QFETCH(QString, file);
+        QFETCH(int, rowLimit);
+        QFETCH(Expects, cells);
+        FileWorkbookSource source;
+        const Status status = source.openWorkbook(fixture(file));
+        QVERIFY2(status.isOk(), qPrintable(status.message()));
+        QCOMPARE(source.format(), WorkbookFormat::Xls);
+        QCOMPARE(source.sheetRowLimit(), rowLimit);
+        for (const Expect& e : cells) {
+            const CellValue got = source.readCell(e.address);
+            QVERIFY2(sameValue(got, e.value), qPrintable(u"%1: got %2, want %3"_s.arg(
+                                                  e.address, describe(got), describe(e.value))));
+        }
+    }
+
+    // The expected cells come from the fixture script's own data, written beside the file.
+    void basicTypesFromXlwt() {
+        FileWorkbookSource source;
+        const Status status = source.openWorkbook(fixture(u"xls/basic-types.xls"_s));
+        QVERIFY2(status.isOk(), qPrintable(status.message()));
+        const QJsonArray cells =
+            QJsonDocument::fromJson(readAll(fixture(u"xls/basic-types.expected.json"_s))).array();
+        QVERIFY(cells.size() > 20);
+        for (const auto& c : cells) {
+            const QJsonArray a = c.toArray();
+            const qint32 row = a.at(0).toInt();
+            const qint32 col = a.at(1).toInt();
+            const QString kind = a.at(2).toString();
+            CellValue want;
+            if (kind == u"text"_s) {
+                want = CellValue::text(a.at(3).toString());
+            } else if (kind == u"number"_s) {
+                want = CellValue::number(a.at(3).toDouble());
+            } else if (kind == u"boolean"_s) {
+                want = CellValue::boolean(a.at(3).toBool());
+            } else if (kind == u"error"_s) {
+                want = CellValue::error();
+            }
+            const CellValue got = source.cellAt(row, col);
+            QVERIFY2(sameValue(got, want),
+                     qPrintable(u"%1: got %2, want %3"_s.arg(cellAddress(col, row), describe(got),
+                                                             describe(want))));
+        }
+        // Only the first sheet is read.
+        QCOMPARE(source.sheet().lastRow(), 65536);
+        QCOMPARE(source.sheet().cellCount(), qint64(cells.size() - 2)); // less blank and far-empty
+    }
+
+    void sharedStringsAcrossContinue_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addRow("LibreOffice") << u"xls/shared-strings-across-continue.xls"_s;
+        QTest::addRow("xlwt") << u"xls/shared-strings-across-continue-xlwt.xls"_s;
+    }
+
+    void sharedStringsAcrossContinue() {
+        QFETCH(QString, file);
+        const QJsonArray texts =
+            QJsonDocument::fromJson(
+                readAll(fixture(u"xls/shared-strings-across-continue.expected.json"_s)))
+                .array();
+        QVERIFY(texts.size() > 200);
+        FileWorkbookSource source;
+        const Status status = source.openWorkbook(fixture(file));
+        QVERIFY2(status.isOk(), qPrintable(status.message()));
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            const QString want = texts.at(i).toString();
+            const qint32 row = qint32(i) + 1;
+            QCOMPARE(source.cellAt(row, 0).textForm(), want);
+            if (row > 1) {
+                QCOMPARE(source.cellAt(row, 1).textForm(), want);
+            }
+        }
+        QCOMPARE(source.sheet().lastRow(), qint32(texts.size()));
+    }
+
+    // The same Excel 95 bytes read under another code page give that code page's letters:
+    // the CODEPAGE record decides, not an assumption.
+    void codePageRecordDecides_data() {
+        QTest::addColumn<quint16>("codePage");
+        QTest::addColumn<QString>("a2");
+        QTest::addColumn<QString>("b2");
+        QTest::addRow("1251 Cyrillic")
+            << quint16(1251) << u"Ren\u0439e M\u044cller"_s << u"Malm\u0446"_s;
+        QTest::addRow("1253 Greek")
+            << quint16(1253) << u"Ren\u03b9e M\u03ccller"_s << u"Malm\u03c6"_s;
+        QTest::addRow("10000 Mac Roman")
+            << quint16(10000) << u"Ren\u00c8e M\u00b8ller"_s << u"Malm\u02c6"_s;
+        QTest::addRow("1252 unchanged")
+            << quint16(1252) << u"Ren\u00e9e M\u00fcller"_s << u"Malm\u00f6"_s;
+    }
+
+    void codePageRecordDecides() {
+        QFETCH(quint16, codePage);
+        QFETCH(QString, a2);
+        QFETCH(QString, b2);
+        QByteArray bytes = readAll(fixture(u"xls/biff5-western-texts.xls"_s));
+        const QByteArray record("\x42\x00\x02\x00\xe4\x04", 6); // CODEPAGE 1252
+        const qsizetype at = bytes.indexOf(record);
+        QVERIFY(at > 0);
+        QCOMPARE(bytes.indexOf(record, at + 1), -1);
+        bytes[at + 4] = char(codePage & 0xFF);
+        bytes[at + 5] = char(codePage >> 8);
+        QTemporaryDir dir;
+        const QString path = writeTemp(dir, u"recoded.xls"_s, bytes);
+        QVERIFY(!path.isEmpty());
+        FileWorkbookSource source;
+        const Status status = source.openWorkbook(path);
+        QVERIFY2(status.isOk(), qPrintable(status.message()));
+        QCOMPARE(source.readCell(u"A2").textForm(), a2);
+        QCOMPARE(source.readCell(u"B2").textForm(), b2);
+        QCOMPARE(source.readCell(u"A1").textForm(), u"Name"_s);
+    }
+
+    // Files that cannot be read give a message naming the file and saying why, and leave
+    // nothing open.
+    void refusesWithMessage_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("because");
+        const QString password = u"protected with a password"_s;
+        const QString damaged = u"damaged"_s;
+        QTest::addRow("FILEPASS put in") << u"xls/encrypted-filepass.xls"_s << password;
+        QTest::addRow("saved with a password") << u"xls/encrypted-password.xls"_s << password;
+        QTest::addRow("password-protected .xlsx")
+            << u"xls-hostile/password-protected-package.xlsx"_s << password;
+        QTest::addRow("no workbook stream")
+            << u"xls-hostile/no-workbook-stream.xls"_s << u"not a spreadsheet"_s;
+        QTest::addRow("random stream")
+            << u"xls-hostile/random-stream.xls"_s << u"not a spreadsheet"_s;
+        for (const char* name :
+             {"truncated-container", "truncated-stream", "record-length-past-end",
+              "labelsst-too-short", "mulrk-span-lies", "labelsst-index-beyond-table",
+              "continue-never-ends", "random-after-bof", "sheet-offset-outside-stream"}) {
+            QTest::addRow("%s", name)
+                << u"xls-hostile/%1.xls"_s.arg(QLatin1String(name)) << damaged;
+        }
+        QTest::addRow("cell beyond column IV")
+            << u"xls-hostile/cell-beyond-column-iv.xls"_s << u"256 columns"_s;
+    }
+
+    void refusesWithMessage() {
+        QFETCH(QString, file);
+        QFETCH(QString, because);
+        FileWorkbookSource source;
+        QVERIFY(source.openWorkbook(fixture(u"xls/basic-types.xls"_s)).isOk());
+        const Status status = source.openWorkbook(fixture(file));
+        QVERIFY(!status.isOk());
+        QVERIFY2(status.message().contains(QFileInfo(file).fileName()),
+                 qPrintable(status.message()));
+        QVERIFY2(status.message().contains(because), qPrintable(status.message()));
+        QCOMPARE(source.sheet().cellCount(), 0);
+        QVERIFY(source.readCell(u"A1").isEmpty());
+    }
+
+    // Damage anywhere in the file, the container's own structures included: a clear
+    // failure or a read, never a crash, a hang or a message on the terminal.
+    void damagedContainersNeverCrash_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addRow("xlwt") << u"xls/basic-types.xls"_s;
+        QTest::addRow("LibreOffice") << u"xls/formulas-cached-results.xls"_s;
+        QTest::addRow("Excel 95") << u"xls/biff5-western-texts.xls"_s;
+    }
+
+    void damagedContainersNeverCrash() {
+        QFETCH(QString, file);
+        const QByteArray original = readAll(fixture(file));
+        QVERIFY(!original.isEmpty());
+        QTemporaryDir dir;
+        QRandomGenerator rnd(7);
+        int failures = 0;
+        for (int round = 0; round < 150; ++round) {
+            QByteArray bytes = original;
+            const int hits = 1 + int(rnd.bounded(6));
+            for (int h = 0; h < hits; ++h) {
+                // The header and the directory are where a container breaks.
+                const qsizetype at = rnd.bounded(2) ? qsizetype(rnd.bounded(512))
+                                                    : qsizetype(rnd.bounded(quint32(bytes.size())));
+                bytes[at] = char(rnd.bounded(256));
+            }
+            if (rnd.bounded(4) == 0) {
+                bytes.truncate(qsizetype(rnd.bounded(quint32(bytes.size()))));
+            }
+            const QString path = writeTemp(dir, u"damaged-%1.xls"_s.arg(round), bytes);
+            QVERIFY(!path.isEmpty());
+            FileWorkbookSource source;
+            const Status status = source.openWorkbook(path);
+            if (!status.isOk()) {
+                ++failures;
+                QVERIFY(status.message().contains(u"damaged-%1.xls"_s.arg(round)));
+                QCOMPARE(source.sheet().cellCount(), 0);
+            }
+        }
+        QVERIFY(failures > 0);
+    }
+
+    void ticksTheYielder() {
+        int calls = 0;
+        Yielder yielder([&calls] { ++calls; }, 0);
+        FileWorkbookSource source;
+        QVERIFY(source.openWorkbook(fixture(u"xls/shared-strings-across-continue.xls"_s), &yielder)
+                    .isOk());
+        QVERIFY(calls > 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestXls)
+#include "test_xls.moc"
