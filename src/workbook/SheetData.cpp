@@ -92,7 +92,9 @@ bool SheetData::storeText(QStringView text, quint8& kind, quint64& payload) {
         d.charsUsedInLast = 0;
     }
     const quint64 chunk = quint64(d.chars.size() - 1);
-    std::memcpy(d.chars.back().get() + d.charsUsedInLast, text.utf16(), size_t(n) * 2);
+    if (n > 0) { // an empty view may have no data pointer at all
+        std::memcpy(d.chars.back().get() + d.charsUsedInLast, text.utf16(), size_t(n) * 2);
+    }
     // chunk index : 27 bits | offset in chunk : 20 bits | length : 17 bits
     payload = (chunk << 37) | (quint64(d.charsUsedInLast) << 17) | quint64(n);
     d.charsUsedInLast += n;
