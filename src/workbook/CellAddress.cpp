@@ -47,7 +47,26 @@ std::optional<qint32> columnIndex(QStringView letters) {
 }
 
 QString cellAddress(qint32 column, qint32 row) {
-    return columnLetters(column) + QString::number(row);
+    // Called once per cell by every row walk: one allocation, no temporaries.
+    char16_t buffer[24];
+    int n = 0;
+    char16_t letters[8];
+    int nl = 0;
+    for (qint64 v = qint64(column) + 1; column >= 0 && v > 0 && nl < 8; v = (v - 1) / 26) {
+        letters[nl++] = char16_t(u'A' + (v - 1) % 26);
+    }
+    while (nl > 0) {
+        buffer[n++] = letters[--nl];
+    }
+    char16_t digits[12];
+    int nd = 0;
+    for (quint32 r = row < 0 ? 0u : quint32(row); nd == 0 || r > 0; r /= 10) {
+        digits[nd++] = char16_t(u'0' + r % 10);
+    }
+    while (nd > 0) {
+        buffer[n++] = digits[--nd];
+    }
+    return QString(reinterpret_cast<const QChar*>(buffer), n);
 }
 
 std::optional<CellPosition> parseCellAddress(QStringView address) {
