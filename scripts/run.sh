@@ -6,5 +6,5 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 scripts/setup.sh
 scripts/build.sh build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
-sheet=${1:-$root/examples/contacts.xlsx}
+sheet=${1:-$root/examples/contacts.csv}
 exec build/release/src/cli/excel2vcard-cli --list-headers "$sheet"
