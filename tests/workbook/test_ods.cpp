@@ -1,3 +1,4 @@
+#include "CellDescription.h"
 #include "CellValue.h"
 #include "WorkbookSource.h"
 #include "XmlValues.h"
@@ -11,22 +12,6 @@ QString fixture(const QString& name) {
     return QStringLiteral(E2V_FIXTURES_DIR "/ods/") + name;
 }
 
-// "T:text", "N:number text", "B:TRUE", "X" (error), "E" (empty).
-QString describe(const CellValue& v) {
-    switch (v.kind()) {
-    case CellValue::Kind::Empty:
-        return u"E"_s;
-    case CellValue::Kind::Text:
-        return u"T:"_s + v.rawText();
-    case CellValue::Kind::Number:
-        return u"N:"_s + v.textForm();
-    case CellValue::Kind::Boolean:
-        return u"B:"_s + v.textForm();
-    case CellValue::Kind::Error:
-        return u"X"_s;
-    }
-    return {};
-}
 } // namespace
 
 class TestOds : public QObject {
@@ -96,7 +81,7 @@ private Q_SLOTS:
         const Status s = source.openWorkbook(fixture(file));
         QVERIFY2(s.isOk(), qPrintable(s.message()));
         QCOMPARE(source.format(), WorkbookFormat::Ods);
-        QCOMPARE(describe(source.readCell(address)), expected);
+        QCOMPARE(describeCell(source.readCell(address)), expected);
     }
 
     // Empty repeats (a million trailing rows, thousands of columns) are never stored.

@@ -1,3 +1,4 @@
+#include "CellDescription.h"
 #include "CellValue.h"
 #include "WorkbookSource.h"
 #include "XlsxReader.h"
@@ -12,22 +13,6 @@ QString fixture(const QString& name) {
     return QStringLiteral(E2V_FIXTURES_DIR "/xlsx/") + name;
 }
 
-// "T:text", "N:number text", "B:TRUE", "X" (error), "E" (empty).
-QString describe(const CellValue& v) {
-    switch (v.kind()) {
-    case CellValue::Kind::Empty:
-        return u"E"_s;
-    case CellValue::Kind::Text:
-        return u"T:"_s + v.rawText();
-    case CellValue::Kind::Number:
-        return u"N:"_s + v.textForm();
-    case CellValue::Kind::Boolean:
-        return u"B:"_s + v.textForm();
-    case CellValue::Kind::Error:
-        return u"X"_s;
-    }
-    return {};
-}
 } // namespace
 
 class TestXlsx : public QObject {
@@ -141,7 +126,7 @@ private Q_SLOTS:
         const Status s = source.openWorkbook(fixture(file));
         QVERIFY2(s.isOk(), qPrintable(s.message()));
         QCOMPARE(source.format(), WorkbookFormat::Xlsx);
-        QCOMPARE(describe(source.readCell(address)), expected);
+        QCOMPARE(describeCell(source.readCell(address)), expected);
     }
 
     // Nothing beyond what the files hold appears.

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "CellValue.h"
+
+#include <QString>
+
+// A cell as a short text for test tables: "T:text", "N:number text", "B:TRUE", "X" (error),
+// "E" (empty), so a table row says both the kind and the value.
+inline QString describeCell(const CellValue& v) {
+    switch (v.kind()) {
+    case CellValue::Kind::Empty:
+        return QStringLiteral("E");
+    case CellValue::Kind::Text:
+        return QStringLiteral("T:") + v.rawText();
+    case CellValue::Kind::Number:
+        return QStringLiteral("N:") + v.textForm();
+    case CellValue::Kind::Boolean:
+        return QStringLiteral("B:") + v.textForm();
+    case CellValue::Kind::Error:
+        return QStringLiteral("X");
+    }
+    return {};
+}
