@@ -1,27 +1,91 @@
 #include "CliApp.h"
 
+#include "CellAddress.h"
+#include "ContactField.h"
+#include "ConversionRun.h"
+#include "Terminal.h"
 #include "WizardState.h"
 #include "WorkbookScan.h"
 #include "WorkbookSource.h"
 #include "Yielder.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QStandardPaths>
 
 namespace {
 
 QString helpText() {
     return QStringLiteral(
-        "Usage: excel2vcard-cli --list-headers SPREADSHEET\n"
-        "\n"
-        "Reads the first worksheet of a spreadsheet (.xlsx, .xls, .ods or .csv).\n"
-        "\n"
-        "  --list-headers SPREADSHEET  Print one line per header column of row 1: the\n"
-        "                              column letters, a TAB, the header text. Then the\n"
-        "                              \"Items Found: \" line with the number of contact rows.\n"
-        "  -h, --help                  Show this text.\n"
-        "\n"
-        "Exit status: 0 on success; 2 for bad usage or a spreadsheet that cannot be read\n"
-        "(the reason is printed on standard error).\n");
+               "Usage:\n"
+               "  excel2vcard-cli [-m|--map \"HEADER=FIELD\"]... [--map-column LETTERS=FIELD]...\n"
+               "                  [--vcard-version 2.1|3.0|4.0] [--single-file] "
+               "[--allow-empty-email]\n"
+               "                  [-o|--output DIR] SPREADSHEET\n"
+               "  excel2vcard-cli --list-headers SPREADSHEET\n"
+               "\n"
+               "Converts the contacts of the first worksheet of a spreadsheet (.xlsx, .xls, .ods "
+               "or\n"
+               "  .csv) into vCard files. Row 1 holds the column headers, every row below one "
+               "contact.\n"
+               "\n"
+               "  -m, --map \"HEADER=FIELD\"      Feed the column headed HEADER (the exact text) "
+               "into\n"
+               "                                FIELD. When several columns carry that header, "
+               "each\n"
+               "                                --map takes the next of them.\n"
+               "  --map-column LETTERS=FIELD    Feed the column with these letters (C, AB, ...) "
+               "into\n"
+               "                                FIELD.\n"
+               "  --vcard-version VERSION       2.1 (the default), 3.0 or 4.0.\n"
+               "  --single-file                 Write every card into one file, \"All "
+               "Contacts.vcf\";\n"
+               "                                otherwise one file per contact, named after it.\n"
+               "  --allow-empty-email           Keep rows whose e-mail cell holds only spaces; by\n"
+               "                                default such rows are left out and counted.\n"
+               "  -o, --output DIR              The save location (default: your Documents "
+               "folder).\n"
+               "                                A new folder named with the date and time is made\n"
+               "                                in it; its path is the last line on standard "
+               "output.\n"
+               "  --list-headers                Print one line per header column of row 1: the\n"
+               "                                column letters, a TAB, the header text. Then the\n"
+               "                                \"Items Found: \" line with the number of contact "
+               "rows.\n"
+               "  -h, --help                    Show this text.\n"
+               "\n"
+               "FIELD is one of:\n"
+               "  %1\n"
+               "BusinessAddress, HomeAddress, HomeFaxNumber and Title are accepted but reach no "
+               "card.\n"
+               "\n"
+               "Mappings apply in the order given. Messages and a progress bar (on a terminal) go "
+               "to\n"
+               "standard error.\n"
+               "\n"
+               "Exit status:\n"
+               "  0  every contact was written;\n"
+               "  1  some cards (or the output folder) could not be written; the message says how\n"
+               "     many and why;\n"
+               "  2  bad usage, an unknown field name, a field or column mapped twice, a header "
+               "that\n"
+               "     is not in the sheet, or a spreadsheet that cannot be read (the reason is "
+               "printed).\n"
+               "\n"
+               "Example:\n"
+               "  excel2vcard-cli -m \"First name=FirstName\" -m \"Last name=LastName\" \\\n"
+               "      -m \"E-mail=EmailAddress\" --map-column D=MobileNumber --vcard-version 3.0 "
+               "\\\n"
+               "      -o ~/Cards contacts.xlsx\n")
+        .arg(contactFieldCatalogue()
+                 .join(QStringLiteral(", "))
+                 .replace(QStringLiteral("Department, "), QStringLiteral("Department,\n  ")));
+}
+
+int usageError(QTextStream& err, const QString& message) {
+    err << message << "\n\nRun excel2vcard-cli --help for the options." << Qt::endl;
+    return kExitUsage;
 }
 
 int listHeaders(const QString& path, QTextStream& out, QTextStream& err) {
@@ -46,6 +110,142 @@ int listHeaders(const QString& path, QTextStream& out, QTextStream& err) {
     return kExitOk;
 }
 
+// One mapping as given on the command line.
+struct MappingArgument {
+    bool byColumn = false;
+    QString key; // header text or column letters
+    QString field;
+};
+
+// Splits "KEY=FIELD" at the last "=": field names hold none, header texts may.
+bool splitMapping(const QString& text, MappingArgument& mapping) {
+    const qsizetype eq = text.lastIndexOf(QLatin1Char('='));
+    if (eq < 0) {
+        return false;
+    }
+    mapping.key = text.left(eq);
+    mapping.field = text.mid(eq + 1);
+    return true;
+}
+
+// Puts the mappings into the state, or says what is wrong with them.
+QString applyMappings(const QList<MappingArgument>& mappings, WizardState& state) {
+    QStringList fieldsUsed;
+    QList<qint32> columnsUsed;
+    for (const MappingArgument& m : mappings) {
+        if (!isCatalogueField(m.field)) {
+            return QStringLiteral("Unknown field \u201C%1\u201D. The fields are: %2.")
+                .arg(m.field, contactFieldCatalogue().join(QStringLiteral(", ")));
+        }
+        if (fieldsUsed.contains(m.field)) {
+            return QStringLiteral("The field \u201C%1\u201D is mapped twice.").arg(m.field);
+        }
+        qint32 column = -1;
+        if (m.byColumn) {
+            const std::optional<qint32> index = columnIndex(m.key.trimmed());
+            if (!index || *index >= state.headerCount) {
+                return QStringLiteral("There is no header column \u201C%1\u201D in the sheet "
+                                      "(its header columns are A to %2).")
+                    .arg(m.key, columnLetters(qMax(0, state.headerCount - 1)));
+            }
+            column = *index;
+            if (columnsUsed.contains(column)) {
+                return QStringLiteral("The column %1 is mapped twice.").arg(columnLetters(column));
+            }
+        } else {
+            bool seen = false;
+            for (qint32 c = 0; c < state.headerCount; ++c) {
+                if (state.headerNames[size_t(c)] == m.key) {
+                    seen = true;
+                    if (!columnsUsed.contains(c)) {
+                        column = c;
+                        break;
+                    }
+                }
+            }
+            if (column < 0) {
+                return seen ? QStringLiteral("The header \u201C%1\u201D is mapped more often "
+                                             "than it stands in row 1.")
+                                  .arg(m.key)
+                            : QStringLiteral("The header \u201C%1\u201D is not in the sheet "
+                                             "(see --list-headers).")
+                                  .arg(m.key);
+            }
+        }
+        const size_t k = size_t(state.mappingCount);
+        state.mappedHeaders[k] = state.headerNames[size_t(column)];
+        state.mappedFields[k] = m.field;
+        state.mappedColumns[k] = column;
+        ++state.mappingCount;
+        fieldsUsed.append(m.field);
+        columnsUsed.append(column);
+    }
+    return QString();
+}
+
+// Fixed options, and a progress bar on standard error when that is a terminal.
+class CliHost final : public ConversionHost {
+public:
+    CliHost(const WizardState& state, QString output, QString version, bool single, bool allowEmpty,
+            QTextStream& err)
+        : m_state(state), m_output(std::move(output)), m_version(std::move(version)),
+          m_single(single), m_allowEmpty(allowEmpty), m_err(err),
+          m_showProgress(isTerminal(stderr)) {
+        m_sinceDrawn.start();
+    }
+
+    QString saveLocation() override { return m_output; }
+    QString vCardVersion() override { return m_version; }
+    bool singleFile() override { return m_single; }
+    bool allowEmptyEmail() override { return m_allowEmpty; }
+    void yield() override {
+        if (m_showProgress && m_sinceDrawn.elapsed() >= 100) {
+            draw();
+        }
+    }
+    void finish() {
+        if (m_showProgress && m_drawn) {
+            draw(100);
+            m_err << Qt::endl;
+        }
+    }
+
+private:
+    void draw(int percent = -1) {
+        m_sinceDrawn.restart();
+        m_drawn = true;
+        if (percent < 0) {
+            percent = progressPercent(m_state.progressDone, qMax(1, m_state.itemCount - 1));
+        }
+        const int filled = percent * 40 / 100;
+        m_err << '\r' << '[' << QString(filled, QLatin1Char('#'))
+              << QString(40 - filled, QLatin1Char(' ')) << "] " << percent << '%';
+        m_err.flush();
+    }
+
+    const WizardState& m_state;
+    QString m_output;
+    QString m_version;
+    bool m_single;
+    bool m_allowEmpty;
+    QTextStream& m_err;
+    bool m_showProgress;
+    bool m_drawn = false;
+    QElapsedTimer m_sinceDrawn;
+};
+
+QString defaultSaveLocation() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QDir(documents).exists()) {
+        return documents;
+    }
+    return QDir::homePath();
+}
+
+QString contactsText(qint32 n) {
+    return n == 1 ? QStringLiteral("1 contact") : QStringLiteral("%1 contacts").arg(n);
+}
+
 } // namespace
 
 int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -55,13 +255,23 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                                   QStringLiteral("Show help."));
     const QCommandLineOption list(QStringLiteral("list-headers"),
                                   QStringLiteral("List the header columns."));
-    parser.addOption(help);
-    parser.addOption(list);
+    const QCommandLineOption map({QStringLiteral("m"), QStringLiteral("map")},
+                                 QStringLiteral("Map a header."), QStringLiteral("HEADER=FIELD"));
+    const QCommandLineOption mapColumn(QStringLiteral("map-column"),
+                                       QStringLiteral("Map a column."),
+                                       QStringLiteral("LETTERS=FIELD"));
+    const QCommandLineOption version(QStringLiteral("vcard-version"),
+                                     QStringLiteral("vCard version."), QStringLiteral("VERSION"),
+                                     QStringLiteral("2.1"));
+    const QCommandLineOption single(QStringLiteral("single-file"), QStringLiteral("One file."));
+    const QCommandLineOption allowEmpty(QStringLiteral("allow-empty-email"),
+                                        QStringLiteral("Keep e-mail cells of spaces."));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Save location."), QStringLiteral("DIR"));
+    parser.addOptions({help, list, map, mapColumn, version, single, allowEmpty, output});
     parser.addPositionalArgument(QStringLiteral("SPREADSHEET"), QStringLiteral("The spreadsheet."));
     if (!parser.parse(arguments)) {
-        err << parser.errorText() << "\n\n" << helpText();
-        err.flush();
-        return kExitUsage;
+        return usageError(err, parser.errorText());
     }
     if (parser.isSet(help)) {
         out << helpText();
@@ -70,17 +280,107 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1) {
-        err << (files.isEmpty() ? QStringLiteral("No spreadsheet given.")
-                                : QStringLiteral("Give exactly one spreadsheet."))
-            << "\n\n"
-            << helpText();
-        err.flush();
-        return kExitUsage;
+        return usageError(err, files.isEmpty() ? QStringLiteral("No spreadsheet given.")
+                                               : QStringLiteral("Give exactly one spreadsheet."));
     }
     if (parser.isSet(list)) {
         return listHeaders(files.first(), out, err);
     }
-    err << QStringLiteral("Nothing to do: use --list-headers.") << "\n\n" << helpText();
-    err.flush();
-    return kExitUsage;
+
+    // The mappings in the order given, --map and --map-column mixed.
+    QList<MappingArgument> mappings;
+    {
+        const QStringList mapValues = parser.values(map);
+        const QStringList columnValues = parser.values(mapColumn);
+        qsizetype nextMap = 0;
+        qsizetype nextColumn = 0;
+        for (const QString& name : parser.optionNames()) {
+            MappingArgument m;
+            QString text;
+            if ((name == u"m" || name == u"map") && nextMap < mapValues.size()) {
+                text = mapValues.at(nextMap++);
+            } else if (name == u"map-column" && nextColumn < columnValues.size()) {
+                text = columnValues.at(nextColumn++);
+                m.byColumn = true;
+            } else {
+                continue;
+            }
+            if (!splitMapping(text, m)) {
+                return usageError(err, QStringLiteral("A mapping reads HEADER=FIELD or "
+                                                      "LETTERS=FIELD, not \u201C%1\u201D.")
+                                           .arg(text));
+            }
+            mappings.append(m);
+        }
+    }
+    if (mappings.isEmpty()) {
+        return usageError(err, QStringLiteral("Map at least one column (--map or --map-column), "
+                                              "or use --list-headers."));
+    }
+    if (mappings.size() > kCatalogueSize) {
+        return usageError(err,
+                          QStringLiteral("At most %1 mappings can be made.").arg(kCatalogueSize));
+    }
+    const QString versionText = parser.value(version);
+    if (versionText != u"2.1" && versionText != u"3.0" && versionText != u"4.0") {
+        return usageError(err, QStringLiteral("The vCard version is 2.1, 3.0 or 4.0, not "
+                                              "\u201C%1\u201D.")
+                                   .arg(versionText));
+    }
+    const QString saveLocation =
+        parser.isSet(output) ? parser.value(output) : defaultSaveLocation();
+    if (saveLocation.trimmed().isEmpty()) {
+        return usageError(err, noSaveLocationMessage() + QLatin1Char('.'));
+    }
+
+    const QString path = files.first();
+    FileWorkbookSource source;
+    WizardState state;
+    {
+        Yielder yielder;
+        const WorkbookScanResult scan = scanWorkbook(source, path, state, yielder);
+        if (!scan.status) {
+            err << scan.status.message() << Qt::endl;
+            return kExitUsage;
+        }
+    }
+    if (const QString problem = applyMappings(mappings, state); !problem.isEmpty()) {
+        return usageError(err, problem);
+    }
+
+    CliHost host(state, saveLocation, versionText, parser.isSet(single), parser.isSet(allowEmpty),
+                 err);
+    const ConversionReport report = convertContacts(state, path, source, host);
+    host.finish();
+    switch (report.outcome) {
+    case ConversionReport::Outcome::NoSaveLocation:
+        return usageError(err, report.message + QLatin1Char('.'));
+    case ConversionReport::Outcome::WorkbookFailed:
+        err << report.message << Qt::endl;
+        return kExitUsage;
+    case ConversionReport::Outcome::FolderFailed:
+        err << report.message << Qt::endl;
+        return kExitSomeCardsFailed;
+    case ConversionReport::Outcome::Finished:
+        break;
+    }
+    const qint32 written = report.contactsAdded - report.cardsFailed;
+    err << QStringLiteral("%1 written to vCard files.").arg(contactsText(written)) << Qt::endl;
+    if (report.emptyEmailCount > 0) {
+        err << QStringLiteral("%1 left out: an e-mail cell holds only spaces (--allow-empty-email "
+                              "keeps them).")
+                   .arg(report.emptyEmailCount == 1
+                            ? QStringLiteral("1 row was")
+                            : QStringLiteral("%1 rows were").arg(report.emptyEmailCount))
+            << Qt::endl;
+    }
+    if (report.cardsFailed > 0) {
+        err << QStringLiteral("%1 of %2 contacts could not be written. The first reason: %3")
+                   .arg(report.cardsFailed)
+                   .arg(report.contactsAdded)
+                   .arg(report.firstFailure)
+            << Qt::endl;
+    }
+    out << QDir::toNativeSeparators(report.outputFolder) << Qt::endl;
+    return report.cardsFailed > 0 ? kExitSomeCardsFailed : kExitOk;
 }

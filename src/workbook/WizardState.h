@@ -14,6 +14,9 @@ struct WizardState {
     TextSlots headerNames;
     TextSlots mappedHeaders;
     TextSlots mappedFields;
+    // Column index (0-based) each mapping was made from, so that two columns headed alike
+    // can feed different fields.
+    std::array<qint32, kStateSlots> mappedColumns{};
     qint32 mappingCount = 0;
     qint32 currentStep = 0;
     bool choicesFilled = false;

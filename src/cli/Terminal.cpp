@@ -1,0 +1,15 @@
+#include "Terminal.h"
+
+#include <QtGlobal>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+bool isTerminal(std::FILE* stream) {
+    return _isatty(_fileno(stream)) != 0;
+}
+#else
+#include <unistd.h>
+bool isTerminal(std::FILE* stream) {
+    return isatty(fileno(stream)) != 0;
+}
+#endif

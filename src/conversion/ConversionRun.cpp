@@ -1,0 +1,159 @@
+#include "ConversionRun.h"
+
+#include "CardFile.h"
+#include "CellValue.h"
+#include "ContactValues.h"
+#include "FieldMapping.h"
+#include "OutputPaths.h"
+#include "VCardWriter.h"
+#include "WizardState.h"
+#include "WorkbookSource.h"
+#include "Yielder.h"
+
+#include <QDir>
+
+#include <vector>
+
+namespace {
+
+const QString kOpenQuestion =
+    QStringLiteral("Would you like to open folder containing excel file. Click Yes else click No.");
+
+// One mapped column that feeds a card.
+struct ColumnFeed {
+    qint32 column;
+    QString ContactValues::*member;
+    bool email;
+};
+
+} // namespace
+
+QString noSaveLocationMessage() {
+    return QStringLiteral("Please Choose Saving Location");
+}
+
+QString countText(qint32 count, qint32 dataRows) {
+    return QLatin1Char(' ') + QString::number(count) + QLatin1Char('/') + QString::number(dataRows);
+}
+
+QString ConversionReport::endText() const {
+    if (allWritten()) {
+        return QStringLiteral("The contacts have been exported successfully to vCard files.\r\n") +
+               kOpenQuestion;
+    }
+    if (!finished()) {
+        return message;
+    }
+    return QStringLiteral("%1 of %2 contacts could not be written to vCard files. The first "
+                          "reason: %3\r\n")
+               .arg(cardsFailed)
+               .arg(contactsAdded)
+               .arg(firstFailure) +
+           kOpenQuestion;
+}
+
+ConversionReport convertContacts(WizardState& state, const QString& path, WorkbookSource& source,
+                                 ConversionHost& host) {
+    ConversionReport report;
+    const QString location = host.saveLocation().trimmed();
+    if (location.isEmpty()) {
+        report.outcome = ConversionReport::Outcome::NoSaveLocation;
+        report.message = noSaveLocationMessage();
+        return report;
+    }
+    report.dataRows = qMax(0, state.itemCount - 1);
+
+    const FolderResult folder = createStampedFolder(location, host.now());
+    state.outputFolder = folder.path;
+    report.outputFolder = folder.path;
+    if (!folder.status) {
+        report.outcome = ConversionReport::Outcome::FolderFailed;
+        report.message = folder.status.message();
+        return report;
+    }
+
+    Yielder yielder([&host] { host.yield(); }, kConversionYieldMs);
+    const Status opened = source.openWorkbook(path, &yielder);
+    if (!opened) {
+        // Nothing was written: leave no empty folder behind.
+        QDir().rmdir(folder.path);
+        report.outcome = ConversionReport::Outcome::WorkbookFailed;
+        report.message = opened.message();
+        return report;
+    }
+
+    // The headers are read afresh from the workbook being converted, once per run: the
+    // workbook does not change while it is open.
+    const qint32 headerCount = qBound(0, state.headerCount, kStateSlots);
+    std::vector<ColumnFeed> feeds;
+    for (qint32 c = 0; c < headerCount; ++c) {
+        QString field;
+        if (!findMappedField(state, c, source, field)) {
+            continue;
+        }
+        if (QString ContactValues::*member = contactValueMember(field)) {
+            feeds.push_back({c, member, isEmailField(field)});
+        }
+    }
+
+    CardFileWriter writer;
+    ContactValues values;
+    state.progressDone = 0;
+    const qint32 lastRow = qMin(state.lastItemRow, source.sheetRowLimit());
+    for (qint32 row = 2; row <= lastRow; ++row) {
+        yielder.tick();
+        bool anyMapped = false;
+        for (const ColumnFeed& feed : feeds) {
+            anyMapped = anyMapped || !isBlankCell(source.cellAt(row, feed.column));
+        }
+        if (!anyMapped) {
+            // Step 1 did not count a row blank in every header column; convert the same rows.
+            bool blank = true;
+            for (qint32 c = 0; c < headerCount && blank; ++c) {
+                blank = isBlankCell(source.cellAt(row, c));
+            }
+            if (blank) {
+                continue;
+            }
+        }
+        ++state.progressDone;
+        values.clear();
+        bool leftOut = false;
+        for (const ColumnFeed& feed : feeds) {
+            const CellValue v = source.cellAt(row, feed.column);
+            if (isBlankCell(v)) {
+                continue;
+            }
+            QString text = v.textForm();
+            if (feed.email && text.trimmed().isEmpty() && !host.allowEmptyEmail()) {
+                ++report.emptyEmailCount;
+                host.emptyEmailCountChanged(report.emptyEmailCount, report.dataRows);
+                leftOut = true;
+                break;
+            }
+            values.*feed.member = std::move(text);
+        }
+        if (leftOut) {
+            continue;
+        }
+        ++report.contactsAdded;
+        host.contactCountChanged(report.contactsAdded, report.dataRows);
+        QByteArray bytes = buildCard(values, host.vCardVersion()).toUtf8();
+        bytes.append("\r\n", 2);
+        const bool single = host.singleFile();
+        writer.setKeepOpen(single);
+        const QString file =
+            cardFilePath(folder.path, single, makeNameKey(values), report.contactsAdded);
+        const Status written = writer.append(file, bytes);
+        if (!written) {
+            if (report.cardsFailed == 0) {
+                report.firstFailure = written.message();
+            }
+            ++report.cardsFailed;
+        }
+    }
+    writer.close();
+    source.closeWorkbook();
+    report.outcome = ConversionReport::Outcome::Finished;
+    return report;
+}

@@ -1,0 +1,116 @@
+#include "FieldMapping.h"
+
+#include "WizardState.h"
+#include "WorkbookSource.h"
+
+QString mappingMessageText(MappingMessage message) {
+    switch (message) {
+    case MappingMessage::None:
+        return QString();
+    case MappingMessage::SelectOutlookField:
+        return QStringLiteral("Please Select the Outlook Field.");
+    case MappingMessage::SelectExcelField:
+        return QStringLiteral("Please Select the Excel Field.");
+    case MappingMessage::SelectAddedItem:
+        return QStringLiteral("Select the item from the added fields.");
+    }
+    return QString();
+}
+
+QString mappingDisplayText(const QString& header, const QString& field) {
+    return header + QStringLiteral("\t->\t") + field;
+}
+
+void MappingModel::fillMappingChoices() {
+    m_headers.clear();
+    for (qint32 n = 0; n < m_state.headerCount && n < kStateSlots; ++n) {
+        const QString& text = m_state.headerNames[size_t(n)];
+        if (!text.isEmpty()) {
+            m_headers.append({text, n});
+        }
+    }
+    m_fields = contactFieldCatalogue();
+    m_state.mappingCount = 0;
+    m_state.choicesFilled = true;
+    m_addEnabled = !m_headers.isEmpty();
+}
+
+void MappingModel::workbookLoaded() {
+    m_state.mappingCount = 0;
+    if (m_state.choicesFilled) {
+        fillMappingChoices();
+    }
+}
+
+QStringList MappingModel::mappedListTexts() const {
+    QStringList texts;
+    for (qint32 k = 0; k < m_state.mappingCount; ++k) {
+        texts.append(
+            mappingDisplayText(m_state.mappedHeaders[size_t(k)], m_state.mappedFields[size_t(k)]));
+    }
+    return texts;
+}
+
+MappingMessage MappingModel::add(int headerIndex, const QString& fieldText) {
+    // The field box can be typed into; only a name still on offer makes a mapping, so no
+    // field is mapped twice and no unknown name reaches the run.
+    const qsizetype fieldIndex = m_fields.indexOf(fieldText);
+    if (fieldText.isEmpty() || fieldIndex < 0) {
+        return MappingMessage::SelectOutlookField;
+    }
+    if (headerIndex < 0 || headerIndex >= m_headers.size()) {
+        return MappingMessage::SelectExcelField;
+    }
+    if (m_state.mappingCount >= kStateSlots) {
+        return MappingMessage::SelectOutlookField;
+    }
+    const HeaderChoice header = m_headers.takeAt(headerIndex);
+    m_fields.removeAt(fieldIndex);
+    const size_t k = size_t(m_state.mappingCount);
+    m_state.mappedHeaders[k] = header.text;
+    m_state.mappedFields[k] = fieldText;
+    m_state.mappedColumns[k] = header.column;
+    ++m_state.mappingCount;
+    if (m_headers.isEmpty()) {
+        m_addEnabled = false;
+    }
+    return MappingMessage::None;
+}
+
+MappingMessage MappingModel::remove(int listIndex) {
+    if (listIndex < 0 || listIndex >= m_state.mappingCount) {
+        return MappingMessage::SelectAddedItem;
+    }
+    const size_t i = size_t(listIndex);
+    // The exact texts go back, not the list entry trimmed: a header with spaces around it
+    // still matches its cell when mapped again.
+    m_headers.append({m_state.mappedHeaders[i], m_state.mappedColumns[i]});
+    m_fields.append(m_state.mappedFields[i]);
+    for (size_t k = i; k + 1 < size_t(m_state.mappingCount); ++k) {
+        m_state.mappedHeaders[k] = m_state.mappedHeaders[k + 1];
+        m_state.mappedFields[k] = m_state.mappedFields[k + 1];
+        m_state.mappedColumns[k] = m_state.mappedColumns[k + 1];
+    }
+    --m_state.mappingCount;
+    if (!m_headers.isEmpty()) {
+        m_addEnabled = true;
+    }
+    return MappingMessage::None;
+}
+
+bool findMappedField(const WizardState& state, qint32 headerIndex, const WorkbookSource& sheet,
+                     QString& field) {
+    if (headerIndex < 0 || headerIndex >= kStateSlots) {
+        return false;
+    }
+    const QString address = state.columnNames[size_t(headerIndex)].trimmed() + QLatin1Char('1');
+    const QString header = sheet.readCell(address).textForm();
+    for (qint32 k = 0; k < state.mappingCount && k < kStateSlots; ++k) {
+        const size_t s = size_t(k);
+        if (state.mappedColumns[s] == headerIndex && state.mappedHeaders[s] == header) {
+            field = state.mappedFields[s];
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,122 @@
+#include "OutputPaths.h"
+
+#include "ContactValues.h"
+#include "TextCleaning.h"
+
+#include <QFile>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+QString joinPath(const QString& folder, const QString& name) {
+    if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\'))) {
+        return folder + name;
+    }
+    return folder + QLatin1Char('/') + name;
+}
+
+std::filesystem::path fsPath(const QString& path) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+int utf8Length(char32_t c) {
+    return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+}
+
+bool isControl(char16_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+} // namespace
+
+QString stampedFolderPath(const QString& base, const QDateTime& now) {
+    const QDate d = now.date();
+    const QTime t = now.time();
+    const QString name = QStringLiteral("Brinmark_Excel_vCard_%1_%2_%3_%4_%5_%6")
+                             .arg(d.day())
+                             .arg(d.month())
+                             .arg(d.year())
+                             .arg(t.hour())
+                             .arg(t.minute())
+                             .arg(t.second());
+    return joinPath(base, name);
+}
+
+FolderResult createStampedFolder(const QString& base, const QDateTime& now) {
+    const QString stamped = stampedFolderPath(base, now);
+    FolderResult result;
+    for (int n = 1; n <= 10000; ++n) {
+        const QString candidate =
+            n == 1 ? stamped : stamped + QLatin1Char('_') + QString::number(n);
+        std::error_code ec;
+        // create_directory is false without an error when the path exists: try the next name.
+        if (std::filesystem::create_directory(fsPath(candidate), ec)) {
+            result.path = candidate;
+            return result;
+        }
+        if (ec) {
+            result.path = candidate;
+            result.status =
+                Status::failure(QStringLiteral("The folder \u201C%1\u201D cannot be created: %2.")
+                                    .arg(candidate, QString::fromLocal8Bit(ec.message())));
+            return result;
+        }
+    }
+    result.path = stamped;
+    result.status = Status::failure(
+        QStringLiteral("The folder \u201C%1\u201D cannot be created: too many folders of that "
+                       "name exist already.")
+            .arg(stamped));
+    return result;
+}
+
+QString makeNameKey(const ContactValues& values) {
+    QString joined = values.LastName + values.FirstName + values.MiddleName;
+    joined.remove(QLatin1Char(';'));
+    QString key = strClean(joined);
+    for (QChar& c : key) {
+        if (isControl(c.unicode())) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return key;
+}
+
+QString cardFilePath(const QString& outputFolder, bool singleFile, const QString& nameKey,
+                     qint32 contactsAdded) {
+    if (singleFile) {
+        return joinPath(outputFolder, QStringLiteral("All Contacts.vcf"));
+    }
+    const QString number = QString::number(contactsAdded);
+    if (nameKey.isEmpty()) {
+        return joinPath(outputFolder, number + QStringLiteral(".vcf"));
+    }
+    const QString suffix = QLatin1Char('_') + number + QStringLiteral(".vcf");
+    const qsizetype room = kMaxFileNameBytes - suffix.size(); // the suffix is ASCII
+    qsizetype bytes = 0;
+    qsizetype keep = 0;
+    while (keep < nameKey.size()) {
+        const QChar c = nameKey.at(keep);
+        qsizetype units = 1;
+        char32_t cp = c.unicode();
+        if (c.isHighSurrogate() && keep + 1 < nameKey.size() &&
+            nameKey.at(keep + 1).isLowSurrogate()) {
+            cp = QChar::surrogateToUcs4(c, nameKey.at(keep + 1));
+            units = 2;
+        }
+        // A lone surrogate is written as the three bytes of U+FFFD.
+        const int len = utf8Length(cp);
+        if (bytes + len > room) {
+            break;
+        }
+        bytes += len;
+        keep += units;
+    }
+    return joinPath(outputFolder, nameKey.left(keep) + suffix);
+}

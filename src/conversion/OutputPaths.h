@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Status.h"
+
+#include <QDateTime>
+#include <QString>
+
+struct ContactValues;
+
+inline constexpr int kMaxFileNameBytes = 255;
+
+// base + "/Brinmark_Excel_vCard_" + day_month_year_hour_minute_second, no leading zeros.
+QString stampedFolderPath(const QString& base, const QDateTime& now);
+
+// Creates a new folder for one run: the stamped path, or the stamped path with "_2", "_3", ...
+// when that exists already, so no run writes into another's folder. On failure the message
+// names the folder and the reason.
+struct FolderResult {
+    Status status = Status::success();
+    QString path;
+};
+FolderResult createStampedFolder(const QString& base, const QDateTime& now);
+
+// The contact's name for its file: last, first and middle name joined, ";" removed, then
+// cleaned by strClean; control characters become spaces.
+QString makeNameKey(const ContactValues& values);
+
+// Where a card goes: "All Contacts.vcf" in single-file mode, else nameKey_number.vcf or
+// number.vcf. The name key is shortened on a character boundary so that the file name
+// stays within 255 bytes of UTF-8.
+QString cardFilePath(const QString& outputFolder, bool singleFile, const QString& nameKey,
+                     qint32 contactsAdded);
