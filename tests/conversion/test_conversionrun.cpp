@@ -1,0 +1,359 @@
+#include "ConversionRun.h"
+#include "FieldMapping.h"
+#include "MemoryWorkbookSource.h"
+#include "OutputPaths.h"
+#include "WizardState.h"
+#include "WorkbookScan.h"
+#include "Yielder.h"
+
+#include <QtTest>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDateTime kClock(QDate(2026, 12, 6), QTime(5, 7, 9));
+
+class ScriptedHost final : public ConversionHost {
+public:
+    QString location;
+    QString version = u"2.1"_s;
+    bool single = false;
+    bool allowEmpty = false;
+    // Called when a count changes: tests change options or the disk there.
+    std::function<void(qint32 contactsAdded)> onContact;
+    QStringList counts;
+    QStringList emptyCounts;
+    int versionReads = 0;
+
+    QString saveLocation() override { return location; }
+    QString vCardVersion() override {
+        ++versionReads;
+        return version;
+    }
+    bool singleFile() override { return single; }
+    bool allowEmptyEmail() override { return allowEmpty; }
+    QDateTime now() override { return kClock; }
+    void contactCountChanged(qint32 added, qint32 dataRows) override {
+        counts.append(countText(added, dataRows));
+        if (onContact) {
+            onContact(added);
+        }
+    }
+    void emptyEmailCountChanged(qint32 n, qint32 dataRows) override {
+        emptyCounts.append(countText(n, dataRows));
+    }
+};
+
+// A sheet, read as step 1 reads it, with its columns mapped in order to the given fields
+// (an empty field leaves the column unmapped).
+struct Fixture {
+    MemoryWorkbookSource sheet;
+    WizardState state;
+    ScriptedHost host;
+    QTemporaryDir dir;
+
+    Fixture(const QList<QStringList>& rows, const QStringList& fields) {
+        sheet = MemoryWorkbookSource::fromTexts(rows);
+        Yielder yielder;
+        const WorkbookScanResult scan = scanWorkbook(sheet, u"contacts.xlsx"_s, state, yielder);
+        Q_ASSERT(scan.status.isOk());
+        MappingModel model(state);
+        model.fillMappingChoices();
+        for (const QString& f : fields) {
+            if (f.isEmpty()) {
+                continue;
+            }
+            const qint32 column = qint32(&f - fields.data());
+            int choice = 0;
+            while (model.headerChoices().at(choice).column != column) {
+                ++choice;
+            }
+            model.add(choice, f);
+        }
+        host.location = dir.path();
+    }
+    ConversionReport run() { return convertContacts(state, u"contacts.xlsx"_s, sheet, host); }
+    QString folder() const { return stampedFolderPath(dir.path(), kClock); }
+    QStringList files(const QString& in = QString()) const {
+        return QDir(in.isEmpty() ? folder() : in)
+            .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    }
+    QString read(const QString& name) const {
+        QFile f(folder() + u'/' + name);
+        if (!f.open(QIODevice::ReadOnly)) {
+            return u"<missing>"_s;
+        }
+        return QString::fromUtf8(f.readAll());
+    }
+};
+
+QString card(const QString& version, const QStringList& body) {
+    return u"BEGIN:VCARD\r\nVERSION:"_s + version + u"\r\n"_s + body.join(u"\r\n"_s) +
+           u"\r\nEND:VCARD\r\n"_s;
+}
+
+QList<QStringList> tenContacts() {
+    QList<QStringList> rows{{u"Last"_s, u"First"_s, u"Mail"_s}};
+    for (int i = 1; i <= 10; ++i) {
+        rows.append({u"L%1"_s.arg(i), u"F%1"_s.arg(i), u"m%1@x.example"_s.arg(i)});
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestConversionRun : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void tenRowsOneFileEach() {
+        Fixture fx(tenContacts(), {u"LastName"_s, u"FirstName"_s, u"EmailAddress"_s});
+        const ConversionReport r = fx.run();
+        QVERIFY(r.allWritten());
+        QCOMPARE(r.contactsAdded, 10);
+        QCOMPARE(r.dataRows, 10);
+        QCOMPARE(fx.state.outputFolder, fx.folder());
+        QCOMPARE(fx.state.progressDone, 10);
+        QCOMPARE(fx.host.counts.first(), u" 1/10"_s);
+        QCOMPARE(fx.host.counts.last(), u" 10/10"_s);
+        QStringList expected;
+        for (int i = 1; i <= 10; ++i) {
+            expected.append(u"L%1F%1_%1.vcf"_s.arg(i));
+        }
+        expected.sort();
+        QCOMPARE(fx.files(), expected);
+        QCOMPARE(fx.read(u"L3F3_3.vcf"_s), card(u"2.1"_s, {u"N:L3;F3;"_s, u"FN:F3 L3"_s,
+                                                           u"EMAIL;PREF;INTERNET:m3@x.example"_s}));
+        QCOMPARE(r.endText(), u"The contacts have been exported successfully to vCard files.\r\n"
+                              "Would you like to open folder containing excel file. Click Yes "
+                              "else click No."_s);
+    }
+
+    void tenRowsOneFile() {
+        Fixture fx(tenContacts(), {u"LastName"_s, QString(), u"EmailAddress"_s});
+        fx.host.single = true;
+        fx.host.version = u"3.0"_s;
+        QVERIFY(fx.run().allWritten());
+        QCOMPARE(fx.files(), QStringList{u"All Contacts.vcf"_s});
+        QString all;
+        for (int i = 1; i <= 10; ++i) {
+            all += card(u"3.0"_s, {u"N:L%1;;"_s.arg(i), u"FN: L%1"_s.arg(i),
+                                   u"EMAIL;TYPE=INTERNET,PREF:m%1@x.example"_s.arg(i)});
+        }
+        QCOMPARE(fx.read(u"All Contacts.vcf"_s), all);
+    }
+
+    // Exactly the rows step 1 counted: blank rows are skipped, the last rows are not lost.
+    void blankRowsInsideTheData() {
+        Fixture fx({{u"Name"_s, u"Note"_s},
+                    {u"a"_s, u""_s},
+                    {u""_s, u""_s},
+                    {u""_s, u"only a note"_s},
+                    {u""_s, u""_s},
+                    {u""_s, u""_s},
+                    {u"d"_s, u""_s},
+                    {u"e"_s, u""_s}},
+                   {u"LastName"_s, QString()});
+        QCOMPARE(fx.state.itemCount, 5);
+        const ConversionReport r = fx.run();
+        QCOMPARE(r.contactsAdded, 4);
+        QCOMPARE(fx.state.progressDone, 4);
+        QCOMPARE(fx.files(), (QStringList{u"2.vcf"_s, u"a_1.vcf"_s, u"d_3.vcf"_s, u"e_4.vcf"_s}));
+        // A counted row whose mapped cells are blank still gives its (empty) card.
+        QCOMPARE(fx.read(u"2.vcf"_s), card(u"2.1"_s, {u"FN:"_s}));
+    }
+
+    void sameNamesGetTheirOwnNumbers() {
+        Fixture fx({{u"Last"_s, u"First"_s, u"Phone"_s},
+                    {u"Smith"_s, u"Ann"_s, u"1"_s},
+                    {u"Smith"_s, u"Ann"_s, u"2"_s},
+                    {u"Sm;ith"_s, u"Ann"_s, u"3"_s}},
+                   {u"LastName"_s, u"FirstName"_s, u"MobileNumber"_s});
+        QVERIFY(fx.run().allWritten());
+        QCOMPARE(fx.files(),
+                 (QStringList{u"SmithAnn_1.vcf"_s, u"SmithAnn_2.vcf"_s, u"SmithAnn_3.vcf"_s}));
+        QVERIFY(fx.read(u"SmithAnn_3.vcf"_s).contains(u"N:Sm\\;ith;Ann;\r\n"_s));
+    }
+
+    void cellValuesReachTheCard() {
+        Fixture fx({{u"Phone"_s, u"Note"_s}}, {u"BusinessTelephoneNumber"_s, u"Notes"_s});
+        fx.sheet.setRows({{CellValue::text(u"Phone"_s), CellValue::text(u"Note"_s)},
+                          {CellValue::number(5550100), CellValue::text(u"first"_s)},
+                          {CellValue::number(1.5), CellValue::empty()},
+                          {CellValue::boolean(true), CellValue::error(u"#N/A"_s)}});
+        fx.state.itemCount = 4;
+        fx.state.lastItemRow = 4;
+        QVERIFY(fx.run().allWritten());
+        QCOMPARE(fx.read(u"1.vcf"_s),
+                 card(u"2.1"_s, {u"FN:"_s, u"TEL;WORK;VOICE:5550100"_s, u"NOTE:first"_s}));
+        QCOMPARE(fx.read(u"2.vcf"_s), card(u"2.1"_s, {u"FN:"_s, u"TEL;WORK;VOICE:1.5"_s}));
+        QCOMPARE(fx.read(u"3.vcf"_s), card(u"2.1"_s, {u"FN:"_s, u"TEL;WORK;VOICE:TRUE"_s}));
+    }
+
+    void emptyEmailRule_data() {
+        QTest::addColumn<QString>("mail");
+        QTest::addColumn<bool>("allow");
+        QTest::addColumn<int>("added");
+        QTest::addColumn<int>("emptyCount");
+        QTest::addColumn<QString>("secondCard");
+        QTest::addRow("spaces, not allowed: row left out")
+            << u"   "_s << false << 2 << 1 << QString();
+        QTest::addRow("spaces, allowed: written with its spaces")
+            << u"   "_s << true << 3 << 0
+            << card(u"2.1"_s, {u"N:b;;"_s, u"FN: b"_s, u"EMAIL;PREF;INTERNET:   "_s});
+        QTest::addRow("empty cell: no count, no line")
+            << QString() << false << 3 << 0 << card(u"2.1"_s, {u"N:b;;"_s, u"FN: b"_s});
+    }
+    void emptyEmailRule() {
+        QFETCH(QString, mail);
+        QFETCH(bool, allow);
+        QFETCH(int, added);
+        QFETCH(int, emptyCount);
+        QFETCH(QString, secondCard);
+        Fixture fx({{u"Last"_s, u"Mail"_s, u"Note"_s},
+                    {u"a"_s, u"a@x.example"_s, u""_s},
+                    {u"b"_s, mail, u""_s},
+                    {u"c"_s, u""_s, u""_s}},
+                   {u"LastName"_s, u"EmailAddress"_s, QString()});
+        fx.host.allowEmpty = allow;
+        const ConversionReport r = fx.run();
+        QVERIFY(r.allWritten());
+        QCOMPARE(r.contactsAdded, added);
+        QCOMPARE(r.emptyEmailCount, emptyCount);
+        QCOMPARE(fx.host.emptyCounts.size(), emptyCount);
+        if (emptyCount > 0) {
+            QCOMPARE(fx.host.emptyCounts.last(), u" 1/3"_s);
+        }
+        QCOMPARE(fx.state.progressDone, 3);
+        if (secondCard.isEmpty()) {
+            QCOMPARE(fx.files(), (QStringList{u"a_1.vcf"_s, u"c_2.vcf"_s}));
+        } else {
+            QCOMPARE(fx.read(u"b_2.vcf"_s), secondCard);
+        }
+    }
+
+    // Options are read when used: a change made during the run applies from then on.
+    void optionsChangedMidRun() {
+        Fixture fx(tenContacts(), {u"LastName"_s, QString(), QString()});
+        fx.host.onContact = [&fx](qint32 added) {
+            if (added == 3) {
+                fx.host.version = u"4.0"_s;
+            }
+            if (added == 5) {
+                fx.host.single = true;
+            }
+        };
+        QVERIFY(fx.run().allWritten());
+        QCOMPARE(fx.host.versionReads, 10);
+        QCOMPARE(fx.read(u"L2_2.vcf"_s), card(u"2.1"_s, {u"N:L2;;"_s, u"FN: L2"_s}));
+        QCOMPARE(fx.read(u"L3_3.vcf"_s), card(u"4.0"_s, {u"N:L3;;"_s, u"FN: L3"_s}));
+        QCOMPARE(fx.files().size(), 5);
+        QVERIFY(
+            fx.read(u"All Contacts.vcf"_s).startsWith(card(u"4.0"_s, {u"N:L5;;"_s, u"FN: L5"_s})));
+        QCOMPARE(fx.read(u"All Contacts.vcf"_s).count(u"BEGIN:VCARD"_s), 6);
+    }
+
+    void noDataRows_data() {
+        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::addRow("header only") << QList<QStringList>{{u"Name"_s}};
+        QTest::addRow("empty sheet") << QList<QStringList>{};
+    }
+    void noDataRows() {
+        QFETCH(QList<QStringList>, rows);
+        Fixture fx(rows, {});
+        const ConversionReport r = fx.run();
+        QVERIFY(r.allWritten());
+        QCOMPARE(r.contactsAdded, 0);
+        QVERIFY(QFileInfo(fx.folder()).isDir());
+        QVERIFY(fx.files().isEmpty());
+        QCOMPARE(fx.sheet.opens(), 2);
+        QVERIFY(!fx.sheet.isOpen());
+    }
+
+    void blankSaveLocationDoesNothing_data() {
+        QTest::addColumn<QString>("location");
+        QTest::addRow("empty") << QString();
+        QTest::addRow("spaces") << u"   "_s;
+    }
+    void blankSaveLocationDoesNothing() {
+        QFETCH(QString, location);
+        Fixture fx(tenContacts(), {u"LastName"_s});
+        fx.host.location = location;
+        fx.state.outputFolder = u"earlier"_s;
+        const ConversionReport r = fx.run();
+        QCOMPARE(r.outcome, ConversionReport::Outcome::NoSaveLocation);
+        QCOMPARE(r.message, u"Please Choose Saving Location"_s);
+        QCOMPARE(fx.sheet.opens(), 1); // step 1's read only
+        QCOMPARE(fx.state.outputFolder, u"earlier"_s);
+        QVERIFY(fx.host.counts.isEmpty());
+    }
+
+    void folderThatCannotBeMadeStopsTheRun() {
+        Fixture fx(tenContacts(), {u"LastName"_s});
+        fx.host.location = fx.dir.filePath(u"missing"_s);
+        const ConversionReport r = fx.run();
+        QCOMPARE(r.outcome, ConversionReport::Outcome::FolderFailed);
+        QVERIFY(!r.allWritten());
+        QVERIFY(r.message.contains(stampedFolderPath(fx.host.location, kClock)));
+        QVERIFY(r.message.endsWith(u"No such file or directory."_s));
+        QCOMPARE(r.endText(), r.message);
+        QCOMPARE(fx.sheet.opens(), 1);
+    }
+
+    void workbookGoneAtConvert() {
+        Fixture fx(tenContacts(), {u"LastName"_s});
+        fx.sheet.setOpenFailure(
+            u"\u201Ccontacts.xlsx\u201D cannot be read: the file does not exist."_s);
+        const ConversionReport r = fx.run();
+        QCOMPARE(r.outcome, ConversionReport::Outcome::WorkbookFailed);
+        QCOMPARE(r.message,
+                 u"\u201Ccontacts.xlsx\u201D cannot be read: the file does not exist."_s);
+        QVERIFY(!QFileInfo::exists(fx.folder())); // no empty folder left behind
+    }
+
+    // A card that cannot be written is counted and reported; the others are written.
+    void failedCardsAreReported() {
+        Fixture fx(tenContacts(), {u"LastName"_s});
+        fx.host.onContact = [&fx](qint32 added) {
+            if (added == 2 || added == 7) {
+                QDir().mkpath(fx.state.outputFolder + u"/L%1_%1.vcf"_s.arg(added));
+            }
+        };
+        const ConversionReport r = fx.run();
+        QVERIFY(r.finished());
+        QVERIFY(!r.allWritten());
+        QCOMPARE(r.cardsFailed, 2);
+        QCOMPARE(r.contactsAdded, 10);
+        QVERIFY(r.firstFailure.contains(u"L2_2.vcf"_s));
+        QVERIFY(r.endText().startsWith(u"2 of 10 contacts could not be written to vCard files. "
+                                       "The first reason: "_s));
+        QVERIFY(!r.endText().contains(u"successfully"_s));
+        QCOMPARE(fx.read(u"L3_3.vcf"_s), card(u"2.1"_s, {u"N:L3;;"_s, u"FN: L3"_s}));
+    }
+
+    // A second run in the same second never writes into the first one's folder.
+    void secondRunGetsItsOwnFolder() {
+        Fixture fx(tenContacts(), {u"LastName"_s});
+        fx.host.single = true;
+        QVERIFY(fx.run().allWritten());
+        const ConversionReport second = fx.run();
+        QVERIFY(second.allWritten());
+        QCOMPARE(second.outputFolder, fx.folder() + u"_2"_s);
+        QCOMPARE(fx.read(u"All Contacts.vcf"_s).count(u"BEGIN:VCARD"_s), 10);
+        QCOMPARE(fx.files(second.outputFolder), QStringList{u"All Contacts.vcf"_s});
+    }
+
+    // The same header text in two columns: each column feeds the field it was mapped to.
+    void duplicateHeadersEachFeedTheirField() {
+        Fixture fx({{u"Phone"_s, u"Phone"_s}, {u"111"_s, u"222"_s}},
+                   {u"HomeTelephoneNumber"_s, u"MobileNumber"_s});
+        QVERIFY(fx.run().allWritten());
+        QCOMPARE(fx.read(u"1.vcf"_s),
+                 card(u"2.1"_s, {u"FN:"_s, u"TEL;HOME;VOICE:111"_s, u"TEL;CELL;VOICE:222"_s}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConversionRun)
+#include "test_conversionrun.moc"
