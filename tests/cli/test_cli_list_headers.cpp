@@ -52,7 +52,8 @@ private Q_SLOTS:
     void missingFileExits2WithTheReadersMessage() {
         const Run r = runCli({u"--list-headers"_s, u"/nonexistent/contacts.xlsx"_s});
         QCOMPARE(r.code, 2);
-        QCOMPARE(r.err.trimmed(), u"\u201ccontacts.xlsx\u201d cannot be read: the file does not exist."_s);
+        QCOMPARE(r.err.trimmed(),
+                 u"\u201ccontacts.xlsx\u201d cannot be read: the file does not exist."_s);
         QVERIFY(r.out.isEmpty());
     }
 

@@ -1,0 +1,226 @@
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+struct Run {
+    int code = -1;
+    QString out;
+    QString err;
+    // The folder the run reports: the last line of standard output.
+    QString folder() const { return out.trimmed().section(u'\n', -1); }
+};
+Run runCli(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(E2V_CLI_PATH), args);
+    Run r;
+    if (!p.waitForFinished(120000)) {
+        p.kill();
+        return r;
+    }
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+QString fixture(const QString& name) {
+    return QStringLiteral(E2V_FIXTURES_DIR) + u'/' + name;
+}
+QByteArray readBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+const QStringList kContactMappings = {
+    u"-m"_s,    u"First name=FirstName"_s, u"-m"_s,           u"Last name=LastName"_s,
+    u"--map"_s, u"Full name=FullName"_s,   u"-m"_s,           u"Phone=BusinessTelephoneNumber"_s,
+    u"-m"_s,    u"Mobile=MobileNumber"_s,  u"--map-column"_s, u"H=Notes"_s};
+} // namespace
+
+class TestCliConvert : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // One contact sheet in four formats gives the same cards, byte for byte.
+    void everyFormatGivesTheReferenceCards_data() {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("version");
+        const QStringList sheets = {u"contacts/contacts.csv"_s, u"contacts/contacts.xlsx"_s,
+                                    u"contacts/contacts.ods"_s, u"xls/contacts-text-results.xls"_s};
+        for (const QString& sheet : sheets) {
+            for (const QString& version : {u"2.1"_s, u"3.0"_s, u"4.0"_s}) {
+                QTest::addRow("%s %s", qPrintable(sheet.section(u'.', -1)), qPrintable(version))
+                    << sheet << version;
+            }
+        }
+    }
+    void everyFormatGivesTheReferenceCards() {
+        QFETCH(QString, sheet);
+        QFETCH(QString, version);
+        QTemporaryDir out;
+        const Run r =
+            runCli(kContactMappings + QStringList{u"--vcard-version"_s, version, u"--single-file"_s,
+                                                  u"-o"_s, out.path(), fixture(sheet)});
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.folder().startsWith(out.path() + u"/Brinmark_Excel_vCard_"_s),
+                 qPrintable(r.out));
+        QCOMPARE(QDir(r.folder()).entryList(QDir::Files), QStringList{u"All Contacts.vcf"_s});
+        QCOMPARE(readBytes(r.folder() + u"/All Contacts.vcf"_s),
+                 readBytes(fixture(u"contacts/expected-%1.vcf"_s.arg(version))));
+        QCOMPARE(r.err, u"6 contacts written to vCard files.\n"_s);
+    }
+
+    // One file per contact, named after it; the blank row inside the data costs no contact.
+    void oneFilePerContact() {
+        QTemporaryDir out;
+        const Run r = runCli(kContactMappings +
+                             QStringList{u"-o"_s, out.path(), fixture(u"contacts/contacts.csv"_s)});
+        QCOMPARE(r.code, 0);
+        QStringList files = QDir(r.folder()).entryList(QDir::Files);
+        files.sort();
+        QStringList expected = {
+            u"M\u00fcllerJos\u00e9_1.vcf"_s,         u"\u5c0f\u9f99\u674e_2.vcf"_s,
+            u"O'BrienZo\u00eb \U0001F600_3.vcf"_s,   u"Smith  Jr \u00c5sa_4.vcf"_s,
+            u"\u00d8stergaardFran\u00e7ois_5.vcf"_s, u"\u82b1\u5b50\u7530\u4e2d_6.vcf"_s};
+        expected.sort();
+        QCOMPARE(files, expected);
+        // The files together hold the same cards as the single file.
+        QByteArray all;
+        const QStringList inRowOrder = {
+            u"M\u00fcllerJos\u00e9_1.vcf"_s,         u"\u5c0f\u9f99\u674e_2.vcf"_s,
+            u"O'BrienZo\u00eb \U0001F600_3.vcf"_s,   u"Smith  Jr \u00c5sa_4.vcf"_s,
+            u"\u00d8stergaardFran\u00e7ois_5.vcf"_s, u"\u82b1\u5b50\u7530\u4e2d_6.vcf"_s};
+        for (const QString& name : inRowOrder) {
+            all += readBytes(r.folder() + u'/' + name);
+        }
+        QCOMPARE(all, readBytes(fixture(u"contacts/expected-2.1.vcf"_s)));
+    }
+
+    void duplicateHeadersFeedTheirOwnFields_data() {
+        QTest::addColumn<QStringList>("maps");
+        QTest::addRow("by header, in turn") << QStringList{u"-m"_s, u"Phone=HomeTelephoneNumber"_s,
+                                                           u"-m"_s, u"Phone=MobileNumber"_s};
+        QTest::addRow("by column letters") << QStringList{
+            u"--map-column"_s, u"C=MobileNumber"_s, u"--map-column"_s, u"b=HomeTelephoneNumber"_s};
+        QTest::addRow("mixed") << QStringList{u"--map-column"_s, u"C=MobileNumber"_s, u"-m"_s,
+                                              u"Phone=HomeTelephoneNumber"_s};
+    }
+    void duplicateHeadersFeedTheirOwnFields() {
+        QFETCH(QStringList, maps);
+        QTemporaryDir out;
+        const Run r =
+            runCli(maps + QStringList{u"-m"_s, u"Name=LastName"_s, u"--single-file"_s, u"-o"_s,
+                                      out.path(), fixture(u"conversion/duplicate-headers.csv"_s)});
+        QCOMPARE(r.code, 0);
+        const QByteArray cards = readBytes(r.folder() + u"/All Contacts.vcf"_s);
+        QVERIFY2(
+            cards.contains("N:Ann;;\r\nFN: Ann\r\nTEL;HOME;VOICE:111\r\nTEL;CELL;VOICE:222\r\n"),
+            cards.constData());
+        QVERIFY(cards.contains("TEL;HOME;VOICE:333\r\nTEL;CELL;VOICE:444\r\n"));
+    }
+
+    void headerTextsAreExact() {
+        QTemporaryDir out;
+        const Run r =
+            runCli({u"-m"_s, u"a=b=Notes"_s, u"-m"_s, u" Name =FirstName"_s, u"--single-file"_s,
+                    u"-o"_s, out.path(), fixture(u"conversion/awkward-headers.csv"_s)});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(readBytes(r.folder() + u"/All Contacts.vcf"_s),
+                 QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nN:;Ann;\r\nFN:Ann \r\nNOTE:1\r\n"
+                            "END:VCARD\r\n"));
+    }
+
+    void emptyEmailRows_data() {
+        QTest::addColumn<bool>("allow");
+        QTest::addColumn<int>("cards");
+        QTest::addColumn<QString>("err");
+        QTest::addRow("left out and counted")
+            << false << 2
+            << u"2 contacts written to vCard files.\n1 row was left out: an e-mail cell holds "
+               "only spaces (--allow-empty-email keeps them).\n"_s;
+        QTest::addRow("kept") << true << 3 << u"3 contacts written to vCard files.\n"_s;
+    }
+    void emptyEmailRows() {
+        QFETCH(bool, allow);
+        QFETCH(int, cards);
+        QFETCH(QString, err);
+        QTemporaryDir out;
+        QStringList args = {u"-m"_s,
+                            u"Name=LastName"_s,
+                            u"-m"_s,
+                            u"E-mail=EmailAddress"_s,
+                            u"-o"_s,
+                            out.path(),
+                            fixture(u"conversion/empty-email.csv"_s)};
+        if (allow) {
+            args.prepend(u"--allow-empty-email"_s);
+        }
+        const Run r = runCli(args);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, err);
+        QCOMPARE(QDir(r.folder()).entryList(QDir::Files).size(), cards);
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        const QString sheet = fixture(u"contacts/contacts.csv"_s);
+        QTest::addRow("no mapping") << QStringList{sheet} << 2 << u"Map at least one column"_s;
+        QTest::addRow("unknown field") << QStringList{u"-m"_s, u"Phone=Phone"_s, sheet} << 2
+                                       << u"Unknown field \u201CPhone\u201D"_s;
+        QTest::addRow("field in other case")
+            << QStringList{u"-m"_s, u"Phone=notes"_s, sheet} << 2 << u"Unknown field"_s;
+        QTest::addRow("field mapped twice")
+            << QStringList{u"-m"_s, u"Phone=Notes"_s, u"-m"_s, u"Mobile=Notes"_s, sheet} << 2
+            << u"The field \u201CNotes\u201D is mapped twice."_s;
+        QTest::addRow("header not in the sheet")
+            << QStringList{u"-m"_s, u"phone=Notes"_s, sheet} << 2
+            << u"The header \u201Cphone\u201D is not in the sheet"_s;
+        QTest::addRow("header mapped more often than it stands")
+            << QStringList{u"-m"_s, u"Phone=Notes"_s, u"-m"_s, u"Phone=MobileNumber"_s, sheet} << 2
+            << u"mapped more often"_s;
+        QTest::addRow("column past the headers")
+            << QStringList{u"--map-column"_s, u"I=Notes"_s, sheet} << 2
+            << u"There is no header column \u201CI\u201D"_s;
+        QTest::addRow("column mapped twice")
+            << QStringList{u"--map-column"_s, u"A=Notes"_s, u"--map-column"_s, u"a=FirstName"_s,
+                           sheet}
+            << 2 << u"The column A is mapped twice."_s;
+        QTest::addRow("not a mapping")
+            << QStringList{u"-m"_s, u"Phone"_s, sheet} << 2 << u"A mapping reads HEADER=FIELD"_s;
+        QTest::addRow("bad version")
+            << QStringList{u"--vcard-version"_s, u"3"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
+            << u"The vCard version is 2.1, 3.0 or 4.0"_s;
+        QTest::addRow("unreadable sheet")
+            << QStringList{u"-m"_s, u"Phone=Notes"_s, u"/nonexistent/c.xlsx"_s} << 2
+            << u"\u201Cc.xlsx\u201D cannot be read: the file does not exist."_s;
+        QTest::addRow("empty save location")
+            << QStringList{u"-o"_s, u" "_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
+            << u"Please Choose Saving Location."_s;
+        QTest::addRow("save location missing")
+            << QStringList{u"-o"_s, u"/nonexistent-e2v"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 1
+            << u"The folder \u201C/nonexistent-e2v/Brinmark_Excel_vCard_"_s;
+    }
+    void refusals() {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        const Run r = runCli(args);
+        QCOMPARE(r.code, code);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    }
+
+    void helpDescribesEveryOption() {
+        const Run r = runCli({u"--help"_s});
+        QCOMPARE(r.code, 0);
+        for (const QString& option :
+             {u"--map"_s, u"--map-column"_s, u"--vcard-version"_s, u"--single-file"_s,
+              u"--allow-empty-email"_s, u"--output"_s, u"--list-headers"_s, u"Exit status"_s,
+              u"BusinessTelephoneNumber"_s}) {
+            QVERIFY2(r.out.contains(option), qPrintable(option));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliConvert)
+#include "test_cli_convert.moc"
