@@ -2,13 +2,29 @@
 
 #include <QDir>
 
+#include <filesystem>
+#include <system_error>
+
+namespace {
+// The size of the file at path now, or -1 when there is none.
+qint64 sizeOnDisk(const QString& path) {
+    std::error_code ec;
+#ifdef Q_OS_WIN
+    const auto size = std::filesystem::file_size(path.toStdWString(), ec);
+#else
+    const auto size = std::filesystem::file_size(QFile::encodeName(path).toStdString(), ec);
+#endif
+    return ec ? -1 : qint64(size);
+}
+} // namespace
+
 QString cardWriteFailure(const QString& path, const QString& reason) {
     return QStringLiteral("\u201C%1\u201D cannot be written: %2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
 Status CardFileWriter::append(const QString& path, const QByteArray& bytes) {
-    if (m_file && m_file->fileName() != path) {
+    if (m_file && (m_file->fileName() != path || sizeOnDisk(path) != m_size)) {
         close();
     }
     if (!m_file) {
@@ -16,9 +32,10 @@ Status CardFileWriter::append(const QString& path, const QByteArray& bytes) {
         if (!file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
             return Status::failure(cardWriteFailure(path, file->errorString()));
         }
+        m_size = file->size();
         m_file = std::move(file);
     }
-    const qint64 before = m_file->size();
+    const qint64 before = m_size;
     qint64 done = 0;
     QString reason;
     while (done < bytes.size()) {
@@ -42,6 +59,7 @@ Status CardFileWriter::append(const QString& path, const QByteArray& bytes) {
         return Status::failure(
             cardWriteFailure(path, reason.isEmpty() ? QStringLiteral("the disk is full") : reason));
     }
+    m_size = before + done;
     if (!m_keepOpen) {
         close();
     }

@@ -10,7 +10,9 @@
 
 // Appends cards to files, each card whole or not at all: a card goes out in one write, and
 // a write that falls short is cut back off, so a file never ends in half a card. The last
-// file stays open while cards keep going to it (the single-file mode).
+// file stays open while cards keep going to it (the single-file mode); when the file at the
+// path is removed or replaced meanwhile, it is opened afresh so no card goes to a file
+// nobody can see.
 class CardFileWriter {
 public:
     CardFileWriter() = default;
@@ -27,6 +29,7 @@ public:
 
 private:
     std::unique_ptr<QFile> m_file;
+    qint64 m_size = 0; // what the open file holds, to notice it being replaced or removed
     bool m_keepOpen = false;
 };
 

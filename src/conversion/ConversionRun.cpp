@@ -1,6 +1,7 @@
 #include "ConversionRun.h"
 
 #include "CardFile.h"
+#include "CellAddress.h"
 #include "CellValue.h"
 #include "ContactValues.h"
 #include "FieldMapping.h"
@@ -11,6 +12,7 @@
 #include "Yielder.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <vector>
 
@@ -82,9 +84,26 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
         return report;
     }
 
+    const qint32 headerCount = qBound(0, state.headerCount, kStateSlots);
+    // The file may have been changed since step 1: a mapped header that is gone would
+    // silently drop a column from every card, so the run stops instead.
+    for (qint32 k = 0; k < state.mappingCount && k < kStateSlots; ++k) {
+        const qint32 column = state.mappedColumns[size_t(k)];
+        const QString& header = state.mappedHeaders[size_t(k)];
+        if (column < 0 || column >= headerCount || source.cellAt(1, column).textForm() != header) {
+            source.closeWorkbook();
+            QDir().rmdir(folder.path);
+            report.outcome = ConversionReport::Outcome::WorkbookFailed;
+            report.message =
+                QStringLiteral("\u201C%1\u201D has changed since it was read: column %2 no "
+                               "longer has the header \u201C%3\u201D. Select the file again.")
+                    .arg(QFileInfo(path).fileName(), columnLetters(qMax(0, column)), header);
+            return report;
+        }
+    }
+
     // The headers are read afresh from the workbook being converted, once per run: the
     // workbook does not change while it is open.
-    const qint32 headerCount = qBound(0, state.headerCount, kStateSlots);
     std::vector<ColumnFeed> feeds;
     for (qint32 c = 0; c < headerCount; ++c) {
         QString field;

@@ -1,0 +1,285 @@
+#include "../support/CardDecoder.h"
+#include "ConversionRun.h"
+#include "FieldMapping.h"
+#include "OutputPaths.h"
+#include "WizardState.h"
+#include "WorkbookScan.h"
+#include "WorkbookSource.h"
+#include "Yielder.h"
+
+#include <QtTest>
+
+#include <functional>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class Host final : public ConversionHost {
+public:
+    QString location;
+    bool single = false;
+    std::function<void(qint32)> onContact;
+    QString saveLocation() override { return location; }
+    QString vCardVersion() override { return u"3.0"_s; }
+    bool singleFile() override { return single; }
+    bool allowEmptyEmail() override { return false; }
+    void contactCountChanged(qint32 added, qint32) override {
+        if (onContact) {
+            onContact(added);
+        }
+    }
+};
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QByteArray contactsCsv(int rows) {
+    QByteArray csv = "Last,First,Note\r\n";
+    for (int i = 1; i <= rows; ++i) {
+        csv += "Name" + QByteArray::number(i) + ",Ann,\"a note, with a comma; and more\"\r\n";
+    }
+    return csv;
+}
+
+// A real file read as step 1 reads it and mapped as step 2 maps it; converted on demand.
+struct Run {
+    QTemporaryDir dir;
+    QString sheet;
+    WizardState state;
+    FileWorkbookSource source;
+    Host host;
+
+    explicit Run(int rows) {
+        sheet = dir.filePath(u"contacts.csv"_s);
+        writeFile(sheet, contactsCsv(rows));
+        Yielder y;
+        const WorkbookScanResult scan = scanWorkbook(source, sheet, state, y);
+        Q_ASSERT(scan.status.isOk());
+        MappingModel model(state);
+        model.fillMappingChoices();
+        model.add(0, u"LastName"_s);
+        model.add(0, u"FirstName"_s);
+        model.add(0, u"Notes"_s);
+        host.location = dir.filePath(u"out"_s);
+        QDir().mkpath(host.location);
+    }
+    ConversionReport convert() { return convertContacts(state, sheet, source, host); }
+    QStringList files(const QString& folder) const {
+        return QDir(folder).entryList(QDir::Files, QDir::Name);
+    }
+};
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Every card in the file is whole and reads back; returns how many there are.
+int wholeCards(const QByteArray& bytes) {
+    const QString text = QString::fromUtf8(bytes);
+    if (!text.isEmpty() && !text.endsWith(u"END:VCARD\r\n"_s)) {
+        return -1;
+    }
+    int n = 0;
+    for (QString card : text.split(u"END:VCARD\r\n"_s, Qt::SkipEmptyParts)) {
+        card += u"END:VCARD"_s;
+        if (!carddecoder::decodeCard(card).ok) {
+            return -1;
+        }
+        ++n;
+    }
+    return n;
+}
+
+#ifdef Q_OS_UNIX
+// Files may grow to at most `bytes` while it lives: a full disk without filling one.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+
+private:
+    rlimit m_old{};
+};
+#endif
+
+} // namespace
+
+class TestConversionFaults : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // The disk fills during a single-file run: the file keeps only whole cards, and the
+    // report counts exactly the cards that are not in it.
+    void fullDiskSingleFile() {
+#ifndef Q_OS_UNIX
+        QSKIP("needs a file size limit");
+#else
+        Run run(40);
+        run.host.single = true;
+        ConversionReport r;
+        {
+            FileSizeLimit limit(1500);
+            r = run.convert();
+        }
+        QVERIFY(r.finished());
+        QVERIFY(!r.allWritten());
+        QCOMPARE(r.contactsAdded, 40);
+        const QByteArray bytes = readAll(r.outputFolder + u"/All Contacts.vcf"_s);
+        QVERIFY(bytes.size() <= 1500);
+        const int cards = wholeCards(bytes);
+        QVERIFY2(cards > 0, bytes.constData());
+        QCOMPARE(cards + r.cardsFailed, 40);
+        QVERIFY(r.firstFailure.contains(u"All Contacts.vcf"_s));
+        QVERIFY(
+            r.endText().startsWith(u"%1 of 40 contacts could not be written"_s.arg(r.cardsFailed)));
+#endif
+    }
+
+    // No room even for one card: no half-written files are left behind.
+    void fullDiskOneFileEach() {
+#ifndef Q_OS_UNIX
+        QSKIP("needs a file size limit");
+#else
+        Run run(5);
+        ConversionReport r;
+        {
+            FileSizeLimit limit(40);
+            r = run.convert();
+        }
+        QCOMPARE(r.cardsFailed, 5);
+        QVERIFY(run.files(r.outputFolder).isEmpty());
+        QVERIFY(r.firstFailure.contains(u"Name1Ann_1.vcf"_s));
+#endif
+    }
+
+    // The single file is removed or replaced while the run goes on: later cards go to the
+    // file at that path, not to a file nobody can see any more.
+    void singleFileReplacedMidRun_data() {
+        QTest::addColumn<bool>("replace");
+        QTest::addRow("removed") << false;
+        QTest::addRow("replaced") << true;
+    }
+    void singleFileReplacedMidRun() {
+        QFETCH(bool, replace);
+        Run run(10);
+        run.host.single = true;
+        run.host.onContact = [&](qint32 added) {
+            if (added == 6) {
+                const QString file = run.state.outputFolder + u"/All Contacts.vcf"_s;
+                QFile::remove(file);
+                if (replace) {
+                    writeFile(file, "kept\r\n");
+                }
+            }
+        };
+        const ConversionReport r = run.convert();
+        QVERIFY(r.allWritten());
+        const QByteArray bytes = readAll(r.outputFolder + u"/All Contacts.vcf"_s);
+        QCOMPARE(bytes.startsWith("kept\r\n"), replace);
+        QCOMPARE(wholeCards(replace ? bytes.mid(6) : bytes), 5);
+    }
+
+    void saveLocationProblems_data() {
+        QTest::addColumn<QString>("location");
+        QTest::addRow("missing") << u"MISSING"_s;
+        QTest::addRow("a file") << u"FILE"_s;
+        QTest::addRow("not writable") << u"/sys"_s;
+    }
+    void saveLocationProblems() {
+        QFETCH(QString, location);
+        Run run(3);
+        if (location == u"MISSING") {
+            location = run.dir.filePath(u"gone/deeper"_s);
+        } else if (location == u"FILE") {
+            location = run.sheet;
+        }
+        run.host.location = location;
+        const ConversionReport r = run.convert();
+        QCOMPARE(r.outcome, ConversionReport::Outcome::FolderFailed);
+        QVERIFY(r.message.startsWith(u"The folder \u201C"_s + location));
+        QVERIFY(!r.endText().contains(u"successfully"_s));
+    }
+
+    // A folder that turns read-only during a one-file-each run (permissions do not bind root).
+    void folderTurnsReadOnly() {
+#ifdef Q_OS_UNIX
+        if (::geteuid() == 0) {
+            QSKIP("root writes into read-only folders");
+        }
+#endif
+        Run run(6);
+        run.host.onContact = [&](qint32 added) {
+            if (added == 4) {
+                QFile::setPermissions(run.state.outputFolder, QFile::ReadOwner | QFile::ExeOwner);
+            }
+        };
+        const ConversionReport r = run.convert();
+        QFile::setPermissions(r.outputFolder,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(r.cardsFailed, 3);
+        QCOMPARE(run.files(r.outputFolder).size(), 3);
+    }
+
+    // Between step 1 and Convert the spreadsheet is deleted or replaced.
+    void spreadsheetChangedAfterStepOne_data() {
+        QTest::addColumn<QByteArray>("replacement"); // empty: deleted
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("cards");
+        QTest::addRow("deleted") << QByteArray() << int(ConversionReport::Outcome::WorkbookFailed)
+                                 << u"\u201Ccontacts.csv\u201D cannot be read: the file does not "
+                                    "exist."_s
+                                 << 0;
+        QTest::addRow("other headers")
+            << QByteArray("Surname,First,Note\r\nX,Y,Z\r\n")
+            << int(ConversionReport::Outcome::WorkbookFailed)
+            << u"\u201Ccontacts.csv\u201D has changed since it was read: column A no longer has "
+               "the header \u201CLast\u201D. Select the file again."_s
+            << 0;
+        QTest::addRow("fewer rows")
+            << contactsCsv(2) << int(ConversionReport::Outcome::Finished) << QString() << 2;
+        QTest::addRow("not a spreadsheet any more")
+            << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
+            << int(ConversionReport::Outcome::WorkbookFailed) << u"\u201Ccontacts.csv\u201D"_s << 0;
+    }
+    void spreadsheetChangedAfterStepOne() {
+        QFETCH(QByteArray, replacement);
+        QFETCH(int, outcome);
+        QFETCH(QString, message);
+        QFETCH(int, cards);
+        Run run(5);
+        QFile::remove(run.sheet);
+        if (!replacement.isEmpty()) {
+            writeFile(run.sheet, replacement);
+        }
+        const ConversionReport r = run.convert();
+        QCOMPARE(int(r.outcome), outcome);
+        QVERIFY2(r.message.startsWith(message), qPrintable(r.message));
+        QCOMPARE(r.contactsAdded, cards);
+        if (cards == 0) {
+            // Nothing was written, so no empty folder stays behind.
+            QVERIFY(QDir(run.host.location)
+                        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
+                        .isEmpty());
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConversionFaults)
+#include "test_conversion_faults.moc"
