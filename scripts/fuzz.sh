@@ -16,7 +16,7 @@ targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     targets=()
     for t in "$dir"/fuzz/fuzz_*; do
-        [ -x "$t" ] && targets+=("$(basename "$t")")
+        [ -f "$t" ] && [ -x "$t" ] && targets+=("$(basename "$t")")
     done
 fi
 
