@@ -11,33 +11,6 @@
 
 namespace {
 using Member = QString ContactValues::*;
-const Member kMembers[] = {&ContactValues::FullName,
-                           &ContactValues::LastName,
-                           &ContactValues::FirstName,
-                           &ContactValues::MiddleName,
-                           &ContactValues::Company,
-                           &ContactValues::Department,
-                           &ContactValues::JobTitle,
-                           &ContactValues::BusinessTelephoneNumber,
-                           &ContactValues::HomeTelephoneNumber,
-                           &ContactValues::MobileNumber,
-                           &ContactValues::BusinessFaxNumber,
-                           &ContactValues::BusinessAddressStreet,
-                           &ContactValues::BusinessAddressCity,
-                           &ContactValues::BusinessAddressState,
-                           &ContactValues::BusinessAddressPostalCode,
-                           &ContactValues::BusinessAddressCountry,
-                           &ContactValues::HomeAddressStreet,
-                           &ContactValues::HomeAddressCity,
-                           &ContactValues::HomeAddressState,
-                           &ContactValues::HomeAddressPostalCode,
-                           &ContactValues::HomeAddressCountry,
-                           &ContactValues::BusinessHomePage,
-                           &ContactValues::EmailAddress,
-                           &ContactValues::EmailAddress2,
-                           &ContactValues::EmailAddress3,
-                           &ContactValues::Notes};
-
 [[noreturn]] void fault(const char* what, const QString& card) {
     std::fprintf(stderr, "%s\n%s\n", what, card.toUtf8().constData());
     std::abort();
@@ -55,9 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QList<QByteArray> fields =
         QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)).split('\x1f');
     ContactValues in;
-    for (qsizetype i = 0; i < fields.size() && i < qsizetype(std::size(kMembers)); ++i) {
+    for (qsizetype i = 0; i < fields.size() && i < carddecoder::allMembers().size(); ++i) {
         // Text as the readers give it: valid UTF-16.
-        in.*kMembers[i] = QString::fromUtf8(fields.at(i));
+        in.*carddecoder::allMembers().at(i) = QString::fromUtf8(fields.at(i));
     }
     if (in.EmailAddress2.isEmpty()) {
         in.EmailAddress3.clear();
@@ -68,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fault(qPrintable(out.error), card);
     }
     const QString lineBreak = version == u"2.1" ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    for (Member m : kMembers) {
+    for (Member m : carddecoder::allMembers()) {
         if (m == &ContactValues::FullName) {
             continue;
         }

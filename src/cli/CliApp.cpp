@@ -88,13 +88,22 @@ int usageError(QTextStream& err, const QString& message) {
     return kExitUsage;
 }
 
-int listHeaders(const QString& path, QTextStream& out, QTextStream& err) {
-    FileWorkbookSource source;
-    WizardState state;
+// Step 1's reading; false (after printing the reader's message) when the file cannot be read.
+bool readSheet(FileWorkbookSource& source, const QString& path, WizardState& state,
+               QTextStream& err) {
     Yielder yielder;
     const WorkbookScanResult scan = scanWorkbook(source, path, state, yielder);
     if (!scan.status) {
         err << scan.status.message() << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+int listHeaders(const QString& path, QTextStream& out, QTextStream& err) {
+    FileWorkbookSource source;
+    WizardState state;
+    if (!readSheet(source, path, state, err)) {
         return kExitUsage;
     }
     for (qint32 i = 0; i < state.headerCount; ++i) {
@@ -336,13 +345,8 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QString path = files.first();
     FileWorkbookSource source;
     WizardState state;
-    {
-        Yielder yielder;
-        const WorkbookScanResult scan = scanWorkbook(source, path, state, yielder);
-        if (!scan.status) {
-            err << scan.status.message() << Qt::endl;
-            return kExitUsage;
-        }
+    if (!readSheet(source, path, state, err)) {
+        return kExitUsage;
     }
     if (const QString problem = applyMappings(mappings, state); !problem.isEmpty()) {
         return usageError(err, problem);

@@ -2,30 +2,9 @@
 
 using namespace Qt::StringLiterals;
 
+#include "CliRun.h"
+
 namespace {
-struct Run {
-    int code = -1;
-    QString out;
-    QString err;
-    // The folder the run reports: the last line of standard output.
-    QString folder() const { return out.trimmed().section(u'\n', -1); }
-};
-Run runCli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(E2V_CLI_PATH), args);
-    Run r;
-    if (!p.waitForFinished(120000)) {
-        p.kill();
-        return r;
-    }
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-QString fixture(const QString& name) {
-    return QStringLiteral(E2V_FIXTURES_DIR) + u'/' + name;
-}
 QByteArray readBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
@@ -56,7 +35,7 @@ private Q_SLOTS:
         QFETCH(QString, sheet);
         QFETCH(QString, version);
         QTemporaryDir out;
-        const Run r =
+        const CliRun r =
             runCli(kContactMappings + QStringList{u"--vcard-version"_s, version, u"--single-file"_s,
                                                   u"-o"_s, out.path(), fixture(sheet)});
         QCOMPARE(r.code, 0);
@@ -71,8 +50,9 @@ private Q_SLOTS:
     // One file per contact, named after it; the blank row inside the data costs no contact.
     void oneFilePerContact() {
         QTemporaryDir out;
-        const Run r = runCli(kContactMappings +
-                             QStringList{u"-o"_s, out.path(), fixture(u"contacts/contacts.csv"_s)});
+        const CliRun r =
+            runCli(kContactMappings +
+                   QStringList{u"-o"_s, out.path(), fixture(u"contacts/contacts.csv"_s)});
         QCOMPARE(r.code, 0);
         QStringList files = QDir(r.folder()).entryList(QDir::Files);
         files.sort();
@@ -106,7 +86,7 @@ private Q_SLOTS:
     void duplicateHeadersFeedTheirOwnFields() {
         QFETCH(QStringList, maps);
         QTemporaryDir out;
-        const Run r =
+        const CliRun r =
             runCli(maps + QStringList{u"-m"_s, u"Name=LastName"_s, u"--single-file"_s, u"-o"_s,
                                       out.path(), fixture(u"conversion/duplicate-headers.csv"_s)});
         QCOMPARE(r.code, 0);
@@ -119,7 +99,7 @@ private Q_SLOTS:
 
     void headerTextsAreExact() {
         QTemporaryDir out;
-        const Run r =
+        const CliRun r =
             runCli({u"-m"_s, u"a=b=Notes"_s, u"-m"_s, u" Name =FirstName"_s, u"--single-file"_s,
                     u"-o"_s, out.path(), fixture(u"conversion/awkward-headers.csv"_s)});
         QCOMPARE(r.code, 0);
@@ -153,7 +133,7 @@ private Q_SLOTS:
         if (allow) {
             args.prepend(u"--allow-empty-email"_s);
         }
-        const Run r = runCli(args);
+        const CliRun r = runCli(args);
         QCOMPARE(r.code, 0);
         QCOMPARE(r.err, err);
         QCOMPARE(QDir(r.folder()).entryList(QDir::Files).size(), cards);
@@ -204,14 +184,14 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(int, code);
         QFETCH(QString, message);
-        const Run r = runCli(args);
+        const CliRun r = runCli(args);
         QCOMPARE(r.code, code);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
     }
 
     void helpDescribesEveryOption() {
-        const Run r = runCli({u"--help"_s});
+        const CliRun r = runCli({u"--help"_s});
         QCOMPARE(r.code, 0);
         for (const QString& option :
              {u"--map"_s, u"--map-column"_s, u"--vcard-version"_s, u"--single-file"_s,

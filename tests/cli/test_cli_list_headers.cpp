@@ -2,35 +2,13 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-struct Run {
-    int code = -1;
-    QString out;
-    QString err;
-};
-Run runCli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(E2V_CLI_PATH), args);
-    Run r;
-    if (!p.waitForFinished(120000)) {
-        p.kill();
-        return r;
-    }
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-[[maybe_unused]] QString fixture(const QString& name) {
-    return QStringLiteral(E2V_FIXTURES_DIR) + u'/' + name;
-}
-} // namespace
+#include "CliRun.h"
 
 class TestCliListHeaders : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void helpDescribesListHeaders() {
-        const Run r = runCli({u"--help"_s});
+        const CliRun r = runCli({u"--help"_s});
         QCOMPARE(r.code, 0);
         QVERIFY(r.out.contains(u"--list-headers"_s));
     }
@@ -43,14 +21,14 @@ private Q_SLOTS:
     }
     void badUsageExits2() {
         QFETCH(QStringList, args);
-        const Run r = runCli(args);
+        const CliRun r = runCli(args);
         QCOMPARE(r.code, 2);
         QVERIFY(!r.err.isEmpty());
         QVERIFY(r.out.isEmpty());
     }
 
     void missingFileExits2WithTheReadersMessage() {
-        const Run r = runCli({u"--list-headers"_s, u"/nonexistent/contacts.xlsx"_s});
+        const CliRun r = runCli({u"--list-headers"_s, u"/nonexistent/contacts.xlsx"_s});
         QCOMPARE(r.code, 2);
         QCOMPARE(r.err.trimmed(),
                  u"\u201ccontacts.xlsx\u201d cannot be read: the file does not exist."_s);
@@ -59,7 +37,7 @@ private Q_SLOTS:
 
     // A semicolon-separated Windows-1252 export: headers come out as UTF-8, one per line.
     void listsTheHeadersOfACsvFile() {
-        const Run r = runCli({u"--list-headers"_s, fixture(u"csv/semicolon-excel-de.csv"_s)});
+        const CliRun r = runCli({u"--list-headers"_s, fixture(u"csv/semicolon-excel-de.csv"_s)});
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, u"A\tVorname\nB\tNachname\nC\tBetrag\nD\tStra\u00dfe\n"
                         "Items Found:  2\n"_s);

@@ -7,6 +7,7 @@
 #include "ContactValues.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -75,6 +76,38 @@ inline QStringList components(const QString& value, bool typed) {
         }
     }
     return parts;
+}
+
+// Every member of a contact's values, in card order.
+inline const QList<QString ContactValues::*>& allMembers() {
+    static const QList<QString ContactValues::*> members = {
+        &ContactValues::FullName,
+        &ContactValues::LastName,
+        &ContactValues::FirstName,
+        &ContactValues::MiddleName,
+        &ContactValues::Company,
+        &ContactValues::Department,
+        &ContactValues::JobTitle,
+        &ContactValues::BusinessTelephoneNumber,
+        &ContactValues::HomeTelephoneNumber,
+        &ContactValues::MobileNumber,
+        &ContactValues::BusinessFaxNumber,
+        &ContactValues::BusinessAddressStreet,
+        &ContactValues::BusinessAddressCity,
+        &ContactValues::BusinessAddressState,
+        &ContactValues::BusinessAddressPostalCode,
+        &ContactValues::BusinessAddressCountry,
+        &ContactValues::HomeAddressStreet,
+        &ContactValues::HomeAddressCity,
+        &ContactValues::HomeAddressState,
+        &ContactValues::HomeAddressPostalCode,
+        &ContactValues::HomeAddressCountry,
+        &ContactValues::BusinessHomePage,
+        &ContactValues::EmailAddress,
+        &ContactValues::EmailAddress2,
+        &ContactValues::EmailAddress3,
+        &ContactValues::Notes};
+    return members;
 }
 
 struct Decoded {
