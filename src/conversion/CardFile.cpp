@@ -6,6 +6,9 @@
 #include <system_error>
 
 namespace {
+
+constexpr qsizetype kBatchBytes = 256 * 1024;
+
 // The size of the file at path now, or -1 when there is none.
 qint64 sizeOnDisk(const QString& path) {
     std::error_code ec;
@@ -16,6 +19,7 @@ qint64 sizeOnDisk(const QString& path) {
 #endif
     return ec ? -1 : qint64(size);
 }
+
 } // namespace
 
 QString cardWriteFailure(const QString& path, const QString& reason) {
@@ -23,14 +27,51 @@ QString cardWriteFailure(const QString& path, const QString& reason) {
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
-Status CardFileWriter::append(const QString& path, const QByteArray& bytes) {
+void CardFileWriter::append(const QString& path, const QByteArray& card) {
+    if (m_pendingCards > 0 && (!m_batched || path != m_pendingPath)) {
+        flush();
+    }
+    if (m_batched) {
+        m_pendingPath = path;
+        m_pending += card;
+        ++m_pendingCards;
+        if (m_pending.size() >= kBatchBytes) {
+            flush();
+        }
+        return;
+    }
+    const QString reason = writeOut(path, card);
+    closeFile();
+    if (!reason.isEmpty()) {
+        fail(1, reason);
+    }
+}
+
+void CardFileWriter::close() {
+    flush();
+    closeFile();
+}
+
+void CardFileWriter::flush() {
+    if (m_pendingCards == 0) {
+        return;
+    }
+    const QString reason = writeOut(m_pendingPath, m_pending);
+    if (!reason.isEmpty()) {
+        fail(m_pendingCards, reason);
+    }
+    m_pending.clear();
+    m_pendingCards = 0;
+}
+
+QString CardFileWriter::writeOut(const QString& path, const QByteArray& bytes) {
     if (m_file && (m_file->fileName() != path || sizeOnDisk(path) != m_size)) {
-        close();
+        closeFile();
     }
     if (!m_file) {
         auto file = std::make_unique<QFile>(path);
         if (!file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-            return Status::failure(cardWriteFailure(path, file->errorString()));
+            return cardWriteFailure(path, file->errorString());
         }
         m_size = file->size();
         m_file = std::move(file);
@@ -46,29 +87,30 @@ Status CardFileWriter::append(const QString& path, const QByteArray& bytes) {
         }
         done += n;
     }
-    Status status = Status::success();
     if (done < bytes.size()) {
-        // Cut off what part of the card got out, so no reader meets half a card.
-        const bool created = before == 0;
+        // Cut off what got out, so no reader meets half a card.
         m_file->resize(before);
-        m_file->close();
-        if (created) {
+        if (before == 0) {
             m_file->remove();
         }
-        m_file.reset();
-        return Status::failure(
-            cardWriteFailure(path, reason.isEmpty() ? QStringLiteral("the disk is full") : reason));
+        closeFile();
+        return cardWriteFailure(path,
+                                reason.isEmpty() ? QStringLiteral("the disk is full") : reason);
     }
     m_size = before + done;
-    if (!m_keepOpen) {
-        close();
-    }
-    return status;
+    return QString();
 }
 
-void CardFileWriter::close() {
+void CardFileWriter::closeFile() {
     if (m_file) {
         m_file->close();
         m_file.reset();
     }
+}
+
+void CardFileWriter::fail(qint32 cards, const QString& reason) {
+    if (m_failed == 0) {
+        m_firstFailure = reason;
+    }
+    m_failed += cards;
 }

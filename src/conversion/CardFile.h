@@ -1,18 +1,16 @@
 #pragma once
 
-#include "Status.h"
-
 #include <QByteArray>
 #include <QFile>
 #include <QString>
 
 #include <memory>
 
-// Appends cards to files, each card whole or not at all: a card goes out in one write, and
-// a write that falls short is cut back off, so a file never ends in half a card. The last
-// file stays open while cards keep going to it (the single-file mode); when the file at the
-// path is removed or replaced meanwhile, it is opened afresh so no card goes to a file
-// nobody can see.
+// Writes cards to files, each card whole or not at all: a write that falls short is cut
+// back off, so a file never ends in half a card. In batched mode (one file for all) cards
+// for the same file collect in memory and go out together; otherwise each card is written
+// and its file closed at once. When the file at the path is removed or replaced while it
+// is open, it is opened afresh, so no card goes to a file nobody can see.
 class CardFileWriter {
 public:
     CardFileWriter() = default;
@@ -20,17 +18,31 @@ public:
     CardFileWriter(const CardFileWriter&) = delete;
     CardFileWriter& operator=(const CardFileWriter&) = delete;
 
-    // Appends bytes to the file at path (created when missing). The message names the file
-    // and the reason.
-    Status append(const QString& path, const QByteArray& bytes);
-    // Keep the file open after append, for the next card to the same path.
-    void setKeepOpen(bool keep) { m_keepOpen = keep; }
+    void setBatched(bool batched) { m_batched = batched; }
+    // Appends one card to the file at path (created when missing).
+    void append(const QString& path, const QByteArray& card);
+    // Writes out what is queued and closes the file.
     void close();
 
+    // Cards that could not be written, and the reason of the first (names the file).
+    qint32 failedCards() const { return m_failed; }
+    const QString& firstFailure() const { return m_firstFailure; }
+
 private:
+    void flush();
+    // Appends bytes to path; on failure nothing of them stays and the reason is returned.
+    QString writeOut(const QString& path, const QByteArray& bytes);
+    void closeFile();
+    void fail(qint32 cards, const QString& reason);
+
     std::unique_ptr<QFile> m_file;
     qint64 m_size = 0; // what the open file holds, to notice it being replaced or removed
-    bool m_keepOpen = false;
+    QString m_pendingPath;
+    QByteArray m_pending;
+    qint32 m_pendingCards = 0;
+    bool m_batched = false;
+    qint32 m_failed = 0;
+    QString m_firstFailure;
 };
 
 // The message for a card file that could not be written.

@@ -115,15 +115,18 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
         }
     }
 
+    std::vector<CellValue> cells(feeds.size());
     CardFileWriter writer;
+    const QString singlePath = cardFilePath(folder.path, true, QString(), 0);
     ContactValues values;
     state.progressDone = 0;
     const qint32 lastRow = qMin(state.lastItemRow, source.sheetRowLimit());
     for (qint32 row = 2; row <= lastRow; ++row) {
         yielder.tick();
         bool anyMapped = false;
-        for (const ColumnFeed& feed : feeds) {
-            anyMapped = anyMapped || !isBlankCell(source.cellAt(row, feed.column));
+        for (size_t i = 0; i < feeds.size(); ++i) {
+            cells[i] = source.cellAt(row, feeds[i].column);
+            anyMapped = anyMapped || !isBlankCell(cells[i]);
         }
         if (!anyMapped) {
             // Step 1 did not count a row blank in every header column; convert the same rows.
@@ -138,8 +141,9 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
         ++state.progressDone;
         values.clear();
         bool leftOut = false;
-        for (const ColumnFeed& feed : feeds) {
-            const CellValue v = source.cellAt(row, feed.column);
+        for (size_t i = 0; i < feeds.size(); ++i) {
+            const ColumnFeed& feed = feeds[i];
+            const CellValue& v = cells[i];
             if (isBlankCell(v)) {
                 continue;
             }
@@ -160,18 +164,15 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
         QByteArray bytes = buildCard(values, host.vCardVersion()).toUtf8();
         bytes.append("\r\n", 2);
         const bool single = host.singleFile();
-        writer.setKeepOpen(single);
+        writer.setBatched(single);
         const QString file =
-            cardFilePath(folder.path, single, makeNameKey(values), report.contactsAdded);
-        const Status written = writer.append(file, bytes);
-        if (!written) {
-            if (report.cardsFailed == 0) {
-                report.firstFailure = written.message();
-            }
-            ++report.cardsFailed;
-        }
+            single ? singlePath
+                   : cardFilePath(folder.path, false, makeNameKey(values), report.contactsAdded);
+        writer.append(file, bytes);
     }
     writer.close();
+    report.cardsFailed = writer.failedCards();
+    report.firstFailure = writer.firstFailure();
     source.closeWorkbook();
     report.outcome = ConversionReport::Outcome::Finished;
     return report;
