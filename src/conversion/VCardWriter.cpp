@@ -39,9 +39,20 @@ bool hasLineBreak(const QString& s) {
 }
 
 // Backslash, semicolon and comma escaped; in the typed versions line breaks become \n.
+bool needsEscape(QChar c) {
+    const char16_t u = c.unicode();
+    return u == u'\\' || u == u';' || u == u',' || u == u'\r' || u == u'\n';
+}
+
 void appendEscaped(QString& out, const QString& value, bool typed) {
     const qsizetype n = value.size();
-    for (qsizetype i = 0; i < n; ++i) {
+    // Most values hold nothing to escape: copy them whole.
+    qsizetype first = 0;
+    while (first < n && !needsEscape(value.at(first))) {
+        ++first;
+    }
+    out += QStringView(value).left(first);
+    for (qsizetype i = first; i < n; ++i) {
         const QChar c = value.at(i);
         switch (c.unicode()) {
         case u'\\':
