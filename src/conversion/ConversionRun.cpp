@@ -122,7 +122,8 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
     state.progressDone = 0;
     const qint32 lastRow = qMin(state.lastItemRow, source.sheetRowLimit());
     for (qint32 row = 2; row <= lastRow; ++row) {
-        yielder.tick();
+        // A row can cost a file creation: look at the clock every row, not every 256th.
+        yielder.check();
         bool anyMapped = false;
         for (size_t i = 0; i < feeds.size(); ++i) {
             cells[i] = source.cellAt(row, feeds[i].column);

@@ -39,45 +39,40 @@ bool hasLineBreak(const QString& s) {
 }
 
 // Backslash, semicolon and comma escaped; in the typed versions line breaks become \n.
-bool needsEscape(QChar c) {
-    const char16_t u = c.unicode();
-    return u == u'\\' || u == u';' || u == u',' || u == u'\r' || u == u'\n';
-}
-
+// Runs of plain characters go out in one append.
 void appendEscaped(QString& out, const QString& value, bool typed) {
     const qsizetype n = value.size();
-    // Most values hold nothing to escape: copy them whole.
-    qsizetype first = 0;
-    while (first < n && !needsEscape(value.at(first))) {
-        ++first;
-    }
-    out += QStringView(value).left(first);
-    for (qsizetype i = first; i < n; ++i) {
-        const QChar c = value.at(i);
-        switch (c.unicode()) {
+    const QChar* d = value.constData();
+    qsizetype plain = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = d[i].unicode();
+        if (c != u'\\' && c != u';' && c != u',' && c != u'\r' && c != u'\n') {
+            continue;
+        }
+        out.append(d + plain, i - plain);
+        switch (c) {
         case u'\\':
         case u';':
         case u',':
             out += QLatin1Char('\\');
-            out += c;
+            out += QChar(c);
             break;
         case u'\r':
             if (typed) {
                 out += QStringLiteral("\\n");
-                if (i + 1 < n && value.at(i + 1) == u'\n') {
+                if (i + 1 < n && d[i + 1] == u'\n') {
                     ++i;
                 }
             } else {
-                out += c;
+                out += QChar(c);
             }
             break;
-        case u'\n':
-            out += typed ? QStringLiteral("\\n") : QString(c);
-            break;
-        default:
-            out += c;
+        default: // \n
+            out += typed ? QStringLiteral("\\n") : QString(QChar(c));
         }
+        plain = i + 1;
     }
+    out.append(d + plain, n - plain);
 }
 
 // Quoted-printable of the UTF-8 bytes: every line break (CR LF, LF or CR) as =0D=0A, "="
@@ -123,15 +118,6 @@ public:
                 quoted = quoted || hasLineBreak(*c);
             }
         }
-        QString value;
-        bool first = true;
-        for (const QString* c : components) {
-            if (!first) {
-                value += QLatin1Char(';');
-            }
-            first = false;
-            appendEscaped(value, *c, m_typed);
-        }
         m_card += kCrLf;
         if (m_typed) {
             m_card += QStringView(p.typed);
@@ -145,10 +131,19 @@ public:
             m_card += QStringView(p.bare);
         }
         m_card += QLatin1Char(':');
+        // Plain values are escaped straight into the card; quoted ones are encoded whole.
+        QString value;
+        QString& target = quoted ? value : m_card;
+        bool first = true;
+        for (const QString* c : components) {
+            if (!first) {
+                target += QLatin1Char(';');
+            }
+            first = false;
+            appendEscaped(target, *c, m_typed);
+        }
         if (quoted) {
             appendQuotedPrintable(m_card, value);
-        } else {
-            m_card += value;
         }
     }
 

@@ -48,8 +48,7 @@ bool operator==(const CellValue& a, const CellValue& b) {
     case CellValue::Kind::Error:
         return a.m_text == b.m_text;
     case CellValue::Kind::Number:
-        return a.m_number == b.m_number ||
-               (std::isnan(a.m_number) && std::isnan(b.m_number));
+        return a.m_number == b.m_number || (std::isnan(a.m_number) && std::isnan(b.m_number));
     case CellValue::Kind::Boolean:
         return (a.m_number != 0.0) == (b.m_number != 0.0);
     }

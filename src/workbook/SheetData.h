@@ -55,9 +55,9 @@ private:
     const Cell& at(qint64 i) const;
 
     std::unique_ptr<Chunks> m_data;
-    std::vector<quint64> m_shared;   // payloads of shared texts
+    std::vector<quint64> m_shared; // payloads of shared texts
     std::vector<quint8> m_sharedKind;
-    std::vector<qint64> m_rowStart;  // first cell of each row, after finish()
+    std::vector<qint64> m_rowStart; // first cell of each row, after finish()
     qint64 m_cellCount = 0;
     qint32 m_lastRow = 0;
     qint32 m_prevRow = 0;

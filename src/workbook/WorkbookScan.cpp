@@ -45,13 +45,15 @@ WorkbookScanResult scanWorkbook(WorkbookSource& source, const QString& path, Wiz
     for (qint32 r = 1; r <= last; ++r) {
         yielder.tick();
         qint32 blankCells = 0;
+        // Texts are only kept for the preview rows; past them a row is only checked.
+        const bool keepTexts = preview.rows.size() < kPreviewRows;
         for (qint32 m = 0; m < headerCount; ++m) {
             yielder.tick();
             const CellValue v = source.cellAt(r, m);
             if (isBlankCell(v)) {
                 ++blankCells;
                 rowTexts[m].clear();
-            } else {
+            } else if (keepTexts) {
                 rowTexts[m] = v.textForm();
             }
         }

@@ -11,6 +11,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+
 #include <cstring>
 
 CellValue WorkbookSource::readCell(QStringView address) const {
@@ -27,6 +31,32 @@ QString unreadableFileMessage(const QString& path, const QString& reason) {
 }
 
 namespace {
+
+FileWorkbookSource::FileIdentity identifyFile(const QString& path) {
+    FileWorkbookSource::FileIdentity id;
+    std::error_code ec;
+#ifdef Q_OS_WIN
+    const std::filesystem::path p(path.toStdWString());
+#else
+    const std::filesystem::path p(QFile::encodeName(path).toStdString());
+#endif
+    if (!std::filesystem::is_regular_file(p, ec)) {
+        return id;
+    }
+    const auto size = std::filesystem::file_size(p, ec);
+    if (ec) {
+        return id;
+    }
+    const auto modified = std::filesystem::last_write_time(p, ec);
+    if (ec) {
+        return id;
+    }
+    id.path = QFileInfo(path).absoluteFilePath();
+    id.size = qint64(size);
+    id.modified = qint64(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(modified.time_since_epoch()).count());
+    return id;
+}
 
 bool startsWith(const QByteArray& head, const char* magic, qsizetype n) {
     return head.size() >= n && std::memcmp(head.constData(), magic, size_t(n)) == 0;
@@ -52,16 +82,27 @@ bool looksBinary(const QByteArray& head) {
 } // namespace
 
 Status FileWorkbookSource::openWorkbook(const QString& path, Yielder* yielder) {
-    closeWorkbook();
+    m_open = false;
+    m_reused = false;
+    // Taken before reading: a change made while the file is read shows at the next open.
+    const FileIdentity identity = identifyFile(path);
+    if (m_kept && identity.size >= 0 && identity == m_identity) {
+        m_open = true;
+        m_reused = true;
+        return Status::success();
+    }
+    releaseKept();
     Yielder noYield;
     Yielder& y = yielder ? *yielder : noYield;
 
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
-        return Status::failure(unreadableFileMessage(path, QStringLiteral("the file does not exist.")));
+        return Status::failure(
+            unreadableFileMessage(path, QStringLiteral("the file does not exist.")));
     }
     if (info.isDir()) {
-        return Status::failure(unreadableFileMessage(path, QStringLiteral("it is a folder, not a file.")));
+        return Status::failure(
+            unreadableFileMessage(path, QStringLiteral("it is a folder, not a file.")));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -86,12 +127,14 @@ Status FileWorkbookSource::openWorkbook(const QString& path, Yielder* yielder) {
         if (suffix == QLatin1String("csv") || suffix == QLatin1String("txt")) {
             format = WorkbookFormat::Csv; // an empty list: no header, no rows
         } else {
-            status = Status::failure(unreadableFileMessage(path, QStringLiteral("the file is empty.")));
+            status =
+                Status::failure(unreadableFileMessage(path, QStringLiteral("the file is empty.")));
         }
     } else if (looksLikeMarkup(head) && suffix != QLatin1String("csv")) {
         status = Status::failure(unreadableFileMessage(
-            path, QStringLiteral("it is a web page or XML document, not a spreadsheet. Open it in a "
-                                 "spreadsheet program and save it as .xlsx or .csv.")));
+            path,
+            QStringLiteral("it is a web page or XML document, not a spreadsheet. Open it in a "
+                           "spreadsheet program and save it as .xlsx or .csv.")));
     } else if (looksBinary(head)) {
         status = Status::failure(unreadableFileMessage(
             path, QStringLiteral("it is not a spreadsheet in a format this program reads "
@@ -108,15 +151,21 @@ Status FileWorkbookSource::openWorkbook(const QString& path, Yielder* yielder) {
     m_sheet = std::move(sheet);
     m_rowLimit = rowLimit;
     m_format = format;
+    m_identity = identity;
+    m_kept = true;
+    m_open = true;
     return Status::success();
 }
 
 CellValue FileWorkbookSource::cellAt(qint32 row, qint32 column) const {
-    return m_sheet.cell(row, column);
+    return m_open ? m_sheet.cell(row, column) : CellValue();
 }
 
-void FileWorkbookSource::closeWorkbook() {
+void FileWorkbookSource::releaseKept() {
+    m_open = false;
+    m_kept = false;
     m_sheet.clear();
+    m_identity = FileIdentity();
     m_rowLimit = 0;
     m_format = WorkbookFormat::Unknown;
 }

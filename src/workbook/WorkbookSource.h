@@ -34,20 +34,41 @@ enum class WorkbookFormat { Unknown, Xlsx, Xls, Csv, Ods };
 
 // Reads spreadsheet files: the format is told by the file's content, the extension only
 // breaks ties (a text file is read as CSV whatever it is called).
+//
+// A closed workbook's cells are kept: opening the same file again while its size and
+// modification time are unchanged gives them back without reading it twice (step 1 and
+// the conversion open the same file). Any change to the file reads it afresh.
 class FileWorkbookSource final : public WorkbookSource {
 public:
     Status openWorkbook(const QString& path, Yielder* yielder = nullptr) override;
     CellValue cellAt(qint32 row, qint32 column) const override;
-    qint32 sheetRowLimit() const override { return m_rowLimit; }
-    void closeWorkbook() override;
+    qint32 sheetRowLimit() const override { return m_open ? m_rowLimit : 0; }
+    void closeWorkbook() override { m_open = false; }
+
+    // Frees the cells kept after closing.
+    void releaseKept();
+    // Whether the last open was answered from the kept cells (for tests and benches).
+    bool lastOpenReused() const { return m_reused; }
 
     WorkbookFormat format() const { return m_format; }
     const SheetData& sheet() const { return m_sheet; }
 
+    // What tells one state of a file from another.
+    struct FileIdentity {
+        QString path;
+        qint64 size = -1;
+        qint64 modified = 0; // nanoseconds
+        friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+    };
+
 private:
     SheetData m_sheet;
+    FileIdentity m_identity; // the file m_sheet was read from
     qint32 m_rowLimit = 0;
     WorkbookFormat m_format = WorkbookFormat::Unknown;
+    bool m_open = false;
+    bool m_kept = false;
+    bool m_reused = false;
 };
 
 std::unique_ptr<WorkbookSource> makeFileWorkbookSource();
