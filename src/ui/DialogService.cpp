@@ -1,0 +1,59 @@
+#include "DialogService.h"
+
+#include "ShellServices.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QMessageBox::Icon boxIcon(DialogService::Icon icon) {
+    switch (icon) {
+    case DialogService::Icon::None:
+        return QMessageBox::NoIcon;
+    case DialogService::Icon::Information:
+        return QMessageBox::Information;
+    case DialogService::Icon::Warning:
+        return QMessageBox::Warning;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QString spreadsheetFileFilter() {
+    return u"Excel File (*.xlsx *.xls *.csv);;OpenDocument Spreadsheet (*.ods);;All files (*)"_s;
+}
+
+void SystemDialogService::showMessage(QWidget* owner, const QString& caption, const QString& text,
+                                      Icon icon) {
+    QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok, owner);
+    // File names and reader messages are shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool SystemDialogService::askYesNo(QWidget* owner, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString SystemDialogService::openFileName(QWidget* owner, const QString& filter) {
+    return QFileDialog::getOpenFileName(owner, QString(), QString(), filter);
+}
+
+QString SystemDialogService::pickFolder(QWidget* owner, const QString& title) {
+    return PickFolder(owner, title);
+}
+
+QString SystemDialogService::specialFolder() {
+    return GetSpecialFolder();
+}
+
+void SystemDialogService::openWithShell(const QString& target) {
+    OpenWithShell(target);
+}

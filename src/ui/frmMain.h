@@ -1,0 +1,150 @@
+#pragma once
+
+#include "FieldMapping.h"
+#include "WizardState.h"
+#include "WorkbookSource.h"
+
+#include <QDateTime>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+class DialogService;
+class PreviewModel;
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableView;
+class QTimer;
+class QToolBar;
+class frmAbout;
+
+// The three-step wizard window. It shows what the workbook scan and the mapping and
+// conversion models hold and forwards the user's actions to them; the rules live there.
+class frmMain final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(DialogService& dialogs, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    const WizardState& state() const { return m_state; }
+    QString vCardVersion() const { return m_vCardVersion; }
+    // The clock that stamps the folders "Change..." makes (tests set a fixed one).
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    // True while a workbook is read or a conversion runs.
+    bool busy() const { return m_work != Work::Idle; }
+
+public Q_SLOTS:
+    void Form_Load();
+    void cmdNext_Click();
+    void cmdPrevious_Click();
+    void cmdBrowse_Click();
+    void cmdAddMapping_Click();
+    void cmdRemove_Click();
+    void CmdChangevCardPath_Click();
+    void Opt2_Click();
+    void Opt3_Click();
+    void Opt4_Click();
+    void progressBar_Timer();
+    void Exit_Click();
+    void AboutUs_Click();
+    void Help_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    enum class Work { Idle, Reading, Converting };
+    class WindowHost;
+
+    void Form_Initialize();
+    void buildMenus();
+    void buildToolBar();
+    void buildSelectTab(QWidget* page, int top);
+    void buildMappingTab(QWidget* page, int top);
+    void buildExportTab(QWidget* page, int top);
+    void buildStatusBar();
+    void setTabOrders();
+
+    // Reads the workbook named in txtExcelPath; false when it could not be read.
+    bool extractExcelData();
+    void convertContacts();
+    void showTab(int index);
+    void setCountLabelsVisible(bool visible);
+    void refreshMappingControls(bool keepChoices);
+    void setWork(Work work);
+    void updateOpenExcelAction();
+    void message(const QString& text);
+
+    DialogService& m_dialogs;
+    WizardState m_state;
+    MappingModel m_mapping{m_state};
+    // One source for step 1 and the conversion: an unchanged file is not read twice.
+    std::unique_ptr<WorkbookSource> m_source = makeFileWorkbookSource();
+    QString m_vCardVersion;
+    // What the file dialog last reported: a cancelled dialog keeps the previous name.
+    QString m_fileName;
+    std::function<QDateTime()> m_clock;
+    Work m_work = Work::Idle;
+    bool m_closeRequested = false;
+    bool m_nextWasEnabled = false;
+    bool m_previousWasEnabled = false;
+    QPointer<frmAbout> m_about;
+
+    QAction* m_openExcel = nullptr;
+    QToolBar* mainToolBar = nullptr;
+    QLabel* Picture1 = nullptr;
+    QTabWidget* ExportTab = nullptr;
+    QPushButton* cmdPrevious = nullptr;
+    QPushButton* cmdNext = nullptr;
+    QLabel* statusPanels[3] = {};
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* txtExcelPath = nullptr;
+    QPushButton* cmdBrowse = nullptr;
+    QLabel* Label6 = nullptr;
+    QFrame* Line1 = nullptr;
+    QTableView* sourceExcelData = nullptr;
+    PreviewModel* m_preview = nullptr;
+
+    QLabel* Label2 = nullptr;
+    QComboBox* cmbHeader = nullptr;
+    QLabel* Label5 = nullptr;
+    QComboBox* cmbOutlook = nullptr;
+    QPushButton* cmdAddMapping = nullptr;
+    QPushButton* cmdRemove = nullptr;
+    QLabel* Label9 = nullptr;
+    QFrame* Line2 = nullptr;
+    QListWidget* mappedList = nullptr;
+
+    QCheckBox* chkNotNull = nullptr;
+    QLabel* Label10 = nullptr;
+    QCheckBox* ChkSinglevCard = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label12 = nullptr;
+    QButtonGroup* m_versions = nullptr;
+    QRadioButton* Opt2 = nullptr;
+    QRadioButton* Opt3 = nullptr;
+    QRadioButton* Opt4 = nullptr;
+    QLabel* lblNotNullLabel = nullptr;
+    QLabel* lblNotNullCount = nullptr;
+    QLabel* contactCountLabel = nullptr;
+    QLabel* lblContactCount = nullptr;
+    QProgressBar* statusBar = nullptr;
+    QLabel* Label7 = nullptr;
+    QLineEdit* txtvCardSavePath = nullptr;
+    QPushButton* CmdChangevCardPath = nullptr;
+    QTimer* progressBar = nullptr;
+};

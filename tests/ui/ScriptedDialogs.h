@@ -1,0 +1,48 @@
+#pragma once
+
+#include "DialogService.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Answers the window's dialogs from a script and records what was asked.
+class ScriptedDialogs final : public DialogService {
+public:
+    struct Message {
+        QString caption;
+        QString text;
+        Icon icon = Icon::None;
+    };
+
+    // Answers, taken from the front; an empty list answers "cancel" (empty text, No).
+    QStringList files;
+    QStringList folders;
+    QList<bool> answers;
+    QString special;
+
+    // What the window asked.
+    QList<Message> messages;
+    QList<Message> questions;
+    QStringList filters;
+    QStringList pickerTitles;
+    QStringList opened;
+
+    void showMessage(QWidget*, const QString& caption, const QString& text, Icon icon) override {
+        messages.append({caption, text, icon});
+    }
+    bool askYesNo(QWidget*, const QString& caption, const QString& text) override {
+        questions.append({caption, text, Icon::None});
+        return answers.isEmpty() ? false : answers.takeFirst();
+    }
+    QString openFileName(QWidget*, const QString& filter) override {
+        filters.append(filter);
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
+    QString pickFolder(QWidget*, const QString& title) override {
+        pickerTitles.append(title);
+        return folders.isEmpty() ? QString() : folders.takeFirst();
+    }
+    QString specialFolder() override { return special; }
+    void openWithShell(const QString& target) override { opened.append(target); }
+};

@@ -1,0 +1,55 @@
+// Renders every step of the window and the About box to PNG files under the build folder
+// (ui-screenshots/), for a person to look at after a change of layout or fonts.
+
+#include "WindowDriver.h"
+
+#include "frmAbout.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+class TestUiScreenshots : public QObject {
+    Q_OBJECT
+
+    QString m_folder = QStringLiteral(E2V_BINARY_DIR "/ui-screenshots");
+
+    void save(QWidget* widget, const QString& name) {
+        const QPixmap shot = widget->grab();
+        QVERIFY(!shot.isNull());
+        QCOMPARE(shot.size(), widget->size());
+        const QString path = m_folder + u"/"_s + name + u".png"_s;
+        QVERIFY2(shot.save(path), qPrintable(path));
+        qInfo("wrote %s", qPrintable(path));
+    }
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY(QDir().mkpath(m_folder)); }
+
+    void everyStep() {
+        QTemporaryDir saveDir;
+        WindowDriver d;
+        d.dialogs.special = saveDir.path();
+        d.dialogs.answers = {true};
+        save(d.window.get(), u"0-start"_s);
+        d.browse(fixturePath(u"contacts/contacts.csv"_s));
+        save(d.window.get(), u"1-select"_s);
+        d.next();
+        d.addMapping(u"First name"_s, u"FirstName"_s);
+        d.addMapping(u"Last name"_s, u"LastName"_s);
+        d.addMapping(u"Phone"_s, u"BusinessTelephoneNumber"_s);
+        save(d.window.get(), u"2-map-columns"_s);
+        d.next();
+        save(d.window.get(), u"3-export"_s);
+        d.next();
+        save(d.window.get(), u"3-export-converted"_s);
+        d.action(u"AboutUs"_s)->trigger();
+        auto* about = d.window->findChild<frmAbout*>();
+        QVERIFY(about);
+        save(about, u"about"_s);
+    }
+};
+
+QTEST_MAIN(TestUiScreenshots)
+#include "test_ui_screenshots.moc"

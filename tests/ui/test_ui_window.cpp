@@ -1,0 +1,692 @@
+// The wizard window driven through its controls on the offscreen platform, with scripted
+// answers for every dialog.
+
+#include "WindowDriver.h"
+
+#include "OutputPaths.h"
+#include "WorkbookSource.h"
+#include "frmAbout.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QHeaderView>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kTitle = u"Brinmark Excel to vCard Converter"_s;
+const QString kContacts = fixturePath(u"contacts/contacts.csv"_s);
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+QString readText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QString();
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+// The folders a save location holds after a run or a "Change...".
+QStringList stampedFolders(const QString& base) {
+    return QDir(base).entryList({u"Brinmark_Excel_vCard_*"_s}, QDir::Dirs | QDir::NoDotAndDotDot);
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// A sheet large enough that reading and converting it take many yields.
+QString writeLargeSheet(const QString& folder, int rows) {
+    const QString path = folder + u"/large.csv"_s;
+    QByteArray bytes = "First,Last,Email,Phone,City\n";
+    for (int r = 1; r <= rows; ++r) {
+        const QByteArray n = QByteArray::number(r);
+        bytes += "Ann" + n + ",Smith" + n + ",ann" + n + "@example.com,555-" + n + ",Boston\n";
+    }
+    writeFile(path, bytes);
+    return path;
+}
+
+QString enabledTabs(QTabWidget* tabs) {
+    QString flags;
+    for (int i = 0; i < tabs->count(); ++i) {
+        flags += tabs->isTabEnabled(i) ? QLatin1Char('1') : QLatin1Char('0');
+    }
+    return flags;
+}
+
+} // namespace
+
+class TestUiWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { m_save.reset(new QTemporaryDir); }
+
+    void startState() {
+        WindowDriver d;
+        QCOMPARE(d.window->windowTitle(), u"Brinmark Excel to vCard Converter v3.5"_s);
+        QCOMPARE(d.tabs()->currentIndex(), 0);
+        QCOMPARE(enabledTabs(d.tabs()), u"100"_s);
+        QCOMPARE(d.button(u"cmdNext"_s)->text(), u"&Next >"_s);
+        QVERIFY(!d.button(u"cmdNext"_s)->isEnabled());
+        QCOMPARE(d.button(u"cmdPrevious"_s)->text(), u"<  Pre&vious"_s);
+        QVERIFY(!d.button(u"cmdPrevious"_s)->isEnabled());
+        QVERIFY(!d.edit(u"txtExcelPath"_s)->isEnabled());
+        QVERIFY(d.edit(u"txtExcelPath"_s)->text().isEmpty());
+        QVERIFY(!d.edit(u"txtvCardSavePath"_s)->isEnabled());
+        QVERIFY(d.get<QRadioButton>(u"Opt2"_s)->isChecked());
+        QVERIFY(!d.get<QCheckBox>(u"chkNotNull"_s)->isChecked());
+        QVERIFY(!d.get<QCheckBox>(u"ChkSinglevCard"_s)->isChecked());
+        for (const QString& name : {u"lblNotNullLabel"_s, u"lblNotNullCount"_s,
+                                    u"contactCountLabel"_s, u"lblContactCount"_s}) {
+            QVERIFY2(d.label(name)->isHidden(), qPrintable(name));
+        }
+        QVERIFY(d.get<QProgressBar>(u"statusBar"_s)->isHidden());
+        QVERIFY(!d.get<QTimer>(u"progressBar"_s)->isActive());
+        QCOMPARE(d.get<QTimer>(u"progressBar"_s)->interval(), 400);
+        auto* grid = d.get<QTableView>(u"sourceExcelData"_s);
+        QVERIFY(grid->verticalHeader()->isHidden());
+        QCOMPARE(grid->model()->rowCount() + 1, 1000);
+        QCOMPARE(grid->model()->columnCount() + 1, 100);
+        QCOMPARE(d.label(u"statusIndicatorPanel1"_s)->text(), u"Brinmark Excel to vCard"_s);
+        QVERIFY(d.label(u"statusIndicatorPanel2"_s)->text().isEmpty());
+        QCOMPARE(d.window->vCardVersion(), u"2.1"_s);
+    }
+
+    // Each row drives the window through a sequence of actions and checks where it ends.
+    void stateTable_data() {
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("shownTab");
+        QTest::addColumn<QString>("tabsEnabled");
+        QTest::addColumn<bool>("previousEnabled");
+        QTest::addColumn<bool>("nextEnabled");
+        QTest::addColumn<QString>("nextCaption");
+
+        QTest::addRow("start") << u""_s << 0 << 0 << u"100"_s << false << false << u"&Next >"_s;
+        QTest::addRow("workbook chosen")
+            << u"browse"_s << 1 << 0 << u"100"_s << false << true << u"&Next >"_s;
+        QTest::addRow("blank path from a cancelled dialog")
+            << u"cancel"_s << 1 << 0 << u"100"_s << false << true << u"&Next >"_s;
+        QTest::addRow("mapping") << u"browse next"_s << 2 << 1 << u"010"_s << true << true
+                                 << u"&Next >"_s;
+        QTest::addRow("mapping empty, next refused")
+            << u"browse next next"_s << 2 << 1 << u"010"_s << true << true << u"&Next >"_s;
+        QTest::addRow("back to select")
+            << u"browse next previous"_s << 1 << 0 << u"100"_s << false << true << u"&Next >"_s;
+        QTest::addRow("export") << u"browse next add next"_s << 3 << 2 << u"001"_s << true << true
+                                << u"Convert"_s;
+        QTest::addRow("back from export") << u"browse next add next previous"_s << 2 << 1
+                                          << u"010"_s << true << true << u"Next"_s;
+        QTest::addRow("export again") << u"browse next add next previous next"_s << 3 << 2
+                                      << u"001"_s << true << true << u"Convert"_s;
+        QTest::addRow("converted") << u"browse next add next convert"_s << 3 << 2 << u"001"_s
+                                   << false << false << u"Convert"_s;
+        QTest::addRow("converted, then Change...")
+            << u"browse next add next convert change"_s << 3 << 2 << u"001"_s << false << true
+            << u"Convert"_s;
+    }
+    void stateTable() {
+        QFETCH(QString, actions);
+        WindowDriver d;
+        d.dialogs.special = m_save->path();
+        d.dialogs.answers = {true};
+        d.dialogs.folders = {m_save->path()};
+        for (const QString& action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (action == u"browse"_s) {
+                d.browse(kContacts);
+            } else if (action == u"cancel"_s) {
+                d.click(u"cmdBrowse"_s);
+            } else if (action == u"next"_s || action == u"convert"_s) {
+                d.next();
+            } else if (action == u"previous"_s) {
+                d.previous();
+            } else if (action == u"add"_s) {
+                d.addMapping(u"First name"_s, u"FirstName"_s);
+            } else if (action == u"change"_s) {
+                d.click(u"CmdChangevCardPath"_s);
+            } else {
+                QFAIL(qPrintable(action));
+            }
+        }
+        QTEST(d.window->state().currentStep, "step");
+        QTEST(d.tabs()->currentIndex(), "shownTab");
+        QTEST(enabledTabs(d.tabs()), "tabsEnabled");
+        QTEST(d.button(u"cmdPrevious"_s)->isEnabled(), "previousEnabled");
+        QTEST(d.button(u"cmdNext"_s)->isEnabled(), "nextEnabled");
+        QTEST(d.button(u"cmdNext"_s)->text(), "nextCaption");
+        if (actions.endsWith(u"next next"_s)) {
+            QCOMPARE(d.messageTexts(), {u"Please Map Excel Column to Outlook Attribute."_s});
+        }
+    }
+
+    void browseShowsSheet() {
+        WindowDriver d;
+        d.browse(kContacts);
+        QCOMPARE(d.edit(u"txtExcelPath"_s)->text(), kContacts);
+        QCOMPARE(d.label(u"statusIndicatorPanel2"_s)->text(), u"Items Found:  6"_s);
+        const QStringList filters = d.dialogs.filters.first().split(u";;"_s);
+        QCOMPARE(filters.first(), u"Excel File (*.xlsx *.xls *.csv)"_s);
+        QVERIFY(filters.at(1).contains(u"*.ods"_s));
+        QCOMPARE(filters.last(), u"All files (*)"_s);
+
+        auto* grid = d.get<QTableView>(u"sourceExcelData"_s);
+        QAbstractItemModel* model = grid->model();
+        QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), u"First name"_s);
+        QCOMPARE(model->headerData(7, Qt::Horizontal).toString(), u"Notes"_s);
+        // The blank row is not shown: the preview packs the contacts together.
+        QCOMPARE(model->index(0, 0).data().toString(), u"José"_s);
+        QCOMPARE(model->index(2, 1).data().toString(), u"O'Brien"_s);
+        QCOMPARE(model->index(5, 0).data().toString(), u"田中"_s);
+        QVERIFY(model->index(6, 0).data().toString().isEmpty());
+        QCOMPARE(model->index(3, 3).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
+
+        // A cancelled dialog reports the file chosen before, which is read again.
+        d.click(u"cmdBrowse"_s);
+        QCOMPARE(d.edit(u"txtExcelPath"_s)->text(), kContacts);
+        QVERIFY(d.dialogs.messages.isEmpty());
+    }
+
+    void readFailureChangesNothing_data() {
+        QTest::addColumn<QString>("badFile");
+        QTest::addRow("random bytes") << fixturePath(u"hostile/random-bytes.xlsx"_s);
+        QTest::addRow("missing file") << fixturePath(u"contacts/no-such-file.xlsx"_s);
+        QTest::addRow("password-protected") << fixturePath(u"xls/encrypted-password.xls"_s);
+    }
+    void readFailureChangesNothing() {
+        QFETCH(QString, badFile);
+        FileWorkbookSource reader;
+        const QString expected = reader.openWorkbook(badFile).message();
+        QVERIFY(!expected.isEmpty());
+
+        WindowDriver d;
+        d.browse(badFile);
+        QCOMPARE(d.dialogs.messages.size(), 1);
+        QCOMPARE(d.dialogs.messages.first().text, expected);
+        QCOMPARE(d.dialogs.messages.first().caption, kTitle);
+        QVERIFY(d.edit(u"txtExcelPath"_s)->text().isEmpty());
+        QVERIFY(!d.button(u"cmdNext"_s)->isEnabled());
+        QCOMPARE(d.window->state().currentStep, 0);
+
+        d.browse(kContacts);
+        d.next();
+        d.addMapping(u"Last name"_s, u"LastName"_s);
+        d.previous();
+        d.browse(badFile);
+        QCOMPARE(d.dialogs.messages.size(), 2);
+        QCOMPARE(d.edit(u"txtExcelPath"_s)->text(), kContacts);
+        QCOMPARE(d.label(u"statusIndicatorPanel2"_s)->text(), u"Items Found:  6"_s);
+        QCOMPARE(d.window->state().headerNames[0], u"First name"_s);
+        QCOMPARE(d.window->state().mappingCount, 1);
+        QVERIFY(d.button(u"cmdNext"_s)->isEnabled());
+        d.next();
+        QCOMPARE(d.listTexts(), {u"Last name\t->\tLastName"_s});
+    }
+
+    // The three answers of the mapping step, and what a good Add shows.
+    void mappingMessages_data() {
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("remove");
+        QTest::addColumn<QString>("message");
+
+        QTest::addRow("nothing chosen")
+            << QString() << QString() << false << u"Please Select the Outlook Field."_s;
+        QTest::addRow("header only")
+            << u"Phone"_s << QString() << false << u"Please Select the Outlook Field."_s;
+        QTest::addRow("field only")
+            << QString() << u"MobileNumber"_s << false << u"Please Select the Excel Field."_s;
+        QTest::addRow("typed name not offered")
+            << u"Phone"_s << u"Phone Number"_s << false << u"Please Select the Outlook Field."_s;
+        QTest::addRow("remove with nothing selected")
+            << QString() << QString() << true << u"Select the item from the added fields."_s;
+        QTest::addRow("good pair") << u"Phone"_s << u"MobileNumber"_s << false << QString();
+    }
+    void mappingMessages() {
+        QFETCH(QString, header);
+        QFETCH(QString, field);
+        QFETCH(bool, remove);
+        QFETCH(QString, message);
+        WindowDriver d;
+        d.browse(kContacts);
+        d.next();
+        d.addMapping(u"First name"_s, u"FirstName"_s);
+        d.pick(u"cmbHeader"_s, header);
+        d.combo(u"cmbOutlook"_s)->setEditText(field);
+        d.click(remove ? u"cmdRemove"_s : u"cmdAddMapping"_s);
+
+        if (message.isEmpty()) {
+            QVERIFY(d.dialogs.messages.isEmpty());
+            QCOMPARE(d.listTexts(),
+                     QStringList({u"First name\t->\tFirstName"_s, u"Phone\t->\tMobileNumber"_s}));
+            QVERIFY(!d.texts(u"cmbHeader"_s).contains(u"Phone"_s));
+            QVERIFY(!d.texts(u"cmbOutlook"_s).contains(u"MobileNumber"_s));
+            QCOMPARE(d.combo(u"cmbHeader"_s)->currentIndex(), -1);
+            QVERIFY(d.combo(u"cmbOutlook"_s)->currentText().isEmpty());
+            return;
+        }
+        QCOMPARE(d.dialogs.messages.size(), 1);
+        QCOMPARE(d.dialogs.messages.first().text, message);
+        QCOMPARE(d.dialogs.messages.first().caption, kTitle);
+        QVERIFY(d.dialogs.messages.first().icon == DialogService::Icon::None);
+        QCOMPARE(d.listTexts(), {u"First name\t->\tFirstName"_s});
+        QCOMPARE(d.texts(u"cmbHeader"_s).size(), 7);
+        QCOMPARE(d.texts(u"cmbOutlook"_s).size(), 29);
+    }
+
+    void mappingRunsOutOfHeaders() {
+        QTemporaryDir dir;
+        const QString sheet = dir.filePath(u"two.csv"_s);
+        writeFile(sheet, "Name,Mail\nAnn,ann@example.com\n");
+        WindowDriver d;
+        d.browse(sheet);
+        d.next();
+        QCOMPARE(d.texts(u"cmbHeader"_s), QStringList({u"Name"_s, u"Mail"_s}));
+        QCOMPARE(d.texts(u"cmbOutlook"_s).size(), 30);
+        d.addMapping(u"Name"_s, u"FirstName"_s);
+        QVERIFY(d.combo(u"cmbHeader"_s)->isEnabled());
+        d.addMapping(u"Mail"_s, u"EmailAddress"_s);
+        for (const QString& name : {u"cmbHeader"_s, u"cmbOutlook"_s, u"cmdAddMapping"_s}) {
+            QVERIFY2(!d.window->findChild<QWidget*>(name)->isEnabled(), qPrintable(name));
+        }
+        d.removeMapping(0);
+        for (const QString& name : {u"cmbHeader"_s, u"cmbOutlook"_s, u"cmdAddMapping"_s}) {
+            QVERIFY2(d.window->findChild<QWidget*>(name)->isEnabled(), qPrintable(name));
+        }
+        QCOMPARE(d.listTexts(), {u"Mail\t->\tEmailAddress"_s});
+        QCOMPARE(d.texts(u"cmbHeader"_s), {u"Name"_s});
+        // A field given back goes to the end of the list, not to its catalogue place.
+        QCOMPARE(d.texts(u"cmbOutlook"_s).last(), u"FirstName"_s);
+        QCOMPARE(d.texts(u"cmbOutlook"_s).size(), 29);
+    }
+
+    void returningKeepsMappings() {
+        WindowDriver d;
+        d.browse(kContacts);
+        d.next();
+        d.addMapping(u"Notes"_s, u"Notes"_s);
+        d.previous();
+        d.next();
+        QCOMPARE(d.listTexts(), {u"Notes\t->\tNotes"_s});
+        QCOMPARE(d.texts(u"cmbHeader"_s).size(), 7);
+        QCOMPARE(d.texts(u"cmbOutlook"_s).size(), 29);
+    }
+
+    void secondWorkbookStartsMappingAgain() {
+        WindowDriver d;
+        d.browse(kContacts);
+        d.next();
+        d.addMapping(u"Notes"_s, u"Notes"_s);
+        d.previous();
+        d.browse(fixturePath(u"../../examples/contacts.csv"_s));
+        QCOMPARE(d.label(u"statusIndicatorPanel2"_s)->text(), u"Items Found:  12"_s);
+        d.next();
+        QVERIFY(d.listTexts().isEmpty());
+        QCOMPARE(d.window->state().mappingCount, 0);
+        QCOMPARE(d.texts(u"cmbHeader"_s).first(), u"First Name"_s);
+        QCOMPARE(d.texts(u"cmbHeader"_s).size(), 13);
+        QCOMPARE(d.texts(u"cmbOutlook"_s).size(), 30);
+        d.addMapping(u"E-mail"_s, u"EmailAddress"_s);
+        QCOMPARE(d.listTexts(), {u"E-mail\t->\tEmailAddress"_s});
+    }
+
+    void saveLocationDefault_data() {
+        QTest::addColumn<bool>("chooseFirst");
+        QTest::addRow("empty: the special folder") << false;
+        QTest::addRow("chosen: kept") << true;
+    }
+    void saveLocationDefault() {
+        QFETCH(bool, chooseFirst);
+        QTemporaryDir chosen;
+        WindowDriver d;
+        d.dialogs.special = m_save->path();
+        d.toExport(kContacts, u"First name"_s, u"FirstName"_s);
+        QCOMPARE(d.edit(u"txtvCardSavePath"_s)->text(), m_save->path());
+        if (chooseFirst) {
+            d.dialogs.folders = {chosen.path()};
+            d.click(u"CmdChangevCardPath"_s);
+        }
+        d.previous();
+        d.dialogs.special = u"/elsewhere"_s;
+        d.next();
+        QCOMPARE(d.edit(u"txtvCardSavePath"_s)->text(),
+                 chooseFirst ? chosen.path() : m_save->path());
+    }
+
+    void changeSaveLocation_data() {
+        QTest::addColumn<bool>("cancel");
+        QTest::addRow("cancelled") << true;
+        QTest::addRow("folder chosen") << false;
+    }
+    void changeSaveLocation() {
+        QFETCH(bool, cancel);
+        QTemporaryDir chosen;
+        WindowDriver d;
+        const QDateTime clock(QDate(2027, 3, 3), QTime(7, 5, 9));
+        d.window->setClock([clock] { return clock; });
+        d.dialogs.special = m_save->path();
+        d.toExport(kContacts, u"First name"_s, u"FirstName"_s);
+        if (!cancel) {
+            d.dialogs.folders = {chosen.path()};
+        }
+        d.click(u"CmdChangevCardPath"_s);
+        QCOMPARE(d.dialogs.pickerTitles, {u"Select Folder"_s});
+        QVERIFY(d.button(u"cmdNext"_s)->isEnabled());
+        QCOMPARE(d.edit(u"txtvCardSavePath"_s)->text(), cancel ? m_save->path() : chosen.path());
+        QCOMPARE(d.label(u"lblContactCount"_s)->isVisible(), !cancel);
+        QCOMPARE(d.label(u"contactCountLabel"_s)->isVisible(), !cancel);
+        QCOMPARE(d.label(u"lblNotNullCount"_s)->isVisible(), !cancel);
+        QCOMPARE(d.label(u"lblNotNullLabel"_s)->isVisible(), !cancel);
+        QVERIFY(stampedFolders(m_save->path()).isEmpty());
+        if (cancel) {
+            QVERIFY(stampedFolders(chosen.path()).isEmpty());
+            QVERIFY(d.window->state().outputFolder.isEmpty());
+        } else {
+            QCOMPARE(stampedFolders(chosen.path()), {u"Brinmark_Excel_vCard_3_3_2027_7_5_9"_s});
+            QCOMPARE(d.window->state().outputFolder, stampedFolderPath(chosen.path(), clock));
+            QVERIFY(filesIn(d.window->state().outputFolder).isEmpty());
+        }
+        QVERIFY(d.dialogs.messages.isEmpty());
+    }
+
+    void changeIntoUnwritableFolder() {
+        WindowDriver d;
+        d.dialogs.special = m_save->path();
+        d.toExport(kContacts, u"First name"_s, u"FirstName"_s);
+        d.dialogs.folders = {m_save->filePath(u"missing/deeper"_s)};
+        d.click(u"CmdChangevCardPath"_s);
+        QCOMPARE(d.dialogs.messages.size(), 1);
+        QVERIFY(d.dialogs.messages.first().text.contains(u"missing"_s));
+        QVERIFY(d.button(u"cmdNext"_s)->isEnabled());
+    }
+
+    // A whole conversion from each committed format, through the window.
+    void fullConversion_data() {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("versionButton");
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<bool>("single");
+
+        QTest::addRow("csv, 2.1") << u"contacts/contacts.csv"_s << u"Opt2"_s << u"2.1"_s << false;
+        QTest::addRow("xlsx, 3.0") << u"contacts/contacts.xlsx"_s << u"Opt3"_s << u"3.0"_s << false;
+        QTest::addRow("ods, 4.0") << u"contacts/contacts.ods"_s << u"Opt4"_s << u"4.0"_s << false;
+        QTest::addRow("xls, 4.0 then 2.1")
+            << u"contacts/contacts.xls"_s << u"Opt4 Opt2"_s << u"2.1"_s << false;
+        QTest::addRow("csv, 3.0, one file")
+            << u"contacts/contacts.csv"_s << u"Opt3"_s << u"3.0"_s << true;
+    }
+    void fullConversion() {
+        QFETCH(QString, sheet);
+        QFETCH(QString, versionButton);
+        QFETCH(QString, version);
+        QFETCH(bool, single);
+
+        WindowDriver d;
+        d.dialogs.special = m_save->path();
+        d.dialogs.answers = {true};
+        d.browse(fixturePath(sheet));
+        d.next();
+        d.addMapping(u"First name"_s, u"FirstName"_s);
+        d.addMapping(u"Last name"_s, u"LastName"_s);
+        d.addMapping(u"Phone"_s, u"BusinessTelephoneNumber"_s);
+        d.next();
+        // Leaving step 3 and coming back keeps the version chosen.
+        for (const QString& button : versionButton.split(QLatin1Char(' '))) {
+            d.get<QRadioButton>(button)->click();
+        }
+        d.previous();
+        d.next();
+        QVERIFY(d.get<QRadioButton>(versionButton.split(QLatin1Char(' ')).last())->isChecked());
+        // The caption beside the box ticks it too.
+        if (single) {
+            QTest::mouseClick(d.label(u"Label11"_s), Qt::LeftButton);
+        }
+        QCOMPARE(d.get<QCheckBox>(u"ChkSinglevCard"_s)->isChecked(), single);
+        d.next();
+
+        QCOMPARE(d.dialogs.questions.size(), 1);
+        QCOMPARE(d.dialogs.questions.first().caption, u"Open Destination Folder"_s);
+        QCOMPARE(d.dialogs.questions.first().text,
+                 u"The contacts have been exported successfully to vCard files.\r\n"
+                 "Would you like to open folder containing excel file. Click Yes else click No."_s);
+        const QStringList folders = stampedFolders(m_save->path());
+        QCOMPARE(folders.size(), 1);
+        const QString out = m_save->filePath(folders.first());
+        QCOMPARE(d.dialogs.opened, {out});
+        QVERIFY(d.window->isVisible());
+        QCOMPARE(d.label(u"lblContactCount"_s)->text(), u" 6/6"_s);
+        QVERIFY(d.label(u"lblContactCount"_s)->isVisible());
+        QCOMPARE(d.get<QProgressBar>(u"statusBar"_s)->value(), 100);
+        QVERIFY(d.get<QProgressBar>(u"statusBar"_s)->isVisible());
+        // Six rows of six converted: a tick shows the full bar, the header row not counted.
+        d.window->progressBar_Timer();
+        QCOMPARE(d.get<QProgressBar>(u"statusBar"_s)->value(), 100);
+
+        const QString versionLine = u"\r\nVERSION:"_s + version + u"\r\n"_s;
+        if (single) {
+            QCOMPARE(filesIn(out), {u"All Contacts.vcf"_s});
+            const QString all = readText(out + u"/All Contacts.vcf"_s);
+            QCOMPARE(all.count(u"BEGIN:VCARD"_s), 6);
+            QCOMPARE(all.count(versionLine), 6);
+            QVERIFY(all.indexOf(u"Müller"_s) < all.indexOf(u"Østergaard"_s));
+            return;
+        }
+        const QStringList files = filesIn(out);
+        QCOMPARE(files.size(), 6);
+        QVERIFY2(files.contains(u"MüllerJosé_1.vcf"_s), qPrintable(files.join(u", "_s)));
+        QVERIFY2(files.contains(u"花子田中_6.vcf"_s), qPrintable(files.join(u", "_s)));
+        const QString first = readText(out + u"/MüllerJosé_1.vcf"_s);
+        QVERIFY(first.startsWith(u"BEGIN:VCARD"_s + versionLine));
+        QVERIFY(first.endsWith(u"END:VCARD\r\n"_s));
+        QVERIFY(first.contains(u"00123"_s));
+        QVERIFY(!first.contains(u"5551234567"_s)); // Mobile is not mapped
+    }
+
+    void endDialogNoClosesWindow() {
+        WindowDriver d;
+        d.dialogs.special = m_save->path();
+        d.dialogs.answers = {false};
+        d.toExport(kContacts, u"Last name"_s, u"LastName"_s);
+        d.next();
+        QCOMPARE(d.dialogs.questions.size(), 1);
+        QVERIFY(d.dialogs.opened.isEmpty());
+        QVERIFY(!d.window->isVisible());
+    }
+
+    void endDialogWhenWorkbookGone() {
+        QTemporaryDir dir;
+        const QString sheet = dir.filePath(u"contacts.csv"_s);
+        QVERIFY(QFile::copy(kContacts, sheet));
+        WindowDriver d;
+        d.dialogs.special = m_save->path();
+        d.toExport(sheet, u"Last name"_s, u"LastName"_s);
+        QVERIFY(QFile::remove(sheet));
+        d.next();
+        // No success is claimed and no folder is offered.
+        QVERIFY(d.dialogs.questions.isEmpty());
+        QCOMPARE(d.dialogs.messages.size(), 1);
+        QVERIFY(d.dialogs.messages.first().text.contains(u"contacts.csv"_s));
+        QVERIFY(d.dialogs.messages.first().icon == DialogService::Icon::Warning);
+        QVERIFY(d.window->isVisible());
+        QVERIFY(!d.get<QTimer>(u"progressBar"_s)->isActive());
+        QVERIFY(d.get<QProgressBar>(u"statusBar"_s)->isHidden());
+    }
+
+    void convertWithoutSaveLocation() {
+        WindowDriver d;
+        d.dialogs.special = QString(); // the lookup failed
+        d.toExport(kContacts, u"Last name"_s, u"LastName"_s);
+        QVERIFY(d.edit(u"txtvCardSavePath"_s)->text().isEmpty());
+        d.next();
+        QCOMPARE(d.dialogs.messages.size(), 1);
+        QCOMPARE(d.dialogs.messages.first().text, u"Please Choose Saving Location"_s);
+        QVERIFY(d.dialogs.messages.first().icon == DialogService::Icon::Information);
+        QVERIFY(d.dialogs.questions.isEmpty());
+        QVERIFY(d.get<QProgressBar>(u"statusBar"_s)->isHidden());
+        QVERIFY(stampedFolders(m_save->path()).isEmpty());
+        QVERIFY(!d.button(u"cmdNext"_s)->isEnabled());
+        QVERIFY(!d.button(u"cmdPrevious"_s)->isEnabled());
+        d.dialogs.folders = {m_save->path()};
+        d.click(u"CmdChangevCardPath"_s);
+        QVERIFY(d.button(u"cmdNext"_s)->isEnabled());
+    }
+
+    // While a workbook is read, nothing can start a second read or leave step 1.
+    void readingLocksTheControls() {
+        QTemporaryDir dir;
+        const QString large = writeLargeSheet(dir.path(), 200000);
+        WindowDriver d;
+        d.browse(kContacts);
+        QStringList seen;
+        QTimer::singleShot(0, d.window.get(), [&] {
+            seen << (d.window->busy() ? u"busy"_s : u"idle"_s);
+            for (const QString& name : {u"cmdBrowse"_s, u"cmdNext"_s}) {
+                seen << name + (d.button(name)->isEnabled() ? u" on"_s : u" off"_s);
+            }
+            seen << (d.action(u"OpenExcel"_s)->isEnabled() ? u"toolbar on"_s : u"toolbar off"_s);
+            d.dialogs.files.append(kContacts);
+            d.click(u"cmdBrowse"_s);
+            d.action(u"OpenExcel"_s)->trigger();
+            d.next();
+        });
+        d.browse(large);
+        QCOMPARE(seen,
+                 QStringList({u"busy"_s, u"cmdBrowse off"_s, u"cmdNext off"_s, u"toolbar off"_s}));
+        QCOMPARE(d.dialogs.filters.size(), 2);
+        QCOMPARE(d.window->state().currentStep, 1);
+        QCOMPARE(d.edit(u"txtExcelPath"_s)->text(), large);
+        QCOMPARE(d.label(u"statusIndicatorPanel2"_s)->text(), u"Items Found:  200000"_s);
+        QVERIFY(d.button(u"cmdBrowse"_s)->isEnabled());
+        QVERIFY(d.button(u"cmdNext"_s)->isEnabled());
+        QVERIFY(d.action(u"OpenExcel"_s)->isEnabled());
+    }
+
+    // While a conversion runs, no second run can start and the bar moves by data rows; when
+    // it ends the timer stops and the bar stays full.
+    void convertingLocksTheControls() {
+        QTemporaryDir dir;
+        const QString large = writeLargeSheet(dir.path(), 60000);
+        WindowDriver d;
+        d.dialogs.special = m_save->path();
+        d.dialogs.answers = {true};
+        d.toExport(large, u"Last"_s, u"LastName"_s);
+        d.get<QCheckBox>(u"ChkSinglevCard"_s)->setChecked(true);
+        QStringList seen;
+        QList<int> values;
+        auto* timer = d.get<QTimer>(u"progressBar"_s);
+        connect(timer, &QTimer::timeout, d.window.get(),
+                [&] { values << d.get<QProgressBar>(u"statusBar"_s)->value(); });
+        QTimer::singleShot(0, d.window.get(), [&] {
+            seen << (d.window->busy() ? u"busy"_s : u"idle"_s);
+            for (const QString& name : {u"cmdPrevious"_s, u"cmdNext"_s, u"CmdChangevCardPath"_s}) {
+                seen << name + (d.button(name)->isEnabled() ? u" on"_s : u" off"_s);
+            }
+            d.dialogs.folders = {dir.path()};
+            d.click(u"CmdChangevCardPath"_s);
+            d.next();
+        });
+        d.next();
+        QCOMPARE(seen, QStringList({u"busy"_s, u"cmdPrevious off"_s, u"cmdNext off"_s,
+                                    u"CmdChangevCardPath off"_s}));
+        QVERIFY(d.dialogs.pickerTitles.isEmpty());
+        QCOMPARE(d.dialogs.questions.size(), 1);
+        QCOMPARE(stampedFolders(m_save->path()).size(), 1);
+        QVERIFY(stampedFolders(dir.path()).isEmpty());
+        for (int value : values) {
+            QVERIFY(value >= 0 && value <= 100);
+        }
+        QVERIFY(!timer->isActive());
+        auto* bar = d.get<QProgressBar>(u"statusBar"_s);
+        QCOMPARE(bar->value(), 100);
+        // A late tick shows the same: every data row was converted.
+        d.window->progressBar_Timer();
+        QCOMPARE(bar->value(), 100);
+        QVERIFY(d.button(u"CmdChangevCardPath"_s)->isEnabled());
+        QVERIFY(!d.button(u"cmdNext"_s)->isEnabled());
+    }
+
+    void closingDuringRunWaitsForIt() {
+        QTemporaryDir dir;
+        const QString large = writeLargeSheet(dir.path(), 60000);
+        WindowDriver d;
+        d.dialogs.special = m_save->path();
+        d.dialogs.answers = {true};
+        d.toExport(large, u"Last"_s, u"LastName"_s);
+        d.get<QCheckBox>(u"ChkSinglevCard"_s)->setChecked(true);
+        bool stillOpen = false;
+        QTimer::singleShot(0, d.window.get(), [&] {
+            d.action(u"Exit"_s)->trigger();
+            stillOpen = d.window->isVisible();
+        });
+        d.next();
+        QVERIFY(stillOpen);
+        QVERIFY(!d.window->isVisible());
+        QVERIFY(d.dialogs.questions.isEmpty());
+    }
+
+    void aboutBox() {
+        WindowDriver d;
+        d.action(u"AboutUs"_s)->trigger();
+        d.action(u"AboutUs"_s)->trigger();
+        QList<frmAbout*> boxes = d.window->findChildren<frmAbout*>();
+        QCOMPARE(boxes.size(), 1);
+        frmAbout* about = boxes.first();
+        QVERIFY(about->isVisible());
+        QVERIFY(!about->isModal());
+        QCOMPARE(about->windowTitle(), u"About Us"_s);
+        QCOMPARE(about->findChild<QLabel*>(u"lblTitle"_s)->text(),
+                 u"Brinmark Excel to vCard Converter"_s);
+        QCOMPARE(about->findChild<QLabel*>(u"lblVersion"_s)->text(), u"v3.5"_s);
+
+        // The main window stays usable meanwhile.
+        d.browse(kContacts);
+        QVERIFY(d.button(u"cmdNext"_s)->isEnabled());
+
+        QPointer<frmAbout> first = about;
+        about->findChild<QPushButton*>(u"cmdOK"_s)->click();
+        QTRY_VERIFY(first.isNull());
+        d.action(u"AboutUs"_s)->trigger();
+        boxes = d.window->findChildren<frmAbout*>();
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(boxes.first()->isVisible());
+        QCOMPARE(boxes.first()->findChild<QLabel*>(u"lblVersion"_s)->text(), u"v3.5"_s);
+    }
+
+    void helpOpensTheGuide() {
+        WindowDriver d;
+        d.action(u"Help"_s)->trigger();
+        QCOMPARE(d.dialogs.opened.size(), 1);
+        QVERIFY(d.dialogs.opened.first().endsWith(u"user-guide.html"_s));
+        QVERIFY(QFile::exists(d.dialogs.opened.first()));
+    }
+
+    void toolbarOpensLikeBrowse() {
+        WindowDriver d;
+        d.dialogs.files = {kContacts};
+        d.action(u"OpenExcel"_s)->trigger();
+        QCOMPARE(d.edit(u"txtExcelPath"_s)->text(), kContacts);
+        QCOMPARE(d.window->state().currentStep, 1);
+        d.next();
+        // Browse belongs to step 1: elsewhere the toolbar button rests.
+        QVERIFY(!d.action(u"OpenExcel"_s)->isEnabled());
+        d.previous();
+        QVERIFY(d.action(u"OpenExcel"_s)->isEnabled());
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_save;
+};
+
+QTEST_MAIN(TestUiWindow)
+#include "test_ui_window.moc"
