@@ -1,10 +1,19 @@
 #!/bin/bash
-# Builds the release tree and runs the reader benchmark. Arguments go to the benchmark,
-# e.g. scripts/bench.sh --format csv --rows 100000
+# Builds the release tree and runs one benchmark: the reader benchmark, or the one the first
+# argument names (readers, conversion, load, window). The other arguments go to the benchmark, e.g.
+#   scripts/bench.sh --format csv --rows 100000
+#   scripts/bench.sh conversion --rows 100000 --runs 5
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+bench=readers
+case "${1:-}" in
+readers | conversion | load | window)
+    bench=$1
+    shift
+    ;;
+esac
 scripts/setup.sh
 cmake -S "$root" -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build/release --target bench_readers -- -j"$(nproc)"
-exec build/release/bench/bench_readers "$@"
+cmake --build build/release --target "bench_$bench" -- -j"$(nproc)"
+exec "build/release/bench/bench_$bench" "$@"

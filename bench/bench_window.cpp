@@ -1,0 +1,261 @@
+// How responsive the window stays on a large sheet, and what the window costs over a run
+// without one. Under the offscreen platform the window reads the benchmarks' generated
+// contact sheet (.xlsx, 100,000 rows by 20 columns unless told otherwise), maps every
+// column that reaches a card and converts; a
+// 5 ms timer measures the longest gap between its ticks during the read and during the
+// conversion. The same read and conversion then run without a window, as the command line
+// runs them, and the two times are compared.
+//
+// Usage: bench_window [--rows N] [--sheet FILE] [--separate]
+// --sheet reads FILE instead of the generated sheet (its header row must be the generated
+// one's, e.g. another format written by "bench_readers --keep FOLDER"); --separate writes
+// one file per contact instead of one file for all.
+
+#include "BenchSheets.h"
+#include "ConversionRun.h"
+#include "DialogService.h"
+#include "WizardState.h"
+#include "WorkbookScan.h"
+#include "WorkbookSource.h"
+#include "Yielder.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The generated sheet's headers, and the field each is mapped to (none: left unmapped).
+const char* const kColumns[][2] = {
+    {"First Name", "FirstName"},
+    {"Last Name", "LastName"},
+    {"E-mail", "EmailAddress"},
+    {"Mobile", "MobileNumber"},
+    {"Business Phone", "BusinessTelephoneNumber"},
+    {"Company", "Company"},
+    {"Job Title", "JobTitle"},
+    {"Department", "Department"},
+    {"Street", "BusinessAddressStreet"},
+    {"City", "BusinessAddressCity"},
+    {"State", "BusinessAddressState"},
+    {"ZIP", "BusinessAddressPostalCode"},
+    {"Country", "BusinessAddressCountry"},
+    {"Home Phone", "HomeTelephoneNumber"},
+    {"Web Page", "BusinessHomePage"},
+    {"Birthday", nullptr},
+    {"Score", nullptr},
+    {"Middle Name", "MiddleName"},
+    {"Title", "Title"},
+    {"Notes", "Notes"},
+};
+
+class BenchDialogs final : public DialogService {
+public:
+    QString sheet;
+    QString saveLocation;
+    QString lastMessage;
+
+    void showMessage(QWidget*, const QString&, const QString& text, Icon) override {
+        lastMessage = text;
+    }
+    bool askYesNo(QWidget*, const QString&, const QString&) override { return true; }
+    QString openFileName(QWidget*, const QString&) override { return sheet; }
+    QString pickFolder(QWidget*, const QString&) override { return QString(); }
+    QString specialFolder() override { return saveLocation; }
+    void openWithShell(const QString&) override {}
+};
+
+// The longest time between two ticks of a fast timer while some work runs.
+class GapMeter {
+public:
+    explicit GapMeter(QObject* parent) : m_timer(parent) {
+        m_timer.setInterval(5);
+        m_timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&m_timer, &QTimer::timeout,
+                         [this] { m_longest = qMax(m_longest, m_clock.restart()); });
+    }
+    void start() {
+        m_longest = 0;
+        m_clock.start();
+        m_timer.start();
+    }
+    void stop() {
+        m_longest = qMax(m_longest, m_clock.elapsed());
+        m_timer.stop();
+    }
+    qint64 longest() const { return m_longest; }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_longest = 0;
+};
+
+class PlainHost final : public ConversionHost {
+public:
+    PlainHost(QString location, bool single) : m_location(std::move(location)), m_single(single) {}
+    QString saveLocation() override { return m_location; }
+    QString vCardVersion() override { return u"3.0"_s; }
+    bool singleFile() override { return m_single; }
+    bool allowEmptyEmail() override { return false; }
+
+private:
+    QString m_location;
+    bool m_single;
+};
+
+template <class T> T* control(QWidget& window, const QString& name) {
+    T* found = window.findChild<T*>(name);
+    if (!found) {
+        std::fprintf(stderr, "bench_window: no control %s\n", qPrintable(name));
+        std::exit(1);
+    }
+    return found;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    int rows = 100000;
+    QString sheet;
+    bool single = true;
+    const QStringList args = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i] == u"--rows"_s && i + 1 < args.size()) {
+            rows = args[++i].toInt();
+        } else if (args[i] == u"--sheet"_s && i + 1 < args.size()) {
+            sheet = args[++i];
+        } else if (args[i] == u"--separate"_s) {
+            single = false;
+        } else {
+            std::fprintf(stderr, "usage: bench_window [--rows N] [--sheet FILE] [--separate]\n");
+            return 2;
+        }
+    }
+    QTemporaryDir work;
+    if (sheet.isEmpty()) {
+        sheet = work.filePath(u"contacts.xlsx"_s);
+        if (!benchsheets::writeXlsx(benchsheets::ContactSheet(rows), sheet)) {
+            std::fprintf(stderr, "bench_window: cannot write %s\n", qPrintable(sheet));
+            return 1;
+        }
+    }
+    // Window and no-window runs alternate, and the best of each counts, so that neither side
+    // gains from a warm disk cache or loses to a busy machine.
+    constexpr int kRepeats = 3;
+    struct Best {
+        qint64 readMs = std::numeric_limits<qint64>::max();
+        qint64 convertMs = std::numeric_limits<qint64>::max();
+        qint64 readGap = 0;
+        qint64 convertGap = 0;
+    };
+    Best windowed;
+    Best plain;
+    qint32 dataRows = 0;
+    for (int repeat = 0; repeat < kRepeats; ++repeat) {
+        const QString windowOut = work.filePath(u"window%1"_s.arg(repeat));
+        const QString plainOut = work.filePath(u"plain%1"_s.arg(repeat));
+        QDir().mkpath(windowOut);
+        QDir().mkpath(plainOut);
+
+        BenchDialogs dialogs;
+        dialogs.sheet = sheet;
+        dialogs.saveLocation = windowOut;
+        frmMain window(dialogs);
+        window.show();
+        QCoreApplication::processEvents();
+        GapMeter gaps(&window);
+
+        QElapsedTimer clock;
+        clock.start();
+        gaps.start();
+        control<QPushButton>(window, u"cmdBrowse"_s)->click();
+        gaps.stop();
+        windowed.readMs = qMin(windowed.readMs, clock.elapsed());
+        windowed.readGap = qMax(windowed.readGap, gaps.longest());
+        if (!dialogs.lastMessage.isEmpty()) {
+            std::fprintf(stderr, "bench_window: %s\n", qPrintable(dialogs.lastMessage));
+            return 1;
+        }
+
+        control<QPushButton>(window, u"cmdNext"_s)->click();
+        auto* headers = control<QComboBox>(window, u"cmbHeader"_s);
+        auto* fields = control<QComboBox>(window, u"cmbOutlook"_s);
+        for (const auto& column : kColumns) {
+            if (column[1]) {
+                headers->setCurrentIndex(headers->findText(QString::fromUtf8(column[0])));
+                fields->setCurrentIndex(fields->findText(QString::fromUtf8(column[1])));
+                control<QPushButton>(window, u"cmdAddMapping"_s)->click();
+            }
+        }
+        control<QPushButton>(window, u"cmdNext"_s)->click();
+        control<QCheckBox>(window, u"ChkSinglevCard"_s)->setChecked(single);
+        control<QRadioButton>(window, u"Opt3"_s)->click();
+
+        clock.restart();
+        gaps.start();
+        control<QPushButton>(window, u"cmdNext"_s)->click();
+        gaps.stop();
+        windowed.convertMs = qMin(windowed.convertMs, clock.elapsed());
+        windowed.convertGap = qMax(windowed.convertGap, gaps.longest());
+
+        // The same work without a window, as the command line does it.
+        WizardState state = window.state();
+        FileWorkbookSource source;
+        Yielder quiet;
+        clock.restart();
+        const WorkbookScanResult scan = scanWorkbook(source, sheet, state, quiet);
+        plain.readMs = qMin(plain.readMs, clock.elapsed());
+        // Reading empties the mapping list; the run without a window maps the same columns.
+        state.mappedHeaders = window.state().mappedHeaders;
+        state.mappedFields = window.state().mappedFields;
+        state.mappedColumns = window.state().mappedColumns;
+        state.mappingCount = window.state().mappingCount;
+        PlainHost host(plainOut, single);
+        clock.restart();
+        const ConversionReport report = convertContacts(state, sheet, source, host);
+        plain.convertMs = qMin(plain.convertMs, clock.elapsed());
+        if (!scan.status || !report.allWritten()) {
+            std::fprintf(stderr, "bench_window: the run without a window failed: %s\n",
+                         qPrintable(scan.status ? report.message : scan.status.message()));
+            return 1;
+        }
+        dataRows = state.itemCount - 1;
+        QDir(windowOut).removeRecursively();
+        QDir(plainOut).removeRecursively();
+    }
+
+    std::printf("sheet: %s, %d data rows, %s; best of %d\n",
+                qPrintable(QFileInfo(sheet).fileName()), dataRows,
+                single ? "one file" : "one file per contact", kRepeats);
+    std::printf("%-10s %12s %16s %16s\n", "phase", "window ms", "longest gap ms", "no window ms");
+    std::printf("%-10s %12lld %16lld %16lld\n", "read", windowed.readMs, windowed.readGap,
+                plain.readMs);
+    std::printf("%-10s %12lld %16lld %16lld\n", "convert", windowed.convertMs, windowed.convertGap,
+                plain.convertMs);
+    std::printf("conversion, window / no window: %.2f\n",
+                double(windowed.convertMs) / double(qMax<qint64>(1, plain.convertMs)));
+    std::printf("read + conversion, window / no window: %.2f\n",
+                double(windowed.readMs + windowed.convertMs) /
+                    double(qMax<qint64>(1, plain.readMs + plain.convertMs)));
+    return 0;
+}
