@@ -6,9 +6,12 @@
 #include "CellAddress.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QString>
+#include <QTemporaryDir>
+#include <QTextStream>
 
 #include <zip.h>
 
@@ -270,6 +273,23 @@ inline bool writeXlsx(const ContactSheet& sheet, const QString& path) {
                    "sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>") &&
            zip.add("xl/worksheets/sheet1.xml", std::move(data)) &&
            zip.add("xl/sharedStrings.xml", sst) && zip.close();
+}
+
+// ---------------------------------------------------------------------------------------
+// Where a bench writes: the folder to keep, or else the temporary one.
+
+inline bool workFolder(const QString& keepFolder, const QTemporaryDir& temporary, QTextStream& err,
+                       QDir& dir) {
+    if (keepFolder.isEmpty() && !temporary.isValid()) {
+        err << "Cannot create a temporary folder." << Qt::endl;
+        return false;
+    }
+    if (!keepFolder.isEmpty() && !QDir().mkpath(keepFolder)) {
+        err << "Cannot create " << keepFolder << Qt::endl;
+        return false;
+    }
+    dir = QDir(keepFolder.isEmpty() ? temporary.path() : keepFolder);
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------

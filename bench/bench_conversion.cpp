@@ -396,15 +396,10 @@ int main(int argc, char** argv) {
     }
 
     QTemporaryDir temporary;
-    if (keepFolder.isEmpty() && !temporary.isValid()) {
-        err << "Cannot create a temporary folder." << Qt::endl;
+    QDir dir;
+    if (!benchsheets::workFolder(keepFolder, temporary, err, dir)) {
         return 1;
     }
-    if (!keepFolder.isEmpty() && !QDir().mkpath(keepFolder)) {
-        err << "Cannot create " << keepFolder << Qt::endl;
-        return 1;
-    }
-    const QDir dir(keepFolder.isEmpty() ? temporary.path() : keepFolder);
     const QString sheetPath = dir.filePath(u"contacts.xlsx"_s);
     {
         QElapsedTimer gen;

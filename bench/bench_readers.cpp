@@ -425,15 +425,10 @@ int main(int argc, char** argv) {
     }
 
     QTemporaryDir temporary;
-    if (keepFolder.isEmpty() && !temporary.isValid()) {
-        err << "Cannot create a temporary folder." << Qt::endl;
+    QDir dir;
+    if (!benchsheets::workFolder(keepFolder, temporary, err, dir)) {
         return 1;
     }
-    if (!keepFolder.isEmpty() && !QDir().mkpath(keepFolder)) {
-        err << "Cannot create " << keepFolder << Qt::endl;
-        return 1;
-    }
-    const QDir dir(keepFolder.isEmpty() ? temporary.path() : keepFolder);
     out << "Contact sheet: " << dataRows << " data rows + header, " << kColumns
         << " columns; median of " << kRuns << " runs, each in its own process." << Qt::endl
         << "median s: open + every cell through readCell; open s: the open alone; peak MB: "
