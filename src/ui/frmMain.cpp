@@ -114,6 +114,24 @@ QString spokenName(const QString& caption) {
     return text.trimmed();
 }
 
+// A button named for tests and spoken by its caption without the mnemonic.
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(spokenName(caption));
+    return button;
+}
+
+// A path shown but not typed into, spoken and reached through the label beside it.
+QLineEdit* makePathBox(const QString& name, QLabel* label, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setEnabled(false);
+    box->setAccessibleName(spokenName(label->text()));
+    label->setBuddy(box);
+    return box;
+}
+
 } // namespace
 
 // What the conversion run asks of the window: the step-3 controls, read when used, and the
@@ -204,14 +222,13 @@ frmMain::frmMain(DialogService& dialogs, QWidget* parent)
     buildMappingTab(pageMapping, header);
     buildExportTab(pageExport, header);
 
-    cmdPrevious = new QPushButton(u"<  Pre&vious"_s, central);
-    cmdPrevious->setObjectName(u"cmdPrevious"_s);
+    cmdPrevious = makeButton(u"cmdPrevious"_s, u"<  Pre&vious"_s, central);
     cmdPrevious->setAccessibleName(u"Previous"_s);
     cmdPrevious->setEnabled(false);
     place(cmdPrevious, 5400, 6480, 1935, 495);
     connect(cmdPrevious, &QPushButton::clicked, this, &frmMain::cmdPrevious_Click);
 
-    cmdNext = new QPushButton(kNextCaption, central);
+    cmdNext = new QPushButton(kNextCaption, central); // spoken as its changing caption
     cmdNext->setObjectName(u"cmdNext"_s);
     place(cmdNext, 7560, 6480, 1935, 495);
     connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
@@ -308,16 +325,10 @@ void frmMain::buildSelectTab(QWidget* page, int top) {
     Label1 = makeLabel(u"Label1"_s, u"Select Excel File :"_s, page);
     place(Label1, 240, 670, 1335, 255, top);
 
-    txtExcelPath = new QLineEdit(page);
-    txtExcelPath->setObjectName(u"txtExcelPath"_s);
-    txtExcelPath->setEnabled(false);
-    txtExcelPath->setAccessibleName(spokenName(Label1->text()));
-    Label1->setBuddy(txtExcelPath);
+    txtExcelPath = makePathBox(u"txtExcelPath"_s, Label1, page);
     place(txtExcelPath, 1560, 600, 6255, 375, top);
 
-    cmdBrowse = new QPushButton(u"&Browse..."_s, page);
-    cmdBrowse->setObjectName(u"cmdBrowse"_s);
-    cmdBrowse->setAccessibleName(u"Browse..."_s);
+    cmdBrowse = makeButton(u"cmdBrowse"_s, u"&Browse..."_s, page);
     place(cmdBrowse, 7920, 600, 1215, 375, top);
     connect(cmdBrowse, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
 
@@ -366,15 +377,11 @@ void frmMain::buildMappingTab(QWidget* page, int top) {
     Label5->setBuddy(cmbOutlook);
     place(cmbOutlook, 6480, 840, 2775, 315, top);
 
-    cmdAddMapping = new QPushButton(u"A&dd"_s, page);
-    cmdAddMapping->setObjectName(u"cmdAddMapping"_s);
-    cmdAddMapping->setAccessibleName(u"Add"_s);
+    cmdAddMapping = makeButton(u"cmdAddMapping"_s, u"A&dd"_s, page);
     place(cmdAddMapping, 7800, 1320, 1455, 375, top);
     connect(cmdAddMapping, &QPushButton::clicked, this, &frmMain::cmdAddMapping_Click);
 
-    cmdRemove = new QPushButton(u"&Remove"_s, page);
-    cmdRemove->setObjectName(u"cmdRemove"_s);
-    cmdRemove->setAccessibleName(u"Remove"_s);
+    cmdRemove = makeButton(u"cmdRemove"_s, u"&Remove"_s, page);
     place(cmdRemove, 7800, 1800, 1455, 375, top);
     connect(cmdRemove, &QPushButton::clicked, this, &frmMain::cmdRemove_Click);
 
@@ -469,16 +476,10 @@ void frmMain::buildExportTab(QWidget* page, int top) {
 
     Label7 = makeLabel(u"Label7"_s, u"Saving Location :"_s, page);
     place(Label7, 360, 4155, 1335, 255, top);
-    txtvCardSavePath = new QLineEdit(page);
-    txtvCardSavePath->setObjectName(u"txtvCardSavePath"_s);
-    txtvCardSavePath->setEnabled(false);
-    txtvCardSavePath->setAccessibleName(spokenName(Label7->text()));
-    Label7->setBuddy(txtvCardSavePath);
+    txtvCardSavePath = makePathBox(u"txtvCardSavePath"_s, Label7, page);
     place(txtvCardSavePath, 1680, 4080, 6015, 375, top);
 
-    CmdChangevCardPath = new QPushButton(u"&Change..."_s, page);
-    CmdChangevCardPath->setObjectName(u"CmdChangevCardPath"_s);
-    CmdChangevCardPath->setAccessibleName(u"Change..."_s);
+    CmdChangevCardPath = makeButton(u"CmdChangevCardPath"_s, u"&Change..."_s, page);
     place(CmdChangevCardPath, 7800, 4080, 1215, 375, top);
     connect(CmdChangevCardPath, &QPushButton::clicked, this, &frmMain::CmdChangevCardPath_Click);
 }
