@@ -151,7 +151,8 @@ int fail(QTextStream& out, const QString& reason) {
 // Step 1's scan and the mappings, as the command line makes them.
 Status scanAndMap(FileWorkbookSource& source, const QString& path, WizardState& state) {
     Yielder yielder;
-    const WorkbookScanResult scan = scanWorkbook(source, path, state, yielder);
+    const WorkbookScanResult scan = scanWorkbook(source, path, yielder);
+    applyScan(state, scan);
     if (!scan.status) {
         return scan.status;
     }

@@ -113,7 +113,8 @@ int childConvert(const QString& path, const QString& out) {
     FileWorkbookSource source;
     WizardState state;
     Yielder yielder;
-    const WorkbookScanResult scan = scanWorkbook(source, path, state, yielder);
+    const WorkbookScanResult scan = scanWorkbook(source, path, yielder);
+    applyScan(state, scan);
     if (!scan.status) {
         std::printf("refused\t%s\n", qPrintable(scan.status.message()));
         return 0;

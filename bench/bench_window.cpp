@@ -223,7 +223,8 @@ int main(int argc, char* argv[]) {
         FileWorkbookSource source;
         Yielder quiet;
         clock.restart();
-        const WorkbookScanResult scan = scanWorkbook(source, sheet, state, quiet);
+        const WorkbookScanResult scan = scanWorkbook(source, sheet, quiet);
+        applyScan(state, scan);
         plain.readMs = qMin(plain.readMs, clock.elapsed());
         // Reading empties the mapping list; the run without a window maps the same columns.
         state.mappedHeaders = window.state().mappedHeaders;

@@ -14,6 +14,6 @@ readers | conversion | load | window)
     ;;
 esac
 scripts/setup.sh
-cmake -S "$root" -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$root" -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DE2V_WERROR=ON >/dev/null
 cmake --build build/release --target "bench_$bench" -- -j"$(nproc)"
 exec "build/release/bench/bench_$bench" "$@"

@@ -4,5 +4,5 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 dir=$1
 shift
-cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
+cmake -S "$root" -B "$dir" -G Ninja -DE2V_WERROR=ON "$@" >/dev/null
 cmake --build "$dir" -- -j"$(nproc)"

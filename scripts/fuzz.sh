@@ -9,7 +9,7 @@ shift || true
 scripts/setup.sh
 dir=build/fuzz
 CC=clang CXX=clang++ cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DE2V_BUILD_FUZZ=ON -DE2V_BUILD_TESTS=OFF -DE2V_BUILD_BENCH=OFF -DE2V_BUILD_UI=OFF >/dev/null
+    -DE2V_BUILD_FUZZ=ON -DE2V_WERROR=ON -DE2V_BUILD_TESTS=OFF -DE2V_BUILD_BENCH=OFF -DE2V_BUILD_UI=OFF >/dev/null
 cmake --build "$dir" -- -j"$(nproc)"
 
 targets=("$@")

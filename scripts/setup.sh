@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libzip-dev libexpat1-dev libgsf-1-dev
     locales fonts-dejavu-core
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "CellAddress.h"
 #include "ContactField.h"
 #include "ConversionRun.h"
+#include "OutputPaths.h"
 #include "Terminal.h"
 #include "WizardState.h"
 #include "WorkbookScan.h"
@@ -12,7 +13,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QStandardPaths>
 
 namespace {
 
@@ -92,7 +92,8 @@ int usageError(QTextStream& err, const QString& message) {
 bool readSheet(FileWorkbookSource& source, const QString& path, WizardState& state,
                QTextStream& err) {
     Yielder yielder;
-    const WorkbookScanResult scan = scanWorkbook(source, path, state, yielder);
+    const WorkbookScanResult scan = scanWorkbook(source, path, yielder);
+    applyScan(state, scan);
     if (!scan.status) {
         err << scan.status.message() << Qt::endl;
         return false;
@@ -242,14 +243,6 @@ private:
     bool m_drawn = false;
     QElapsedTimer m_sinceDrawn;
 };
-
-QString defaultSaveLocation() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!documents.isEmpty() && QDir(documents).exists()) {
-        return documents;
-    }
-    return QDir::homePath();
-}
 
 QString contactsText(qint32 n) {
     return n == 1 ? QStringLiteral("1 contact") : QStringLiteral("%1 contacts").arg(n);

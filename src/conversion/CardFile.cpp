@@ -1,5 +1,7 @@
 #include "CardFile.h"
 
+#include "FilePath.h"
+
 #include <QDir>
 
 #include <filesystem>
@@ -12,11 +14,7 @@ constexpr qsizetype kBatchBytes = 256 * 1024;
 // The size of the file at path now, or -1 when there is none.
 qint64 sizeOnDisk(const QString& path) {
     std::error_code ec;
-#ifdef Q_OS_WIN
-    const auto size = std::filesystem::file_size(path.toStdWString(), ec);
-#else
-    const auto size = std::filesystem::file_size(QFile::encodeName(path).toStdString(), ec);
-#endif
+    const auto size = std::filesystem::file_size(toFsPath(path), ec);
     return ec ? -1 : qint64(size);
 }
 

@@ -1,9 +1,13 @@
 #include "OutputPaths.h"
 
 #include "ContactValues.h"
+#include "FilePath.h"
 #include "TextCleaning.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <filesystem>
 #include <system_error>
@@ -15,14 +19,6 @@ QString joinPath(const QString& folder, const QString& name) {
         return folder + name;
     }
     return folder + QLatin1Char('/') + name;
-}
-
-std::filesystem::path fsPath(const QString& path) {
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
 }
 
 int utf8Length(char32_t c) {
@@ -56,7 +52,7 @@ FolderResult createStampedFolder(const QString& base, const QDateTime& now) {
             n == 1 ? stamped : stamped + QLatin1Char('_') + QString::number(n);
         std::error_code ec;
         // create_directory is false without an error when the path exists: try the next name.
-        if (std::filesystem::create_directory(fsPath(candidate), ec)) {
+        if (std::filesystem::create_directory(toFsPath(candidate), ec)) {
             result.path = candidate;
             return result;
         }
@@ -119,4 +115,12 @@ QString cardFilePath(const QString& outputFolder, bool singleFile, const QString
         keep += units;
     }
     return joinPath(outputFolder, nameKey.left(keep) + suffix);
+}
+
+QString defaultSaveLocation() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir()) {
+        return QDir::toNativeSeparators(documents);
+    }
+    return QDir::toNativeSeparators(QDir::homePath());
 }

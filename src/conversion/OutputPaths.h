@@ -30,3 +30,7 @@ QString makeNameKey(const ContactValues& values);
 // stays within 255 bytes of UTF-8.
 QString cardFilePath(const QString& outputFolder, bool singleFile, const QString& nameKey,
                      qint32 contactsAdded);
+
+// The save location offered when the user has chosen none: the Documents folder, or the
+// home folder when there is no Documents folder.
+QString defaultSaveLocation();

@@ -1,11 +1,12 @@
 #include "ShellServices.h"
 
+#include "OutputPaths.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -20,11 +21,7 @@ QString PickFolder(QWidget* owner, const QString& title) {
 }
 
 QString GetSpecialFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!documents.isEmpty() && QFileInfo(documents).isDir()) {
-        return QDir::toNativeSeparators(documents);
-    }
-    return QDir::toNativeSeparators(QDir::homePath());
+    return defaultSaveLocation();
 }
 
 QUrl shellTargetUrl(const QString& target) {

@@ -630,8 +630,8 @@ void frmMain::cmdBrowse_Click() {
 bool frmMain::extractExcelData() {
     Yielder yielder([] { QCoreApplication::processEvents(); }, kYieldMs);
     setWork(Work::Reading);
-    const WorkbookScanResult result =
-        scanWorkbook(*m_source, txtExcelPath->text(), m_state, yielder);
+    const WorkbookScanResult result = scanWorkbook(*m_source, txtExcelPath->text(), yielder);
+    applyScan(m_state, result);
     setWork(Work::Idle);
     if (!result.status) {
         message(result.status.message());

@@ -1,7 +1,8 @@
 #include "WorkbookScan.h"
 
+#include "CellAddress.h"
 #include "CellValue.h"
-#include "WizardState.h"
+#include "Limits.h"
 #include "WorkbookSource.h"
 #include "Yielder.h"
 
@@ -12,8 +13,24 @@ QString itemsFoundText(qint32 itemCount) {
     return QStringLiteral("Items Found: ") + QLatin1Char(' ') + QString::number(itemCount - 1);
 }
 
-WorkbookScanResult scanWorkbook(WorkbookSource& source, const QString& path, WizardState& state,
-                                Yielder& yielder) {
+HeaderRow readHeaderRow(const WorkbookSource& source) {
+    HeaderRow header;
+    for (qint32 column = 0; column < limits::kMaxColumns; ++column) {
+        const CellValue v = source.cellAt(1, column);
+        if (isBlankCell(v)) {
+            break;
+        }
+        if (header.count() == limits::kMaxHeaders) {
+            ++header.leftOut; // counted so the user can be told, never kept
+            continue;
+        }
+        header.letters.append(columnLetters(column));
+        header.names.append(v.textForm());
+    }
+    return header;
+}
+
+WorkbookScanResult scanWorkbook(WorkbookSource& source, const QString& path, Yielder& yielder) {
     WorkbookScanResult result;
     if (path.trimmed().isEmpty()) {
         return result;
@@ -24,15 +41,9 @@ WorkbookScanResult scanWorkbook(WorkbookSource& source, const QString& path, Wiz
     }
     result.read = true;
 
-    // Work on a copy so that a failure part-way never leaves the state half-loaded.
-    WizardState next = state;
-    next.progressDone = 0;
-    next.itemCount = 0;
-    next.mappingCount = 0;
-    next.lastItemRow = 0;
-    readHeaderRow(source, next);
+    result.header = readHeaderRow(source);
 
-    const qint32 headerCount = next.headerCount;
+    const qint32 headerCount = result.header.count();
     PreviewTable& preview = result.preview;
     preview.columns = headerCount;
     QStringList rowTexts;
@@ -64,18 +75,17 @@ WorkbookScanResult scanWorkbook(WorkbookSource& source, const QString& path, Wiz
             if (preview.rows.size() < kPreviewRows) {
                 preview.rows.append(rowTexts);
             }
-            ++next.itemCount;
-            next.lastItemRow = r;
+            ++result.itemCount;
+            result.lastItemRow = r;
         }
         if (blankRun == kBlankRowsEndData) {
             break;
         }
     }
     source.closeWorkbook();
-    if (next.itemCount > 0) {
-        result.itemsFound = itemsFoundText(next.itemCount);
+    if (result.itemCount > 0) {
+        result.itemsFound = itemsFoundText(result.itemCount);
     }
-    state = std::move(next);
     return result;
 }
 

@@ -2,9 +2,9 @@
 
 #include "CellAddress.h"
 #include "CsvReader.h"
+#include "FilePath.h"
 #include "Limits.h"
 #include "PackageWorkbook.h"
-#include "WizardState.h"
 #include "XlsReader.h"
 #include "Yielder.h"
 
@@ -35,11 +35,7 @@ namespace {
 FileWorkbookSource::FileIdentity identifyFile(const QString& path) {
     FileWorkbookSource::FileIdentity id;
     std::error_code ec;
-#ifdef Q_OS_WIN
-    const std::filesystem::path p(path.toStdWString());
-#else
-    const std::filesystem::path p(QFile::encodeName(path).toStdString());
-#endif
+    const std::filesystem::path p = toFsPath(path);
     if (!std::filesystem::is_regular_file(p, ec)) {
         return id;
     }
@@ -172,22 +168,4 @@ void FileWorkbookSource::releaseKept() {
 
 std::unique_ptr<WorkbookSource> makeFileWorkbookSource() {
     return std::make_unique<FileWorkbookSource>();
-}
-
-void readHeaderRow(const WorkbookSource& source, WizardState& state) {
-    state.headerCount = 0;
-    state.headersLeftOut = 0;
-    for (qint32 column = 0; column < limits::kMaxColumns; ++column) {
-        const CellValue v = source.cellAt(1, column);
-        if (isBlankCell(v)) {
-            break;
-        }
-        if (state.headerCount == limits::kMaxHeaders) {
-            ++state.headersLeftOut; // counted so the user can be told, never stored
-            continue;
-        }
-        state.columnNames[size_t(state.headerCount)] = columnLetters(column);
-        state.headerNames[size_t(state.headerCount)] = v.textForm();
-        ++state.headerCount;
-    }
 }

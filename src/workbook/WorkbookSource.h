@@ -10,7 +10,6 @@
 #include <memory>
 
 class Yielder;
-struct WizardState;
 
 // The one way the program reads a spreadsheet: open, read cells of the first worksheet by
 // A1 address, close. Everything above it is written against this interface.
@@ -75,7 +74,3 @@ std::unique_ptr<WorkbookSource> makeFileWorkbookSource();
 
 // The message of a file that cannot be read: names the file, then the reason.
 QString unreadableFileMessage(const QString& path, const QString& reason);
-
-// Reads row 1 into headerNames, columnNames and headerCount, up to the first blank cell.
-// Beyond 101 headers (column CW) the rest is counted in headersLeftOut and not stored.
-void readHeaderRow(const WorkbookSource& sheet, WizardState& state);

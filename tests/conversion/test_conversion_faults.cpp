@@ -67,7 +67,8 @@ struct Run {
         sheet = dir.filePath(u"contacts.csv"_s);
         writeFile(sheet, contactsCsv(rows));
         Yielder y;
-        const WorkbookScanResult scan = scanWorkbook(source, sheet, state, y);
+        const WorkbookScanResult scan = scanWorkbook(source, sheet, y);
+        applyScan(state, scan);
         Q_ASSERT(scan.status.isOk());
         MappingModel model(state);
         model.fillMappingChoices();

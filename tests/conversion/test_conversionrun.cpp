@@ -58,7 +58,8 @@ struct Fixture {
     Fixture(const QList<QStringList>& rows, const QStringList& fields) {
         sheet = MemoryWorkbookSource::fromTexts(rows);
         Yielder yielder;
-        const WorkbookScanResult scan = scanWorkbook(sheet, u"contacts.xlsx"_s, state, yielder);
+        const WorkbookScanResult scan = scanWorkbook(sheet, u"contacts.xlsx"_s, yielder);
+        applyScan(state, scan);
         Q_ASSERT(scan.status.isOk());
         MappingModel model(state);
         model.fillMappingChoices();

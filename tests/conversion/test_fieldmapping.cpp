@@ -2,6 +2,8 @@
 #include "FieldMapping.h"
 #include "MemoryWorkbookSource.h"
 #include "WizardState.h"
+#include "WorkbookScan.h"
+#include "Yielder.h"
 
 #include <QtTest>
 
@@ -45,6 +47,37 @@ private Q_SLOTS:
         QCOMPARE(c.at(16), u"BusinessTelephoneNumber"_s);
         QCOMPARE(c.last(), u"Notes"_s);
         QCOMPARE(QSet<QString>(c.begin(), c.end()).size(), kCatalogueSize);
+    }
+
+    // Step 1 hands its reading over whole, or not at all.
+    void applyScanTakesAReadingOrNothing_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<bool>("taken");
+        QTest::addRow("read") << u"a.xlsx"_s << QString() << true;
+        QTest::addRow("blank path") << u"  "_s << QString() << false;
+        QTest::addRow("failed open") << u"a.xlsx"_s << u"damaged"_s << false;
+    }
+    void applyScanTakesAReadingOrNothing() {
+        QFETCH(QString, path);
+        QFETCH(QString, failure);
+        QFETCH(bool, taken);
+        MemoryWorkbookSource sheet = MemoryWorkbookSource::fromTexts(
+            {{u"Name"_s, u"Mail"_s}, {u"Ann"_s, u"a@x"_s}, {}, {u"Bo"_s}});
+        sheet.setOpenFailure(failure);
+        WizardState s = stateWithHeaders({u"A"_s, u"B"_s, u"C"_s});
+        s.itemCount = 9;
+        s.mappingCount = 2;
+        s.progressDone = 7;
+        Yielder y;
+        applyScan(s, scanWorkbook(sheet, path, y));
+        QCOMPARE(s.headerCount, taken ? 2 : 3);
+        QCOMPARE(s.itemCount, taken ? 3 : 9);
+        QCOMPARE(s.lastItemRow, taken ? 4 : 0);
+        QCOMPARE(s.mappingCount, taken ? 0 : 2);
+        QCOMPARE(s.progressDone, taken ? 0 : 7);
+        QCOMPARE(s.headerNames[1], taken ? u"Mail"_s : u"B"_s);
+        QCOMPARE(s.columnNames[1], u"B"_s);
     }
 
     void displayText() {

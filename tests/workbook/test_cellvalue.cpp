@@ -62,8 +62,7 @@ private Q_SLOTS:
         QTest::addRow("true") << CellValue::boolean(true) << u"TRUE"_s << false;
         QTest::addRow("false") << CellValue::boolean(false) << u"FALSE"_s << false;
         QTest::addRow("error") << CellValue::error(u"#N/A"_s) << QString() << true;
-        QTest::addRow("leading zeros kept") << CellValue::text(u"00123"_s) << u"00123"_s
-                                            << false;
+        QTest::addRow("leading zeros kept") << CellValue::text(u"00123"_s) << u"00123"_s << false;
     }
     void textFormAndBlank() {
         QFETCH(CellValue, value);

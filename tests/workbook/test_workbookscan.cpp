@@ -1,6 +1,5 @@
 #include "CellValue.h"
 #include "MemoryWorkbookSource.h"
-#include "WizardState.h"
 #include "WorkbookScan.h"
 #include "Yielder.h"
 
@@ -25,53 +24,37 @@ class TestWorkbookScan : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void headerRowStopsAtFirstBlank() {
-        MemoryWorkbookSource src({{CellValue::text(u"Name"_s), CellValue::empty(),
-                                   CellValue::text(u"Email"_s)}});
-        WizardState st;
-        readHeaderRow(src, st);
-        QCOMPARE(st.headerCount, 1);
-        QCOMPARE(st.headerNames[0], u"Name"_s);
-        QCOMPARE(st.columnNames[0], u"A"_s);
+        MemoryWorkbookSource src(
+            {{CellValue::text(u"Name"_s), CellValue::empty(), CellValue::text(u"Email"_s)}});
+        const HeaderRow header = readHeaderRow(src);
+        QCOMPARE(header.count(), 1);
+        QCOMPARE(header.names[0], u"Name"_s);
+        QCOMPARE(header.letters[0], u"A"_s);
     }
 
     void headerTextsExactAndNumbersAsText() {
         MemoryWorkbookSource src({{CellValue::text(u"  Name "_s), CellValue::number(2014),
                                    CellValue::boolean(true), CellValue::text(u"   "_s)}});
-        WizardState st;
-        readHeaderRow(src, st);
-        QCOMPARE(st.headerCount, 4);
-        QCOMPARE(st.headerNames[0], u"  Name "_s);
-        QCOMPARE(st.headerNames[1], u"2014"_s);
-        QCOMPARE(st.headerNames[2], u"TRUE"_s);
-        QCOMPARE(st.headerNames[3], u"   "_s);
-        QCOMPARE(st.columnNames[3], u"D"_s);
+        const HeaderRow header = readHeaderRow(src);
+        QCOMPARE(header.count(), 4);
+        QCOMPARE(header.names[0], u"  Name "_s);
+        QCOMPARE(header.names[1], u"2014"_s);
+        QCOMPARE(header.names[2], u"TRUE"_s);
+        QCOMPARE(header.names[3], u"   "_s);
+        QCOMPARE(header.letters[3], u"D"_s);
     }
 
     void moreThan101HeadersAreCountedNotStored() {
-        QList<CellValue> header;
+        QList<CellValue> cells;
         for (int i = 0; i < 130; ++i) {
-            header.append(CellValue::text(u"H%1"_s.arg(i)));
+            cells.append(CellValue::text(u"H%1"_s.arg(i)));
         }
-        MemoryWorkbookSource src({header});
-        WizardState st;
-        st.headerNames[100] = u"old"_s;
-        readHeaderRow(src, st);
-        QCOMPARE(st.headerCount, 101);
-        QCOMPARE(st.headersLeftOut, 29);
-        QCOMPARE(st.headerNames[100], u"H100"_s);
-        QCOMPARE(st.columnNames[100], u"CW"_s);
-    }
-
-    void shorterSecondHeaderLeavesOldSlots() {
-        WizardState st;
-        MemoryWorkbookSource first({textRow({u"A"_s, u"B"_s, u"C"_s})});
-        readHeaderRow(first, st);
-        MemoryWorkbookSource second({textRow({u"X"_s})});
-        readHeaderRow(second, st);
-        QCOMPARE(st.headerCount, 1);
-        QCOMPARE(st.headerNames[0], u"X"_s);
-        QCOMPARE(st.headerNames[2], u"C"_s);
-        QCOMPARE(st.columnNames[2], u"C"_s);
+        MemoryWorkbookSource src({cells});
+        const HeaderRow header = readHeaderRow(src);
+        QCOMPARE(header.count(), 101);
+        QCOMPARE(header.leftOut, 29);
+        QCOMPARE(header.names[100], u"H100"_s);
+        QCOMPARE(header.letters[100], u"CW"_s);
     }
 
     // Rows given as strings: 'x' a filled row, '.' a blank row, '0' a row holding only 0.
@@ -106,16 +89,11 @@ private Q_SLOTS:
             }
         }
         MemoryWorkbookSource src(rows);
-        WizardState st;
-        st.mappingCount = 3;
-        st.progressDone = 7;
         Yielder y;
-        const auto result = scanWorkbook(src, u"list.xlsx"_s, st, y);
+        const auto result = scanWorkbook(src, u"list.xlsx"_s, y);
         QVERIFY(result.status);
-        QCOMPARE(st.itemCount, itemCount);
-        QCOMPARE(st.lastItemRow, lastItemRow);
-        QCOMPARE(st.mappingCount, 0);
-        QCOMPARE(st.progressDone, 0);
+        QCOMPARE(result.itemCount, itemCount);
+        QCOMPARE(result.lastItemRow, lastItemRow);
         QCOMPARE(result.preview.rows.size(), previewRows);
         QCOMPARE(result.itemsFound, itemsFoundText(itemCount));
         QVERIFY(!src.isOpen());
@@ -127,12 +105,11 @@ private Q_SLOTS:
 
     void headerlessSheetReadsFiveRowsOnly() {
         MemoryWorkbookSource src({blankRow(), textRow({QString(), u"x"_s})});
-        WizardState st;
         Yielder y;
-        const auto result = scanWorkbook(src, u"a.csv"_s, st, y);
+        const auto result = scanWorkbook(src, u"a.csv"_s, y);
         QVERIFY(result.status);
-        QCOMPARE(st.headerCount, 0);
-        QCOMPARE(st.itemCount, 0);
+        QCOMPARE(result.header.count(), 0);
+        QCOMPARE(result.itemCount, 0);
         QVERIFY(result.itemsFound.isEmpty());
     }
 
@@ -142,10 +119,9 @@ private Q_SLOTS:
             rows.append({CellValue::number(i)});
         }
         MemoryWorkbookSource src(rows);
-        WizardState st;
         Yielder y;
-        const auto result = scanWorkbook(src, u"big.xlsx"_s, st, y);
-        QCOMPARE(st.itemCount, 1201);
+        const auto result = scanWorkbook(src, u"big.xlsx"_s, y);
+        QCOMPARE(result.itemCount, 1201);
         QCOMPARE(result.itemsFound, u"Items Found:  1200"_s);
         QCOMPARE(result.preview.rows.size(), 1000);
         QCOMPARE(result.preview.rows[0], QStringList{u"Name"_s});
@@ -158,11 +134,10 @@ private Q_SLOTS:
             rows.append({CellValue::number(i)});
         }
         MemoryWorkbookSource src(rows, 20);
-        WizardState st;
         Yielder y;
-        scanWorkbook(src, u"full.xls"_s, st, y);
-        QCOMPARE(st.itemCount, 20);
-        QCOMPARE(st.lastItemRow, 20);
+        const auto result = scanWorkbook(src, u"full.xls"_s, y);
+        QCOMPARE(result.itemCount, 20);
+        QCOMPARE(result.lastItemRow, 20);
     }
 
     void blankPathChangesNothing_data() {
@@ -173,30 +148,20 @@ private Q_SLOTS:
     void blankPathChangesNothing() {
         QFETCH(QString, path);
         MemoryWorkbookSource src({textRow({u"A"_s})});
-        WizardState st;
-        st.itemCount = 9;
-        st.mappingCount = 2;
         Yielder y;
-        const auto result = scanWorkbook(src, path, st, y);
+        const auto result = scanWorkbook(src, path, y);
         QVERIFY(result.status);
         QVERIFY(!result.read);
         QCOMPARE(src.opens(), 0);
-        QCOMPARE(st.itemCount, 9);
-        QCOMPARE(st.mappingCount, 2);
     }
 
     void failedOpenChangesNothing() {
         MemoryWorkbookSource src({textRow({u"A"_s})});
         src.setOpenFailure(u"\u201cx.xlsx\u201d cannot be read: it is damaged."_s);
-        WizardState st;
-        st.itemCount = 9;
-        st.headerCount = 4;
         Yielder y;
-        const auto result = scanWorkbook(src, u"x.xlsx"_s, st, y);
+        const auto result = scanWorkbook(src, u"x.xlsx"_s, y);
         QVERIFY(!result.status);
         QCOMPARE(result.status.message(), u"\u201cx.xlsx\u201d cannot be read: it is damaged."_s);
-        QCOMPARE(st.itemCount, 9);
-        QCOMPARE(st.headerCount, 4);
     }
 
     void yieldsByTimeNotPerCell() {
@@ -205,10 +170,9 @@ private Q_SLOTS:
             rows.append({CellValue::number(i), CellValue::number(i)});
         }
         MemoryWorkbookSource src(rows);
-        WizardState st;
         int calls = 0;
         Yielder y([&] { ++calls; }, 0);
-        scanWorkbook(src, u"a.xlsx"_s, st, y);
+        scanWorkbook(src, u"a.xlsx"_s, y);
         // 150,000 ticks: the clock is looked at every 256th, so far fewer callbacks.
         QVERIFY(calls > 0);
         QVERIFY(calls <= 150003 / 256 + 1);
@@ -222,8 +186,8 @@ private Q_SLOTS:
         QTest::addRow("no rows") << 0 << 0 << 0;
         QTest::addRow("ten of eleven") << 10 << 11 << 91;
         QTest::addRow("all") << 10 << 10 << 100;
-        QTest::addRow("half to even down") << 1 << 200 << 0;   // 0.5
-        QTest::addRow("half to even up") << 3 << 200 << 2;     // 1.5
+        QTest::addRow("half to even down") << 1 << 200 << 0; // 0.5
+        QTest::addRow("half to even up") << 3 << 200 << 2;   // 1.5
         QTest::addRow("2.5 goes to 2") << 5 << 200 << 2;
         QTest::addRow("one third") << 1 << 3 << 33;
         QTest::addRow("over") << 12 << 10 << 100;

@@ -4,6 +4,8 @@
 
 #include <array>
 
+struct WorkbookScanResult;
+
 inline constexpr int kStateSlots = 101; // indices 0..100
 
 using TextSlots = std::array<QString, kStateSlots>;
@@ -40,3 +42,7 @@ struct ExportOptions {
     bool allowEmptyEmail = false;
     QString saveLocation;
 };
+
+// Takes step 1's reading into the state: the header row and the counts, progress back to 0
+// and the mapping list emptied. A scan that read nothing, or failed, changes nothing.
+void applyScan(WizardState& state, const WorkbookScanResult& scan);

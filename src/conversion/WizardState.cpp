@@ -1,0 +1,20 @@
+#include "WizardState.h"
+
+#include "WorkbookScan.h"
+
+void applyScan(WizardState& state, const WorkbookScanResult& scan) {
+    if (!scan.read || !scan.status) {
+        return;
+    }
+    const qint32 count = qMin(scan.header.count(), qint32(kStateSlots));
+    for (qint32 i = 0; i < count; ++i) {
+        state.headerNames[size_t(i)] = scan.header.names[i];
+        state.columnNames[size_t(i)] = scan.header.letters[i];
+    }
+    state.headerCount = count;
+    state.headersLeftOut = scan.header.leftOut;
+    state.itemCount = scan.itemCount;
+    state.lastItemRow = scan.lastItemRow;
+    state.progressDone = 0;
+    state.mappingCount = 0;
+}

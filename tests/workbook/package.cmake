@@ -1,5 +1,0 @@
-e2v_add_test(test_xlsx SOURCES test_xlsx.cpp LIBS e2v_workbook)
-e2v_add_test(test_ods SOURCES test_ods.cpp LIBS e2v_workbook)
-e2v_add_test(test_package_hostile SOURCES test_package_hostile.cpp LIBS e2v_workbook)
-e2v_add_test(test_crossformat SOURCES test_crossformat.cpp LIBS e2v_workbook)
-e2v_add_locale_run(test_crossformat)
