@@ -1,25 +1,12 @@
 #include "frmAbout.h"
 
 #include "UiFonts.h"
+#include "UiGeometry.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QRect twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-// Grows a widget to the right and downwards until its text fits.
-void fitText(QWidget* widget) {
-    const QSize hint = widget->sizeHint();
-    widget->resize(qMax(widget->width(), hint.width()), qMax(widget->height(), hint.height()));
-}
-
-} // namespace
 
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     setObjectName(u"frmAbout"_s);

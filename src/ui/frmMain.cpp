@@ -6,6 +6,7 @@
 #include "PreviewModel.h"
 #include "ShellServices.h"
 #include "UiFonts.h"
+#include "UiGeometry.h"
 #include "WorkbookScan.h"
 #include "WorkbookSource.h"
 #include "Yielder.h"
@@ -45,30 +46,9 @@ const QString kApplicationTitle = u"Brinmark Excel to vCard Converter"_s;
 const QString kNextCaption = u"&Next >"_s;
 constexpr int kYieldMs = 20;
 
-// Positions are designed in twips, 15 to the pixel.
-QRect twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
 void place(QWidget* widget, int left, int top, int width, int height, int tabHeader = 0) {
     QRect r = twips(left, top, width, height);
     r.translate(0, -tabHeader);
-    widget->setGeometry(r);
-}
-
-// Grows a control until its caption fits the font the platform gave it: wider to the
-// right, taller around its middle.
-void fitText(QWidget* widget) {
-    const QSize hint = widget->sizeHint();
-    QRect r = widget->geometry();
-    if (hint.width() > r.width()) {
-        r.setWidth(hint.width());
-    }
-    if (hint.height() > r.height()) {
-        const int grow = hint.height() - r.height();
-        r.setTop(r.top() - grow / 2);
-        r.setHeight(hint.height());
-    }
     widget->setGeometry(r);
 }
 
