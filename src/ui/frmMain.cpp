@@ -554,7 +554,7 @@ void frmMain::cmdNext_Click() {
         setCountLabelsVisible(true);
         cmdPrevious->setEnabled(false);
         cmdNext->setEnabled(false);
-        convertContacts();
+        runConversion();
         break;
     default:
         break;
@@ -725,13 +725,12 @@ void frmMain::progressBar_Timer() {
     statusBar->setValue(progressPercent(m_state.progressDone, m_state.itemCount - 1));
 }
 
-void frmMain::convertContacts() {
+void frmMain::runConversion() {
     WindowHost host(*this);
     statusBar->setValue(0);
     setWork(Work::Converting);
     progressBar->start();
-    const ConversionReport report =
-        ::convertContacts(m_state, txtExcelPath->text(), *m_source, host);
+    const ConversionReport report = convertContacts(m_state, txtExcelPath->text(), *m_source, host);
     progressBar->stop();
     host.showCounts();
     setWork(Work::Idle);

@@ -80,7 +80,8 @@ private:
 
     // Reads the workbook named in txtExcelPath; false when it could not be read.
     bool extractExcelData();
-    void convertContacts();
+    // Step 3's Convert: runs the conversion, then tells how it ended.
+    void runConversion();
     void showTab(int index);
     void setCountLabelsVisible(bool visible);
     void refreshMappingControls(bool keepChoices);
