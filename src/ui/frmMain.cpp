@@ -539,7 +539,7 @@ void frmMain::cmdNext_Click() {
         showTab(1);
         break;
     case 2:
-        if (mappedList->count() == 0) {
+        if (m_state.mappingCount == 0) {
             message(u"Please Map Excel Column to Outlook Attribute."_s);
             return;
         }
