@@ -122,7 +122,7 @@ public:
     explicit WindowHost(frmMain& window) : m_window(window) {}
 
     QString saveLocation() override { return m_window.txtvCardSavePath->text(); }
-    QString vCardVersion() override { return m_window.m_vCardVersion; }
+    QString vCardVersion() override { return m_window.m_exportOptions.vCardVersion; }
     bool singleFile() override { return m_window.ChkSinglevCard->isChecked(); }
     bool allowEmptyEmail() override { return m_window.chkNotNull->isChecked(); }
     void yield() override {
@@ -163,7 +163,6 @@ private:
 frmMain::frmMain(DialogService& dialogs, QWidget* parent)
     : QMainWindow(parent), m_dialogs(dialogs),
       m_clock([] { return QDateTime::currentDateTime(); }) {
-    Form_Initialize();
     setObjectName(u"frmMain"_s);
     setWindowTitle(u"Brinmark Excel to vCard Converter v3.5"_s);
     setWindowIcon(QIcon(u":/excel2vcard/excel2vcard.png"_s));
@@ -262,10 +261,6 @@ frmMain::frmMain(DialogService& dialogs, QWidget* parent)
 }
 
 frmMain::~frmMain() = default;
-
-void frmMain::Form_Initialize() {
-    m_vCardVersion = u"2.1"_s;
-}
 
 void frmMain::buildMenus() {
     QMenu* file = menuBar()->addMenu(u"&File"_s);
@@ -709,15 +704,15 @@ void frmMain::CmdChangevCardPath_Click() {
 }
 
 void frmMain::Opt2_Click() {
-    m_vCardVersion = u"2.1"_s;
+    m_exportOptions.vCardVersion = u"2.1"_s;
 }
 
 void frmMain::Opt3_Click() {
-    m_vCardVersion = u"3.0"_s;
+    m_exportOptions.vCardVersion = u"3.0"_s;
 }
 
 void frmMain::Opt4_Click() {
-    m_vCardVersion = u"4.0"_s;
+    m_exportOptions.vCardVersion = u"4.0"_s;
 }
 
 void frmMain::progressBar_Timer() {

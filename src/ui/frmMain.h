@@ -39,7 +39,7 @@ public:
     ~frmMain() override;
 
     const WizardState& state() const { return m_state; }
-    QString vCardVersion() const { return m_vCardVersion; }
+    QString vCardVersion() const { return m_exportOptions.vCardVersion; }
     // The clock that stamps the folders "Change..." makes (tests set a fixed one).
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     // True while a workbook is read or a conversion runs.
@@ -69,7 +69,6 @@ private:
     enum class Work { Idle, Reading, Converting };
     class WindowHost;
 
-    void Form_Initialize();
     void buildMenus();
     void buildToolBar();
     void buildSelectTab(QWidget* page, int top);
@@ -94,7 +93,9 @@ private:
     MappingModel m_mapping{m_state};
     // One source for step 1 and the conversion: an unchanged file is not read twice.
     std::unique_ptr<WorkbookSource> m_source = makeFileWorkbookSource();
-    QString m_vCardVersion;
+    // Step 3's settings. Only the version is kept here, set by clicks on the option buttons;
+    // the other three are read from their controls when the run asks for them.
+    ExportOptions m_exportOptions;
     // What the file dialog last reported: a cancelled dialog keeps the previous name.
     QString m_fileName;
     std::function<QDateTime()> m_clock;
