@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "ProductVersion.h"
 #include "UiFonts.h"
 #include "UiGeometry.h"
 
@@ -26,7 +27,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     black.setColor(QPalette::WindowText, Qt::black);
     lblTitle->setPalette(black);
 
-    lblVersion = new QLabel(u"v3.5"_s, this);
+    lblVersion = new QLabel(displayVersion(), this);
     lblVersion->setObjectName(u"lblVersion"_s);
     lblVersion->setGeometry(twips(1560, 480, 405, 225));
 

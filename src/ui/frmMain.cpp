@@ -4,6 +4,7 @@
 #include "DialogService.h"
 #include "OutputPaths.h"
 #include "PreviewModel.h"
+#include "ProductVersion.h"
 #include "ShellServices.h"
 #include "UiFonts.h"
 #include "UiGeometry.h"
@@ -164,7 +165,7 @@ frmMain::frmMain(DialogService& dialogs, QWidget* parent)
     : QMainWindow(parent), m_dialogs(dialogs),
       m_clock([] { return QDateTime::currentDateTime(); }) {
     setObjectName(u"frmMain"_s);
-    setWindowTitle(u"Brinmark Excel to vCard Converter v3.5"_s);
+    setWindowTitle(kApplicationTitle + u" "_s + displayVersion());
     setWindowIcon(QIcon(u":/excel2vcard/excel2vcard.png"_s));
     setFont(designFont(u"Tahoma"_s));
 
