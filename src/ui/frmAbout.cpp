@@ -1,6 +1,6 @@
 #include "frmAbout.h"
 
-#include "ProductVersion.h"
+#include "ProductInfo.h"
 #include "UiFonts.h"
 #include "UiGeometry.h"
 
@@ -20,7 +20,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     background.setColor(QPalette::Window, palette().color(QPalette::Light));
     setPalette(background);
 
-    lblTitle = new QLabel(u"Brinmark Excel to vCard Converter"_s, this);
+    lblTitle = new QLabel(applicationTitle(), this);
     lblTitle->setObjectName(u"lblTitle"_s);
     lblTitle->setGeometry(twips(120, 120, 3405, 240));
     QPalette black = lblTitle->palette();

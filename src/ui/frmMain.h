@@ -14,7 +14,6 @@
 class DialogService;
 class PreviewModel;
 class QAction;
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -27,7 +26,6 @@ class QRadioButton;
 class QTabWidget;
 class QTableView;
 class QTimer;
-class QToolBar;
 class frmAbout;
 
 // The three-step wizard window. It shows what the workbook scan and the mapping and
@@ -69,13 +67,19 @@ private:
     enum class Work { Idle, Reading, Converting };
     class WindowHost;
 
+    // frmMainLayout.cpp: the controls made, placed and fitted to their captions.
+    void buildWindow();
     void buildMenus();
     void buildToolBar();
     void buildSelectTab(QWidget* page, int top);
     void buildMappingTab(QWidget* page, int top);
     void buildExportTab(QWidget* page, int top);
     void buildStatusBar();
+    void fitToCaptions(QWidget* central);
     void setTabOrders();
+
+    // Which handler each control's signal runs.
+    void connectHandlers();
 
     // Reads the workbook named in txtExcelPath; false when it could not be read.
     bool extractExcelData();
@@ -105,8 +109,11 @@ private:
     bool m_previousWasEnabled = false;
     QPointer<frmAbout> m_about;
 
+    // The controls, made by buildWindow.
+    QAction* m_exit = nullptr;
+    QAction* m_aboutUs = nullptr;
+    QAction* m_help = nullptr;
     QAction* m_openExcel = nullptr;
-    QToolBar* mainToolBar = nullptr;
     QLabel* Picture1 = nullptr;
     QTabWidget* ExportTab = nullptr;
     QPushButton* cmdPrevious = nullptr;
@@ -135,8 +142,6 @@ private:
     QLabel* Label10 = nullptr;
     QCheckBox* ChkSinglevCard = nullptr;
     QLabel* Label11 = nullptr;
-    QLabel* Label12 = nullptr;
-    QButtonGroup* m_versions = nullptr;
     QRadioButton* Opt2 = nullptr;
     QRadioButton* Opt3 = nullptr;
     QRadioButton* Opt4 = nullptr;
