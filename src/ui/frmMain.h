@@ -109,7 +109,7 @@ private:
     bool m_previousWasEnabled = false;
     QPointer<frmAbout> m_about;
 
-    // The controls, made by buildWindow.
+    // The controls, made by buildWindow; the timer progressBar by the constructor.
     QAction* m_exit = nullptr;
     QAction* m_aboutUs = nullptr;
     QAction* m_help = nullptr;
