@@ -17,7 +17,6 @@ public:
 
     // Replaces what the grid shows; rows[0] is the header row.
     void setTable(PreviewTable table);
-    bool loaded() const { return m_loaded; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

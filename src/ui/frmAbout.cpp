@@ -1,25 +1,13 @@
 #include "frmAbout.h"
 
+#include "ProductInfo.h"
 #include "UiFonts.h"
+#include "UiGeometry.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QRect twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
-// Grows a widget to the right and downwards until its text fits.
-void fitText(QWidget* widget) {
-    const QSize hint = widget->sizeHint();
-    widget->resize(qMax(widget->width(), hint.width()), qMax(widget->height(), hint.height()));
-}
-
-} // namespace
 
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     setObjectName(u"frmAbout"_s);
@@ -32,32 +20,31 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     background.setColor(QPalette::Window, palette().color(QPalette::Light));
     setPalette(background);
 
-    lblTitle = new QLabel(u"Brinmark Excel to vCard Converter"_s, this);
+    auto* lblTitle = new QLabel(applicationTitle(), this);
     lblTitle->setObjectName(u"lblTitle"_s);
     lblTitle->setGeometry(twips(120, 120, 3405, 240));
     QPalette black = lblTitle->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     lblTitle->setPalette(black);
 
-    lblVersion = new QLabel(u"v3.5"_s, this);
+    auto* lblVersion = new QLabel(displayVersion(), this);
     lblVersion->setObjectName(u"lblVersion"_s);
     lblVersion->setGeometry(twips(1560, 480, 405, 225));
 
-    cmdOK = new QPushButton(u"OK"_s, this);
+    auto* cmdOK = new QPushButton(u"OK"_s, this);
     cmdOK->setObjectName(u"cmdOK"_s);
     cmdOK->setFont(designFont(u"MS Sans Serif"_s));
     cmdOK->setGeometry(twips(1200, 840, 1260, 345));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    for (QWidget* widget : {static_cast<QWidget*>(lblTitle), static_cast<QWidget*>(lblVersion),
-                            static_cast<QWidget*>(cmdOK)}) {
+    const QList<QWidget*> lines = {lblTitle, lblVersion, cmdOK};
+    for (QWidget* widget : lines) {
         fitText(widget);
     }
     // The three lines stay centred one below the other, whatever width the fonts need.
     const int width = qMax(244, lblTitle->width() + 2 * lblTitle->x());
-    for (QWidget* widget : {static_cast<QWidget*>(lblTitle), static_cast<QWidget*>(lblVersion),
-                            static_cast<QWidget*>(cmdOK)}) {
+    for (QWidget* widget : lines) {
         widget->move((width - widget->width()) / 2, widget->y());
     }
     setFixedSize(width, qMax(91, cmdOK->geometry().bottom() + 8));

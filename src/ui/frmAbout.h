@@ -2,9 +2,6 @@
 
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
-
 // The About box: product title, version and OK. Modeless, owned by the main window, and
 // destroyed when closed.
 class frmAbout final : public QDialog {
@@ -14,9 +11,4 @@ public:
 
 public Q_SLOTS:
     void cmdOK_Click();
-
-private:
-    QLabel* lblTitle;
-    QLabel* lblVersion;
-    QPushButton* cmdOK;
 };

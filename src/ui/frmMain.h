@@ -14,7 +14,6 @@
 class DialogService;
 class PreviewModel;
 class QAction;
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -27,7 +26,6 @@ class QRadioButton;
 class QTabWidget;
 class QTableView;
 class QTimer;
-class QToolBar;
 class frmAbout;
 
 // The three-step wizard window. It shows what the workbook scan and the mapping and
@@ -39,7 +37,7 @@ public:
     ~frmMain() override;
 
     const WizardState& state() const { return m_state; }
-    QString vCardVersion() const { return m_vCardVersion; }
+    QString vCardVersion() const { return m_exportOptions.vCardVersion; }
     // The clock that stamps the folders "Change..." makes (tests set a fixed one).
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     // True while a workbook is read or a conversion runs.
@@ -69,18 +67,24 @@ private:
     enum class Work { Idle, Reading, Converting };
     class WindowHost;
 
-    void Form_Initialize();
+    // frmMainLayout.cpp: the controls made, placed and fitted to their captions.
+    void buildWindow();
     void buildMenus();
     void buildToolBar();
     void buildSelectTab(QWidget* page, int top);
     void buildMappingTab(QWidget* page, int top);
     void buildExportTab(QWidget* page, int top);
     void buildStatusBar();
+    void fitToCaptions(QWidget* central);
     void setTabOrders();
+
+    // Which handler each control's signal runs.
+    void connectHandlers();
 
     // Reads the workbook named in txtExcelPath; false when it could not be read.
     bool extractExcelData();
-    void convertContacts();
+    // Step 3's Convert: runs the conversion, then tells how it ended.
+    void runConversion();
     void showTab(int index);
     void setCountLabelsVisible(bool visible);
     void refreshMappingControls(bool keepChoices);
@@ -93,7 +97,9 @@ private:
     MappingModel m_mapping{m_state};
     // One source for step 1 and the conversion: an unchanged file is not read twice.
     std::unique_ptr<WorkbookSource> m_source = makeFileWorkbookSource();
-    QString m_vCardVersion;
+    // Step 3's settings. Only the version is kept here, set by clicks on the option buttons;
+    // the other three are read from their controls when the run asks for them.
+    ExportOptions m_exportOptions;
     // What the file dialog last reported: a cancelled dialog keeps the previous name.
     QString m_fileName;
     std::function<QDateTime()> m_clock;
@@ -103,8 +109,11 @@ private:
     bool m_previousWasEnabled = false;
     QPointer<frmAbout> m_about;
 
+    // The controls, made by buildWindow; the timer progressBar by the constructor.
+    QAction* m_exit = nullptr;
+    QAction* m_aboutUs = nullptr;
+    QAction* m_help = nullptr;
     QAction* m_openExcel = nullptr;
-    QToolBar* mainToolBar = nullptr;
     QLabel* Picture1 = nullptr;
     QTabWidget* ExportTab = nullptr;
     QPushButton* cmdPrevious = nullptr;
@@ -133,8 +142,6 @@ private:
     QLabel* Label10 = nullptr;
     QCheckBox* ChkSinglevCard = nullptr;
     QLabel* Label11 = nullptr;
-    QLabel* Label12 = nullptr;
-    QButtonGroup* m_versions = nullptr;
     QRadioButton* Opt2 = nullptr;
     QRadioButton* Opt3 = nullptr;
     QRadioButton* Opt4 = nullptr;
