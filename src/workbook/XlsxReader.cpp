@@ -119,9 +119,10 @@ public:
     void endElement(const XmlName&) override {}
 
     std::string typeOf(std::string_view part) const {
-        const std::string absolute = "/" + std::string(part);
         for (const Entry& e : overrides) {
-            if (asciiEqualNoCase(e.key, absolute)) {
+            // Override names are absolute ("/xl/workbook.xml"), part names are not.
+            const std::string_view key = e.key;
+            if (key.starts_with('/') && asciiEqualNoCase(key.substr(1), part)) {
                 return e.type;
             }
         }
