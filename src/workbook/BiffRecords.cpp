@@ -436,7 +436,6 @@ private:
                               u"your spreadsheet program and save it as .xlsx."_s;
             return false;
         }
-        m_result.codePage = m_result.biff8 ? 1200 : 1252;
         if (dt == kWorksheet) {
             sheetStart = 0; // a lone worksheet without workbook globals
             return true;
@@ -463,17 +462,15 @@ private:
                 if (len < 2) {
                     return fail(u"a code-page record is too short"_s);
                 }
-                m_result.codePage = u16(p);
                 if (!m_result.biff8) {
-                    m_decoder.setCodePage(m_result.codePage);
+                    m_decoder.setCodePage(u16(p));
                 }
                 break;
             case kDateMode:
                 if (len < 2) {
                     return fail(u"a date-mode record is too short"_s);
                 }
-                m_result.dates1904 = u16(p) != 0;
-                break;
+                break; // the date system is not read yet; a cut-short record is still damage
             case kBoundSheet:
                 if (!readBoundSheet(p, len, candidates)) {
                     return false;

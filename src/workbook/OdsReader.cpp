@@ -27,7 +27,6 @@ public:
     ContentHandler(SheetData& sheet, Yielder& yielder) : m_sheet(sheet), m_yielder(yielder) {}
 
     bool sawSpreadsheet() const { return m_sawSpreadsheet; }
-    bool sawTable() const { return m_sawTable; }
 
     void startElement(const XmlName& name, const XmlAttributes& attrs) override {
         ++m_depth;
@@ -41,7 +40,6 @@ public:
                 m_spreadsheetDepth = m_depth;
             } else if (m_spreadsheetDepth != 0 && name.ns == kTable && name.local == "table") {
                 m_tableDepth = m_depth;
-                m_sawTable = true;
             }
             return;
         }
@@ -327,7 +325,6 @@ private:
     int m_paragraphDepth = 0;
     int m_skipDepth = 0;
     bool m_sawSpreadsheet = false;
-    bool m_sawTable = false;
     qint64 m_row = 0;
     qint64 m_rowRepeat = 1;
     qint64 m_column = 0;
