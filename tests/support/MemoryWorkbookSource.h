@@ -4,7 +4,7 @@
 
 #include <QList>
 
-// A workbook held in memory, for tests and for callers that already have the cells.
+// A workbook held in memory, standing in for a file in tests of what reads a workbook.
 // rows[0] is row 1. Counts the opens so tests can check when a caller reads again.
 class MemoryWorkbookSource final : public WorkbookSource {
 public:
