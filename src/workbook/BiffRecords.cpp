@@ -557,13 +557,12 @@ private:
         return true;
     }
 
-    bool stored(bool ok) {
-        if (!ok) {
-            m_result.reason = m_sheet.tooManyCells()
-                                  ? u"its worksheet holds more cells than this program reads."_s
-                                  : damaged(u"a cell cannot be stored"_s);
+    bool stored(CellWrite written) {
+        if (!written) {
+            m_result.reason = cellRefusalReason(written.refusal);
+            return false;
         }
-        return ok;
+        return true;
     }
 
     // A text record's string: BIFF8 Unicode string, or BIFF5 8-bit text in the code page.

@@ -285,10 +285,12 @@ public:
         return true;
     }
     bool endField() {
-        if (m_length > 0 && !m_sheet.setText(qint32(m_row), qint32(m_column),
-                                             QStringView(m_buffer.get(), m_length))) {
-            return fail(u"it holds more than %1 cells, more than this program reads."_s.arg(
-                number(limits::kMaxCells)));
+        if (m_length > 0) {
+            const CellWrite w = m_sheet.setText(qint32(m_row), qint32(m_column),
+                                                QStringView(m_buffer.get(), m_length));
+            if (!w) {
+                return fail(cellRefusalReason(w.refusal));
+            }
         }
         ++m_column;
         m_yielder.tick();

@@ -93,7 +93,7 @@ private:
 
     void appendText(const char* data, size_t len) {
         if (m_cellText.size() + len > size_t(limits::kMaxCellChars)) {
-            fail(u"it holds a text longer than any cell may be."_s);
+            fail(cellRefusalReason(CellRefusal::TextTooLong));
             return;
         }
         m_cellText.append(data, len);
@@ -273,40 +273,38 @@ private:
                     shared =
                         m_sheet.addSharedText(QStringView(m_text.data(), qsizetype(m_text.size())));
                     if (shared < 0) {
-                        fail(u"it holds a text longer than any cell may be."_s);
+                        fail(cellRefusalReason(CellRefusal::TextTooLong));
                         return;
                     }
                 }
             }
             for (qint64 r = firstRow; r < firstRow + rows; ++r) {
                 for (qint64 c = p.column; c < p.column + p.repeat; ++c) {
-                    bool ok = false;
+                    CellWrite written;
                     const auto row = qint32(r);
                     const auto column = qint32(c);
                     switch (p.kind) {
                     case Kind::Text:
-                        ok = shared >= 0 ? m_sheet.setSharedText(row, column, shared)
-                                         : m_sheet.setText(row, column,
-                                                           QStringView(m_text.data(),
-                                                                       qsizetype(m_text.size())));
+                        written = shared >= 0
+                                      ? m_sheet.setSharedText(row, column, shared)
+                                      : m_sheet.setText(
+                                            row, column,
+                                            QStringView(m_text.data(), qsizetype(m_text.size())));
                         break;
                     case Kind::Number:
-                        ok = m_sheet.setNumber(row, column, p.number);
+                        written = m_sheet.setNumber(row, column, p.number);
                         break;
                     case Kind::Boolean:
-                        ok = m_sheet.setBoolean(row, column, p.number != 0);
+                        written = m_sheet.setBoolean(row, column, p.number != 0);
                         break;
                     case Kind::Error:
-                        ok = m_sheet.setError(row, column);
+                        written = m_sheet.setError(row, column);
                         break;
                     case Kind::Empty:
-                        ok = true;
                         break;
                     }
-                    if (!ok) {
-                        fail(m_sheet.tooManyCells()
-                                 ? u"it holds more cells than this program can keep."_s
-                                 : u"it holds a text longer than any cell may be."_s);
+                    if (!written) {
+                        fail(cellRefusalReason(written.refusal));
                         return;
                     }
                 }
