@@ -436,7 +436,6 @@ private:
                               u"your spreadsheet program and save it as .xlsx."_s;
             return false;
         }
-        m_result.codePage = m_result.biff8 ? 1200 : 1252;
         if (dt == kWorksheet) {
             sheetStart = 0; // a lone worksheet without workbook globals
             return true;
@@ -463,17 +462,15 @@ private:
                 if (len < 2) {
                     return fail(u"a code-page record is too short"_s);
                 }
-                m_result.codePage = u16(p);
                 if (!m_result.biff8) {
-                    m_decoder.setCodePage(m_result.codePage);
+                    m_decoder.setCodePage(u16(p));
                 }
                 break;
             case kDateMode:
                 if (len < 2) {
                     return fail(u"a date-mode record is too short"_s);
                 }
-                m_result.dates1904 = u16(p) != 0;
-                break;
+                break; // the date system is not read yet; a cut-short record is still damage
             case kBoundSheet:
                 if (!readBoundSheet(p, len, candidates)) {
                     return false;
@@ -560,13 +557,12 @@ private:
         return true;
     }
 
-    bool stored(bool ok) {
-        if (!ok) {
-            m_result.reason = m_sheet.tooManyCells()
-                                  ? u"its worksheet holds more cells than this program reads."_s
-                                  : damaged(u"a cell cannot be stored"_s);
+    bool stored(CellWrite written) {
+        if (!written) {
+            m_result.reason = cellRefusalReason(written.refusal);
+            return false;
         }
-        return ok;
+        return true;
     }
 
     // A text record's string: BIFF8 Unicode string, or BIFF5 8-bit text in the code page.

@@ -18,8 +18,6 @@ struct ParseResult {
     QString reason; // empty on success; otherwise a clause for unreadableFileMessage
     qint32 rowLimit = kBiff8Rows;
     bool biff8 = true;
-    quint16 codePage = 1252;
-    bool dates1904 = false; // kept for callers that turn serial numbers into dates
 };
 
 // Fills sheet (which must be empty) from the stream; on failure the sheet is left cleared.

@@ -3,7 +3,6 @@
 #include "Limits.h"
 #include "SheetData.h"
 #include "TextDecoding.h"
-#include "WorkbookSource.h"
 #include "Yielder.h"
 
 #include <QFile>
@@ -286,10 +285,12 @@ public:
         return true;
     }
     bool endField() {
-        if (m_length > 0 && !m_sheet.setText(qint32(m_row), qint32(m_column),
-                                             QStringView(m_buffer.get(), m_length))) {
-            return fail(u"it holds more than %1 cells, more than this program reads."_s.arg(
-                number(limits::kMaxCells)));
+        if (m_length > 0) {
+            const CellWrite w = m_sheet.setText(qint32(m_row), qint32(m_column),
+                                                QStringView(m_buffer.get(), m_length));
+            if (!w) {
+                return fail(cellRefusalReason(w.refusal));
+            }
         }
         ++m_column;
         m_yielder.tick();
@@ -359,16 +360,15 @@ template <class Units> char16_t sepLine(const Units& src, qsizetype& pos) {
 }
 
 template <class Units>
-Status readUnits(const QString& path, const Units& src, qsizetype start, char16_t delimiter,
-                 SheetData& sheet, Yielder& yielder) {
+Status readUnits(const Units& src, qsizetype start, char16_t delimiter, SheetData& sheet,
+                 Yielder& yielder) {
     if (delimiter == 0) {
         delimiter = guessDelimiter(src, start);
     }
     SheetSink<Units> sink(src, sheet, yielder);
     scanRecords(src, start, delimiter, sink);
     if (!sink.failure().isEmpty()) {
-        sheet.clear();
-        return Status::failure(unreadableFileMessage(path, sink.failure()));
+        return Status::failure(sink.failure());
     }
     return Status::success();
 }
@@ -382,28 +382,27 @@ template <class Units> qint64 lineOf(const Units& src, qsizetype unit) {
     return line;
 }
 
-Status nulFailure(const QString& path, qint64 line) {
-    return Status::failure(unreadableFileMessage(
-        path, u"it contains a NUL character (line %1), so it is not a plain text list."_s.arg(
-                  number(line))));
+Status nulFailure(qint64 line) {
+    return Status::failure(
+        u"it contains a NUL character (line %1), so it is not a plain text list."_s.arg(
+            number(line)));
 }
 
 template <bool BigEndian>
-Status readUtf16(const QString& path, const uchar* data, qsizetype size, SheetData& sheet,
-                 Yielder& yielder) {
+Status readUtf16(const uchar* data, qsizetype size, SheetData& sheet, Yielder& yielder) {
     if (size % 2 != 0) {
-        return Status::failure(unreadableFileMessage(
-            path, u"it is damaged (its UTF-16 text ends in the middle of a character)."_s));
+        return Status::failure(
+            u"it is damaged (its UTF-16 text ends in the middle of a character)."_s);
     }
     const Utf16Units<BigEndian> src(data, size / 2);
     for (qsizetype i = 0; i < src.size(); ++i) {
         if (src.at(i) == 0) {
-            return nulFailure(path, lineOf(src, i));
+            return nulFailure(lineOf(src, i));
         }
     }
     qsizetype start = 0;
     const char16_t delimiter = sepLine(src, start);
-    return readUnits(path, src, start, delimiter, sheet, yielder);
+    return readUnits(src, start, delimiter, sheet, yielder);
 }
 
 // The delimiter of a UTF-8 "sep=" line whose character is not ASCII; 0 when there is none.
@@ -424,11 +423,10 @@ char16_t wideSepCharacter(const uchar* data, qsizetype size) {
     return one[0];
 }
 
-Status readBytes(const QString& path, const uchar* data, qsizetype size, bool utf8,
-                 SheetData& sheet, Yielder& yielder) {
+Status readBytes(const uchar* data, qsizetype size, bool utf8, SheetData& sheet, Yielder& yielder) {
     const ByteUnits src(data, size, utf8);
     if (const void* nul = std::memchr(data, 0, size_t(size))) {
-        return nulFailure(path, lineOf(src, static_cast<const uchar*>(nul) - data));
+        return nulFailure(lineOf(src, static_cast<const uchar*>(nul) - data));
     }
     if (utf8 && wideSepCharacter(data, size) != 0) {
         // A delimiter of several bytes: split the decoded text instead. Costs a copy of the
@@ -438,20 +436,20 @@ Status readBytes(const QString& path, const uchar* data, qsizetype size, bool ut
         const Utf16Host wide(reinterpret_cast<const uchar*>(text.get()), units);
         qsizetype start = 0;
         const char16_t delimiter = sepLine(wide, start);
-        return readUnits(path, wide, start, delimiter, sheet, yielder);
+        return readUnits(wide, start, delimiter, sheet, yielder);
     }
     qsizetype start = 0;
     const char16_t delimiter = sepLine(src, start);
-    return readUnits(path, src, start, delimiter, sheet, yielder);
+    return readUnits(src, start, delimiter, sheet, yielder);
 }
 
 } // namespace
 
-Status readCsvWorkbook(const QString& path, SheetData& sheet, Yielder& yielder) {
+Status readCsvWorkbook(const QString& path, LoadedSheet& out, Yielder& yielder) {
+    out.format = WorkbookFormat::Csv;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return Status::failure(unreadableFileMessage(
-            path, u"the file cannot be opened (%1)."_s.arg(file.errorString())));
+        return Status::failure(u"the file cannot be opened (%1)."_s.arg(file.errorString()));
     }
     const qint64 size = file.size();
     if (size == 0) {
@@ -467,16 +465,16 @@ Status readCsvWorkbook(const QString& path, SheetData& sheet, Yielder& yielder) 
         n = whole.size();
     }
     if (n >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
-        return readBytes(path, data + 3, n - 3, true, sheet, yielder);
+        return readBytes(data + 3, n - 3, true, out.sheet, yielder);
     }
     if (n >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
-        return readUtf16<false>(path, data + 2, n - 2, sheet, yielder);
+        return readUtf16<false>(data + 2, n - 2, out.sheet, yielder);
     }
     if (n >= 2 && data[0] == 0xFE && data[1] == 0xFF) {
-        return readUtf16<true>(path, data + 2, n - 2, sheet, yielder);
+        return readUtf16<true>(data + 2, n - 2, out.sheet, yielder);
     }
     // Without a byte-order mark: UTF-8 when every byte sequence is, else the Windows code
     // page spreadsheet programs write on Western systems.
     const bool utf8 = textdecoding::isValidUtf8(data, size_t(n));
-    return readBytes(path, data, n, utf8, sheet, yielder);
+    return readBytes(data, n, utf8, out.sheet, yielder);
 }

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "SheetData.h"
-#include "Status.h"
+#include "WorkbookReader.h"
 
-class Yielder;
-
-// Reads a delimited text file (RFC 4180) into the sheet. Every field stays verbatim text.
-Status readCsvWorkbook(const QString& path, SheetData& sheet, Yielder& yielder);
+// Reads a delimited text file (RFC 4180). Every field stays verbatim text.
+Status readCsvWorkbook(const QString& path, LoadedSheet& out, Yielder& yielder);

@@ -27,7 +27,6 @@ public:
     ContentHandler(SheetData& sheet, Yielder& yielder) : m_sheet(sheet), m_yielder(yielder) {}
 
     bool sawSpreadsheet() const { return m_sawSpreadsheet; }
-    bool sawTable() const { return m_sawTable; }
 
     void startElement(const XmlName& name, const XmlAttributes& attrs) override {
         ++m_depth;
@@ -41,7 +40,6 @@ public:
                 m_spreadsheetDepth = m_depth;
             } else if (m_spreadsheetDepth != 0 && name.ns == kTable && name.local == "table") {
                 m_tableDepth = m_depth;
-                m_sawTable = true;
             }
             return;
         }
@@ -95,7 +93,7 @@ private:
 
     void appendText(const char* data, size_t len) {
         if (m_cellText.size() + len > size_t(limits::kMaxCellChars)) {
-            fail(u"it holds a text longer than any cell may be."_s);
+            fail(cellRefusalReason(CellRefusal::TextTooLong));
             return;
         }
         m_cellText.append(data, len);
@@ -275,40 +273,38 @@ private:
                     shared =
                         m_sheet.addSharedText(QStringView(m_text.data(), qsizetype(m_text.size())));
                     if (shared < 0) {
-                        fail(u"it holds a text longer than any cell may be."_s);
+                        fail(cellRefusalReason(CellRefusal::TextTooLong));
                         return;
                     }
                 }
             }
             for (qint64 r = firstRow; r < firstRow + rows; ++r) {
                 for (qint64 c = p.column; c < p.column + p.repeat; ++c) {
-                    bool ok = false;
+                    CellWrite written;
                     const auto row = qint32(r);
                     const auto column = qint32(c);
                     switch (p.kind) {
                     case Kind::Text:
-                        ok = shared >= 0 ? m_sheet.setSharedText(row, column, shared)
-                                         : m_sheet.setText(row, column,
-                                                           QStringView(m_text.data(),
-                                                                       qsizetype(m_text.size())));
+                        written = shared >= 0
+                                      ? m_sheet.setSharedText(row, column, shared)
+                                      : m_sheet.setText(
+                                            row, column,
+                                            QStringView(m_text.data(), qsizetype(m_text.size())));
                         break;
                     case Kind::Number:
-                        ok = m_sheet.setNumber(row, column, p.number);
+                        written = m_sheet.setNumber(row, column, p.number);
                         break;
                     case Kind::Boolean:
-                        ok = m_sheet.setBoolean(row, column, p.number != 0);
+                        written = m_sheet.setBoolean(row, column, p.number != 0);
                         break;
                     case Kind::Error:
-                        ok = m_sheet.setError(row, column);
+                        written = m_sheet.setError(row, column);
                         break;
                     case Kind::Empty:
-                        ok = true;
                         break;
                     }
-                    if (!ok) {
-                        fail(m_sheet.tooManyCells()
-                                 ? u"it holds more cells than this program can keep."_s
-                                 : u"it holds a text longer than any cell may be."_s);
+                    if (!written) {
+                        fail(cellRefusalReason(written.refusal));
                         return;
                     }
                 }
@@ -327,7 +323,6 @@ private:
     int m_paragraphDepth = 0;
     int m_skipDepth = 0;
     bool m_sawSpreadsheet = false;
-    bool m_sawTable = false;
     qint64 m_row = 0;
     qint64 m_rowRepeat = 1;
     qint64 m_column = 0;

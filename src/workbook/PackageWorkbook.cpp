@@ -28,8 +28,9 @@ QString otherOpenDocument(const QByteArray& mime) {
         QString::fromUtf8(mime.left(100)));
 }
 
-Status readPackage(const QString& path, SheetData& sheet, Yielder& yielder,
-                   WorkbookFormat* format) {
+} // namespace
+
+Status readPackageWorkbook(const QString& path, LoadedSheet& out, Yielder& yielder) {
     ZipPackage zip;
     if (Status s = zip.open(path); !s) {
         return s;
@@ -53,29 +54,16 @@ Status readPackage(const QString& path, SheetData& sheet, Yielder& yielder,
         ods = true; // an OpenDocument package that lost its mimetype entry
     }
     if (ods) {
-        *format = WorkbookFormat::Ods;
-        return readOdsPackage(zip, sheet, yielder);
+        out.format = WorkbookFormat::Ods;
+        return readOdsPackage(zip, out.sheet, yielder);
     }
     if (ooxml) {
-        *format = WorkbookFormat::Xlsx;
-        return readXlsxPackage(zip, sheet, yielder);
+        out.format = WorkbookFormat::Xlsx;
+        return readXlsxPackage(zip, out.sheet, yielder);
     }
     if (zip.contains("word/document.xml")) {
         return Status::failure(u"it is a word-processing document, not a spreadsheet."_s);
     }
     return Status::failure(u"it is a zip archive, not a spreadsheet (it holds neither a workbook "
                            "nor an OpenDocument spreadsheet)."_s);
-}
-
-} // namespace
-
-Status readPackageWorkbook(const QString& path, SheetData& sheet, Yielder& yielder,
-                           WorkbookFormat* format) {
-    *format = WorkbookFormat::Unknown;
-    const Status s = readPackage(path, sheet, yielder, format);
-    if (!s) {
-        sheet.clear(); // nothing half-loaded stays behind
-        return Status::failure(unreadableFileMessage(path, s.message()));
-    }
-    return s;
 }

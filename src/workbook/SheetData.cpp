@@ -2,6 +2,8 @@
 
 #include "Limits.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cstring>
 
@@ -14,7 +16,29 @@ constexpr int kCharChunkShift = 20; // 1 Mi characters a chunk
 constexpr qint64 kCharChunkSize = qint64(1) << kCharChunkShift;
 // Texts at least this long get a QString of their own instead of chunk space.
 constexpr qsizetype kLongText = 1 << 16;
+bool outsideSheet(qint32 row, qint32 column) {
+    return row < 1 || row > limits::kMaxRows || column < 0 || column >= limits::kMaxColumns;
+}
 } // namespace
+
+QString cellRefusalReason(CellRefusal refusal) {
+    switch (refusal) {
+    case CellRefusal::None:
+        break;
+    case CellRefusal::OutsideSheet:
+        return QStringLiteral("it has a cell beyond the last row or column a worksheet can hold "
+                              "(row 1,048,576, column XFD).");
+    case CellRefusal::TooManyCells:
+        return QStringLiteral("it holds more than %1 cells, more than this program reads.")
+            .arg(QLocale(QLocale::English).toString(limits::kMaxCells));
+    case CellRefusal::TextTooLong:
+        return QStringLiteral("it holds a text longer than any cell may be.");
+    case CellRefusal::UnknownSharedText:
+        return QStringLiteral(
+            "it is damaged (a cell refers to a shared text that does not exist).");
+    }
+    return QString();
+}
 
 struct SheetData::Cell {
     quint64 payload; // number bits, or text location
@@ -44,12 +68,12 @@ const SheetData::Cell& SheetData::at(qint64 i) const {
     return m_data->cells[size_t(i >> kCellChunkShift)][size_t(i & (kCellChunkSize - 1))];
 }
 
-bool SheetData::append(qint32 row, qint32 column, quint8 kind, quint64 payload) {
-    if (row < 1 || row > limits::kMaxRows || column < 0 || column >= limits::kMaxColumns) {
-        return false;
+CellWrite SheetData::append(qint32 row, qint32 column, quint8 kind, quint64 payload) {
+    if (outsideSheet(row, column)) {
+        return {CellRefusal::OutsideSheet};
     }
     if (m_cellCount >= limits::kMaxCells) {
-        return false;
+        return {CellRefusal::TooManyCells};
     }
     if (m_cellCount % kCellChunkSize == 0) {
         m_data->cells.push_back(std::make_unique<Cell[]>(size_t(kCellChunkSize)));
@@ -68,11 +92,7 @@ bool SheetData::append(qint32 row, qint32 column, quint8 kind, quint64 payload) 
     m_prevColumn = column;
     m_lastRow = std::max(m_lastRow, row);
     m_finished = false;
-    return true;
-}
-
-bool SheetData::tooManyCells() const {
-    return m_cellCount >= limits::kMaxCells;
+    return {};
 }
 
 bool SheetData::storeText(QStringView text, quint8& kind, quint64& payload) {
@@ -113,26 +133,29 @@ QString SheetData::textOf(quint8 kind, quint64 payload) const {
                    len);
 }
 
-bool SheetData::setText(qint32 row, qint32 column, QStringView text) {
-    if (row < 1 || row > limits::kMaxRows || column < 0 || column >= limits::kMaxColumns) {
-        return false;
+CellWrite SheetData::setText(qint32 row, qint32 column, QStringView text) {
+    if (outsideSheet(row, column)) {
+        return {CellRefusal::OutsideSheet};
     }
     quint8 kind = KText;
     quint64 payload = 0;
-    return storeText(text, kind, payload) && append(row, column, kind, payload);
+    if (!storeText(text, kind, payload)) {
+        return {CellRefusal::TextTooLong};
+    }
+    return append(row, column, kind, payload);
 }
 
-bool SheetData::setNumber(qint32 row, qint32 column, double value) {
+CellWrite SheetData::setNumber(qint32 row, qint32 column, double value) {
     quint64 bits;
     std::memcpy(&bits, &value, sizeof bits);
     return append(row, column, KNumber, bits);
 }
 
-bool SheetData::setBoolean(qint32 row, qint32 column, bool value) {
+CellWrite SheetData::setBoolean(qint32 row, qint32 column, bool value) {
     return append(row, column, KBoolean, value ? 1 : 0);
 }
 
-bool SheetData::setError(qint32 row, qint32 column) {
+CellWrite SheetData::setError(qint32 row, qint32 column) {
     return append(row, column, KError, 0);
 }
 
@@ -147,9 +170,9 @@ qint64 SheetData::addSharedText(QStringView text) {
     return qint64(m_shared.size()) - 1;
 }
 
-bool SheetData::setSharedText(qint32 row, qint32 column, qint64 index) {
+CellWrite SheetData::setSharedText(qint32 row, qint32 column, qint64 index) {
     if (index < 0 || index >= qint64(m_shared.size())) {
-        return false;
+        return {CellRefusal::UnknownSharedText};
     }
     return append(row, column, m_sharedKind[size_t(index)], m_shared[size_t(index)]);
 }

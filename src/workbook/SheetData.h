@@ -8,6 +8,24 @@
 #include <memory>
 #include <vector>
 
+// Why the sheet refused a cell.
+enum class CellRefusal : quint8 {
+    None,              // it was stored
+    OutsideSheet,      // row or column beyond the sheet limits
+    TooManyCells,      // the sheet already holds limits::kMaxCells cells
+    TextTooLong,       // longer than limits::kMaxCellChars
+    UnknownSharedText, // a shared-text index that was never added
+};
+
+// The outcome of storing one cell: true when stored, otherwise the refusal says why.
+struct [[nodiscard]] CellWrite {
+    CellRefusal refusal = CellRefusal::None;
+    explicit operator bool() const { return refusal == CellRefusal::None; }
+};
+
+// The reason clause of a refusal, for unreadableFileMessage ("it holds more than ...").
+QString cellRefusalReason(CellRefusal refusal);
+
 // The cells of one worksheet, kept compactly: 16 bytes a cell plus its text, texts packed
 // into fixed-size chunks so that growing never copies what is there (a million rows of
 // twenty columns stay well under a gigabyte). Readers append cells in any order; cell()
@@ -21,19 +39,17 @@ public:
     SheetData(SheetData&&) noexcept;
     SheetData& operator=(SheetData&&) noexcept;
 
-    // Row from 1, column from 0. Each returns false when the position is outside the sheet
-    // limits, the sheet already holds limits::kMaxCells cells, or a text is longer than any
-    // cell may be; the caller reports that (tooManyCells() tells the second case apart).
-    bool setText(qint32 row, qint32 column, QStringView text);
-    bool setNumber(qint32 row, qint32 column, double value);
-    bool setBoolean(qint32 row, qint32 column, bool value);
-    bool setError(qint32 row, qint32 column);
+    // Row from 1, column from 0. A refused cell is not stored; the caller reports why.
+    CellWrite setText(qint32 row, qint32 column, QStringView text);
+    CellWrite setNumber(qint32 row, qint32 column, double value);
+    CellWrite setBoolean(qint32 row, qint32 column, bool value);
+    CellWrite setError(qint32 row, qint32 column);
 
     // A text stored once and referenced by many cells (shared-string tables).
     // Returns its index, or -1 when the text is too long.
     qint64 addSharedText(QStringView text);
     qint64 sharedTextCount() const { return qint64(m_shared.size()); }
-    bool setSharedText(qint32 row, qint32 column, qint64 index);
+    CellWrite setSharedText(qint32 row, qint32 column, qint64 index);
     QString sharedText(qint64 index) const;
 
     // Sorts when needed (a later write to the same cell wins) and builds the row index.
@@ -43,13 +59,12 @@ public:
     // Number of the last row that holds any cell, 0 when the sheet is empty.
     qint32 lastRow() const { return m_lastRow; }
     qint64 cellCount() const { return m_cellCount; }
-    bool tooManyCells() const;
     void clear();
 
 private:
     struct Cell;
     struct Chunks;
-    bool append(qint32 row, qint32 column, quint8 kind, quint64 payload);
+    CellWrite append(qint32 row, qint32 column, quint8 kind, quint64 payload);
     bool storeText(QStringView text, quint8& kind, quint64& payload);
     QString textOf(quint8 kind, quint64 payload) const;
     const Cell& at(qint64 i) const;

@@ -3,7 +3,6 @@
 #include "CellAddress.h"
 #include "CsvReader.h"
 #include "FilePath.h"
-#include "Limits.h"
 #include "PackageWorkbook.h"
 #include "XlsReader.h"
 #include "Yielder.h"
@@ -23,11 +22,6 @@ CellValue WorkbookSource::readCell(QStringView address) const {
         return CellValue::empty();
     }
     return cellAt(pos->row, pos->column);
-}
-
-QString unreadableFileMessage(const QString& path, const QString& reason) {
-    return QStringLiteral("\u201c%1\u201d cannot be read: %2")
-        .arg(QFileInfo(path).fileName(), reason);
 }
 
 namespace {
@@ -75,6 +69,52 @@ bool looksBinary(const QByteArray& head) {
     return head.contains('\0');
 }
 
+// Hands the file to the reader of its format (see FileWorkbookSource). A failure carries
+// only the reason.
+Status readWorkbookFile(const QString& path, LoadedSheet& out, Yielder& yielder) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists()) {
+        return Status::failure(QStringLiteral("the file does not exist."));
+    }
+    if (info.isDir()) {
+        return Status::failure(QStringLiteral("it is a folder, not a file."));
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Status::failure(
+            QStringLiteral("the file cannot be opened (%1).").arg(file.errorString()));
+    }
+    const QByteArray head = file.read(4096);
+    file.close();
+    const QString suffix = info.suffix().toLower();
+
+    if (startsWith(head, "\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1", 8)) {
+        return readXlsWorkbook(path, out, yielder);
+    }
+    if (startsWith(head, "PK\x03\x04", 4) || startsWith(head, "PK\x05\x06", 4)) {
+        return readPackageWorkbook(path, out, yielder);
+    }
+    if (head.isEmpty()) {
+        if (suffix == QLatin1String("csv") || suffix == QLatin1String("txt")) {
+            out.format = WorkbookFormat::Csv; // an empty list: no header, no rows
+            return Status::success();
+        }
+        return Status::failure(QStringLiteral("the file is empty."));
+    }
+    if (looksLikeMarkup(head) && suffix != QLatin1String("csv")) {
+        return Status::failure(
+            QStringLiteral("it is a web page or XML document, not a spreadsheet. Open it in a "
+                           "spreadsheet program and save it as .xlsx or .csv."));
+    }
+    if (looksBinary(head)) {
+        return Status::failure(
+            QStringLiteral("it is not a spreadsheet in a format this program reads "
+                           "(.xlsx, .xls, .ods or .csv)."));
+    }
+    // Text, whatever its name: a CSV export renamed by hand is read as what it is.
+    return readCsvWorkbook(path, out, yielder);
+}
+
 } // namespace
 
 Status FileWorkbookSource::openWorkbook(const QString& path, Yielder* yielder) {
@@ -89,64 +129,14 @@ Status FileWorkbookSource::openWorkbook(const QString& path, Yielder* yielder) {
     }
     releaseKept();
     Yielder noYield;
-    Yielder& y = yielder ? *yielder : noYield;
-
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists()) {
-        return Status::failure(
-            unreadableFileMessage(path, QStringLiteral("the file does not exist.")));
+    LoadedSheet loaded;
+    if (const Status s = readWorkbookFile(path, loaded, yielder ? *yielder : noYield); !s) {
+        return Status::failure(unreadableFileMessage(path, s.message()));
     }
-    if (info.isDir()) {
-        return Status::failure(
-            unreadableFileMessage(path, QStringLiteral("it is a folder, not a file.")));
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return Status::failure(unreadableFileMessage(
-            path, QStringLiteral("the file cannot be opened (%1).").arg(file.errorString())));
-    }
-    const QByteArray head = file.read(4096);
-    file.close();
-    const QString suffix = info.suffix().toLower();
-
-    SheetData sheet;
-    qint32 rowLimit = limits::kMaxRows;
-    WorkbookFormat format = WorkbookFormat::Unknown;
-    Status status = Status::success();
-
-    if (startsWith(head, "\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1", 8)) {
-        format = WorkbookFormat::Xls;
-        status = readXlsWorkbook(path, sheet, y, rowLimit);
-    } else if (startsWith(head, "PK\x03\x04", 4) || startsWith(head, "PK\x05\x06", 4)) {
-        status = readPackageWorkbook(path, sheet, y, &format);
-    } else if (head.isEmpty()) {
-        if (suffix == QLatin1String("csv") || suffix == QLatin1String("txt")) {
-            format = WorkbookFormat::Csv; // an empty list: no header, no rows
-        } else {
-            status =
-                Status::failure(unreadableFileMessage(path, QStringLiteral("the file is empty.")));
-        }
-    } else if (looksLikeMarkup(head) && suffix != QLatin1String("csv")) {
-        status = Status::failure(unreadableFileMessage(
-            path,
-            QStringLiteral("it is a web page or XML document, not a spreadsheet. Open it in a "
-                           "spreadsheet program and save it as .xlsx or .csv.")));
-    } else if (looksBinary(head)) {
-        status = Status::failure(unreadableFileMessage(
-            path, QStringLiteral("it is not a spreadsheet in a format this program reads "
-                                 "(.xlsx, .xls, .ods or .csv).")));
-    } else {
-        // Text, whatever its name: a CSV export renamed by hand is read as what it is.
-        format = WorkbookFormat::Csv;
-        status = readCsvWorkbook(path, sheet, y);
-    }
-    if (!status) {
-        return status;
-    }
-    sheet.finish();
-    m_sheet = std::move(sheet);
-    m_rowLimit = rowLimit;
-    m_format = format;
+    loaded.sheet.finish();
+    m_sheet = std::move(loaded.sheet);
+    m_rowLimit = loaded.rowLimit;
+    m_format = loaded.format;
     m_identity = identity;
     m_kept = true;
     m_open = true;

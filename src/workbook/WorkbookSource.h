@@ -3,6 +3,7 @@
 #include "CellValue.h"
 #include "SheetData.h"
 #include "Status.h"
+#include "WorkbookReader.h"
 
 #include <QString>
 #include <QStringView>
@@ -28,8 +29,6 @@ public:
     virtual qint32 sheetRowLimit() const = 0;
     virtual void closeWorkbook() = 0;
 };
-
-enum class WorkbookFormat { Unknown, Xlsx, Xls, Csv, Ods };
 
 // Reads spreadsheet files: the format is told by the file's content, the extension only
 // breaks ties (a text file is read as CSV whatever it is called).
@@ -71,6 +70,3 @@ private:
 };
 
 std::unique_ptr<WorkbookSource> makeFileWorkbookSource();
-
-// The message of a file that cannot be read: names the file, then the reason.
-QString unreadableFileMessage(const QString& path, const QString& reason);

@@ -1,7 +1,6 @@
 #include "XlsReader.h"
 
 #include "BiffRecords.h"
-#include "WorkbookSource.h"
 #include "Yielder.h"
 
 #include <QFile>
@@ -102,13 +101,9 @@ QString readStream(GsfInput* input, qint64 fileSize, QByteArray& out) {
 
 } // namespace
 
-Status readXlsWorkbook(const QString& path, SheetData& sheet, Yielder& yielder, qint32& rowLimit) {
+Status readXlsWorkbook(const QString& path, LoadedSheet& out, Yielder& yielder) {
     initGsf();
-    rowLimit = biff::kBiff8Rows;
-    auto fail = [&](const QString& reason) {
-        sheet.clear();
-        return Status::failure(unreadableFileMessage(path, reason));
-    };
+    out.format = WorkbookFormat::Xls;
 
     QByteArray stream;
     {
@@ -117,11 +112,11 @@ Status readXlsWorkbook(const QString& path, SheetData& sheet, Yielder& yielder, 
         const QByteArray name = QFile::encodeName(path);
         GObjectRef<GsfInput> input(gsf_input_stdio_new(name.constData(), &err.e));
         if (!input.p) {
-            return fail(u"the file cannot be opened."_s);
+            return Status::failure(u"the file cannot be opened."_s);
         }
         GObjectRef<GsfInfile> ole(gsf_infile_msole_new(input.p, &err.e));
         if (!ole.p) {
-            return fail(damaged(u"its compound-file structure is broken"_s));
+            return Status::failure(damaged(u"its compound-file structure is broken"_s));
         }
         int workbook = -1;
         int book = -1;
@@ -143,31 +138,33 @@ Status readXlsWorkbook(const QString& path, SheetData& sheet, Yielder& yielder, 
             }
         }
         if (encryptedPackage && workbook < 0 && book < 0) {
-            return fail(u"it is protected with a password. Open it in your spreadsheet program, "
-                        u"remove the password and save it again."_s);
+            return Status::failure(
+                u"it is protected with a password. Open it in your spreadsheet program, "
+                u"remove the password and save it again."_s);
         }
         // Files saved for both Excel 5 and Excel 97 carry both streams; the newer one is
         // complete.
         const int chosen = workbook >= 0 ? workbook : book;
         if (chosen < 0) {
-            return fail(u"it is not a spreadsheet (the file holds no workbook; it may be a "
-                        u"document of another program)."_s);
+            return Status::failure(
+                u"it is not a spreadsheet (the file holds no workbook; it may be a "
+                u"document of another program)."_s);
         }
         GObjectRef<GsfInput> child(gsf_infile_child_by_index(ole.p, chosen));
         if (!child.p) {
-            return fail(damaged(u"its workbook stream cannot be opened"_s));
+            return Status::failure(damaged(u"its workbook stream cannot be opened"_s));
         }
         const QString reason = readStream(child.p, QFileInfo(path).size(), stream);
         if (!reason.isEmpty()) {
-            return fail(reason);
+            return Status::failure(reason);
         }
     }
 
     biff::ParseResult result = biff::readWorkbookStream(
-        reinterpret_cast<const uchar*>(stream.constData()), stream.size(), sheet, yielder);
+        reinterpret_cast<const uchar*>(stream.constData()), stream.size(), out.sheet, yielder);
     if (!result.reason.isEmpty()) {
-        return fail(result.reason);
+        return Status::failure(result.reason);
     }
-    rowLimit = result.rowLimit;
+    out.rowLimit = result.rowLimit;
     return Status::success();
 }

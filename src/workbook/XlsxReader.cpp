@@ -119,9 +119,10 @@ public:
     void endElement(const XmlName&) override {}
 
     std::string typeOf(std::string_view part) const {
-        const std::string absolute = "/" + std::string(part);
         for (const Entry& e : overrides) {
-            if (asciiEqualNoCase(e.key, absolute)) {
+            // Override names are absolute ("/xl/workbook.xml"), part names are not.
+            const std::string_view key = e.key;
+            if (key.starts_with('/') && asciiEqualNoCase(key.substr(1), part)) {
                 return e.type;
             }
         }
@@ -213,7 +214,7 @@ public:
                 fail(u"it holds more shared texts than this program can keep."_s);
             } else if (m_sheet.addSharedText(QStringView(m_text.data(), qsizetype(m_text.size()))) <
                        0) {
-                fail(u"it holds a text longer than any cell may be."_s);
+                fail(cellRefusalReason(CellRefusal::TextTooLong));
             }
             m_yielder.tick();
         }
@@ -224,7 +225,7 @@ public:
             return;
         }
         if (m_bytes.size() + size_t(len) > size_t(limits::kMaxCellChars)) {
-            fail(u"it holds a text longer than any cell may be."_s);
+            fail(cellRefusalReason(CellRefusal::TextTooLong));
             return;
         }
         m_bytes.append(data, size_t(len));
@@ -311,7 +312,7 @@ public:
         }
         std::string& target = m_isDepth != 0 ? m_inline : m_value;
         if (target.size() + size_t(len) > size_t(limits::kMaxCellChars)) {
-            fail(u"it holds a text longer than any cell may be."_s);
+            fail(cellRefusalReason(CellRefusal::TextTooLong));
             return;
         }
         target.append(data, size_t(len));
@@ -403,19 +404,16 @@ private:
     bool checkPosition() {
         if (m_cellRow < 1 || m_cellRow > limits::kMaxRows || m_column < 0 ||
             m_column >= limits::kMaxColumns) {
-            fail(u"it has a cell beyond the last row or column a worksheet can hold "
-                 "(row 1,048,576, column XFD)."_s);
+            fail(cellRefusalReason(CellRefusal::OutsideSheet));
             return false;
         }
         return true;
     }
 
-    void stored(bool ok) {
-        if (ok) {
-            return;
+    void stored(CellWrite written) {
+        if (!written) {
+            fail(cellRefusalReason(written.refusal));
         }
-        fail(m_sheet.tooManyCells() ? u"it holds more cells than this program can keep."_s
-                                    : u"it holds a text longer than any cell may be."_s);
     }
 
     void storeText(std::string_view bytes) {
@@ -452,7 +450,7 @@ private:
         case Type::Shared: {
             const auto index = xmlvalues::parseCount(m_value, limits::kMaxCells);
             if (!index || *index >= m_sheet.sharedTextCount()) {
-                fail(u"it is damaged (a cell refers to a shared text that does not exist)."_s);
+                fail(cellRefusalReason(CellRefusal::UnknownSharedText));
                 return;
             }
             stored(m_sheet.setSharedText(row, column, *index));

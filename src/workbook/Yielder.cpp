@@ -10,6 +10,5 @@ void Yielder::check() {
         return;
     }
     m_callback();
-    ++m_yields;
     m_clock.restart();
 }

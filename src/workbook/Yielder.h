@@ -19,13 +19,10 @@ public:
     }
     // Yields now if the interval has passed, whatever the tick count.
     void check();
-    // How often the callback ran (for tests and benches).
-    qint64 yields() const { return m_yields; }
 
 private:
     std::function<void()> m_callback;
     qint64 m_intervalMs;
     QElapsedTimer m_clock;
     quint32 m_ticks = 0;
-    qint64 m_yields = 0;
 };

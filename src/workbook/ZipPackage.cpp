@@ -73,6 +73,151 @@ std::string normalized(std::string_view name) {
     const size_t start = out.find_first_not_of('/');
     return start == std::string::npos ? std::string() : out.substr(start);
 }
+
+// Inflates one opened part chunk by chunk, checking the caps as it goes and the inflated
+// size at the end.
+class PartPump {
+public:
+    PartPump(zip_file_t* file, const std::string& name, const zip_stat_t& st, qint64 compressed,
+             qint64 maxBytes)
+        : m_file(file), m_name(name), m_st(st), m_compressed(compressed), m_maxBytes(maxBytes) {}
+
+    // Inflates into buffers handed out by next() (null: the reader stopped) and passes each
+    // filled one to deliver(), which returns false to stop.
+    Status run(const std::function<char*()>& next,
+               const std::function<bool(char*, qsizetype)>& deliver) const {
+        qint64 total = 0;
+        for (;;) {
+            char* buffer = next();
+            if (!buffer) {
+                return Status::success(); // the reader stopped
+            }
+            const zip_int64_t got = zip_fread(m_file, buffer, zip_uint64_t(kChunk));
+            if (got < 0) {
+                return partError(zip_error_code_zip(zip_file_get_error(m_file)), m_name);
+            }
+            if (got == 0) {
+                break;
+            }
+            total += got;
+            if (total > m_maxBytes) {
+                return fail(
+                    QStringLiteral("its part %1 inflates to more than %2 bytes, more than this "
+                                   "program accepts for one part.")
+                        .arg(QString::fromStdString(m_name))
+                        .arg(m_maxBytes));
+            }
+            if (total > limits::kRatioFloor && total / m_compressed > limits::kMaxInflateRatio) {
+                return fail(
+                    QStringLiteral("its part %1 inflates to more than %2 times its compressed "
+                                   "size; the file looks like a zip bomb and is refused.")
+                        .arg(QString::fromStdString(m_name))
+                        .arg(limits::kMaxInflateRatio));
+            }
+            if (!deliver(buffer, qsizetype(got))) {
+                return Status::success();
+            }
+        }
+        if ((m_st.valid & ZIP_STAT_SIZE) && zip_uint64_t(total) != m_st.size) {
+            return fail(QStringLiteral("it is damaged (%1 inflates to %2 bytes, but its zip "
+                                       "directory says %3).")
+                            .arg(QString::fromStdString(m_name))
+                            .arg(total)
+                            .arg(m_st.size));
+        }
+        return Status::success();
+    }
+
+private:
+    zip_file_t* m_file;
+    const std::string& m_name;
+    const zip_stat_t& m_st;
+    qint64 m_compressed;
+    qint64 m_maxBytes;
+};
+
+// Large parts: a thread of their own inflates a few chunks ahead while the caller's sink
+// parses on the calling thread. libzip is only ever used by the inflating thread while it
+// runs.
+class InflatingThread {
+public:
+    InflatingThread() {
+        for (int i = 0; i < kQueuedChunks; ++i) {
+            m_buffers.push_back(std::make_unique<char[]>(size_t(kChunk)));
+            m_empty.push_back(m_buffers.back().get());
+        }
+    }
+
+    // Hands every chunk the pump inflates to sink, in order, until the part ends, the sink
+    // returns false or the pump fails; gives the pump's outcome.
+    Status run(const PartPump& pump, const ZipPackage::Sink& sink) {
+        Status produced = Status::success();
+        std::thread inflater([&] {
+            produced = pump.run([this] { return takeEmpty(); },
+                                [this](char* data, qsizetype size) { return putFull(data, size); });
+            const std::lock_guard lock(m_mutex);
+            m_done = true;
+            m_changed.notify_all();
+        });
+        std::pair<char*, qsizetype> chunk;
+        while (takeFull(chunk)) {
+            const bool more = sink(chunk.first, chunk.second);
+            giveBack(chunk.first, more);
+            if (!more) {
+                break;
+            }
+        }
+        inflater.join();
+        return produced;
+    }
+
+private:
+    // Inflating side: an empty buffer, or null once the reader has stopped.
+    char* takeEmpty() {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_stop || !m_empty.empty(); });
+        if (m_stop) {
+            return nullptr;
+        }
+        char* b = m_empty.back();
+        m_empty.pop_back();
+        return b;
+    }
+    bool putFull(char* data, qsizetype size) {
+        const std::lock_guard lock(m_mutex);
+        m_full.emplace_back(data, size);
+        m_changed.notify_all();
+        return !m_stop;
+    }
+
+    // Reading side: the next filled chunk; false once the part is done and all delivered.
+    bool takeFull(std::pair<char*, qsizetype>& chunk) {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_done || !m_full.empty(); });
+        if (m_full.empty()) {
+            return false;
+        }
+        chunk = m_full.front();
+        m_full.pop_front();
+        return true;
+    }
+    void giveBack(char* buffer, bool more) {
+        const std::lock_guard lock(m_mutex);
+        m_empty.push_back(buffer);
+        if (!more) {
+            m_stop = true;
+        }
+        m_changed.notify_all();
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<std::pair<char*, qsizetype>> m_full;
+    std::vector<char*> m_empty;
+    std::vector<std::unique_ptr<char[]>> m_buffers;
+    bool m_stop = false;
+    bool m_done = false;
+};
 } // namespace
 
 ZipPackage::ZipPackage() : m_buffer(std::make_unique<char[]>(size_t(kChunk))) {}
@@ -168,123 +313,17 @@ Status ZipPackage::read(qint64 index, const Sink& sink, qint64 maxBytes) const {
         return partError(zip_error_code_zip(zip_get_error(m_zip)), name);
     }
     const std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> closer(file, &zip_fclose);
-
-    // Inflates into buffers handed out by next() and passes each filled one to deliver(),
-    // which returns false to stop. Checks the caps as it goes and the size at the end.
-    auto pump = [&](const std::function<char*()>& next,
-                    const std::function<bool(char*, qsizetype)>& deliver) -> Status {
-        qint64 total = 0;
-        for (;;) {
-            char* buffer = next();
-            if (!buffer) {
-                return Status::success(); // the reader stopped
-            }
-            const zip_int64_t got = zip_fread(file, buffer, zip_uint64_t(kChunk));
-            if (got < 0) {
-                return partError(zip_error_code_zip(zip_file_get_error(file)), name);
-            }
-            if (got == 0) {
-                break;
-            }
-            total += got;
-            if (total > maxBytes) {
-                return fail(
-                    QStringLiteral("its part %1 inflates to more than %2 bytes, more than this "
-                                   "program accepts for one part.")
-                        .arg(QString::fromStdString(name))
-                        .arg(maxBytes));
-            }
-            if (total > limits::kRatioFloor && total / compressed > limits::kMaxInflateRatio) {
-                return fail(
-                    QStringLiteral("its part %1 inflates to more than %2 times its compressed "
-                                   "size; the file looks like a zip bomb and is refused.")
-                        .arg(QString::fromStdString(name))
-                        .arg(limits::kMaxInflateRatio));
-            }
-            if (!deliver(buffer, qsizetype(got))) {
-                return Status::success();
-            }
-        }
-        if ((st.valid & ZIP_STAT_SIZE) && zip_uint64_t(total) != st.size) {
-            return fail(QStringLiteral("it is damaged (%1 inflates to %2 bytes, but its zip "
-                                       "directory says %3).")
-                            .arg(QString::fromStdString(name))
-                            .arg(total)
-                            .arg(st.size));
-        }
-        return Status::success();
-    };
+    const PartPump pump(file, name, st, compressed, maxBytes);
 
     // The claimed size only picks the strategy; nothing is allocated from it.
     const bool large = compressed >= kThreadedFrom ||
                        ((st.valid & ZIP_STAT_SIZE) && st.size >= zip_uint64_t(kThreadedFrom));
     if (!large) {
-        return pump([this] { return m_buffer.get(); },
-                    [&sink](char* data, qsizetype size) { return sink(data, size); });
+        return pump.run([this] { return m_buffer.get(); },
+                        [&sink](char* data, qsizetype size) { return sink(data, size); });
     }
-
-    // Large parts: a second thread inflates while this one parses, a few chunks ahead.
-    // libzip is only ever used by the inflating thread while it runs.
-    struct Queue {
-        std::mutex mutex;
-        std::condition_variable changed;
-        std::deque<std::pair<char*, qsizetype>> full;
-        std::vector<char*> empty;
-        bool stop = false;
-        bool done = false;
-    } q;
-    std::vector<std::unique_ptr<char[]>> buffers;
-    for (int i = 0; i < kQueuedChunks; ++i) {
-        buffers.push_back(std::make_unique<char[]>(size_t(kChunk)));
-        q.empty.push_back(buffers.back().get());
-    }
-    Status produced = Status::success();
-    std::thread inflater([&] {
-        produced = pump(
-            [&q]() -> char* {
-                std::unique_lock lock(q.mutex);
-                q.changed.wait(lock, [&q] { return q.stop || !q.empty.empty(); });
-                if (q.stop) {
-                    return nullptr;
-                }
-                char* b = q.empty.back();
-                q.empty.pop_back();
-                return b;
-            },
-            [&q](char* data, qsizetype size) {
-                const std::lock_guard lock(q.mutex);
-                q.full.emplace_back(data, size);
-                q.changed.notify_all();
-                return !q.stop;
-            });
-        const std::lock_guard lock(q.mutex);
-        q.done = true;
-        q.changed.notify_all();
-    });
-    for (;;) {
-        std::pair<char*, qsizetype> chunk;
-        {
-            std::unique_lock lock(q.mutex);
-            q.changed.wait(lock, [&q] { return q.done || !q.full.empty(); });
-            if (q.full.empty()) {
-                break; // done, and everything delivered
-            }
-            chunk = q.full.front();
-            q.full.pop_front();
-        }
-        const bool more = sink(chunk.first, chunk.second);
-        const std::lock_guard lock(q.mutex);
-        q.empty.push_back(chunk.first);
-        if (!more) {
-            q.stop = true;
-        }
-        q.changed.notify_all();
-        if (!more) {
-            break;
-        }
-    }
-    inflater.join();
-    return produced;
+    InflatingThread ahead;
+    return ahead.run(pump, sink);
 }
 
 Status ZipPackage::readSmall(qint64 index, qsizetype maxBytes, QByteArray& out) const {

@@ -30,7 +30,6 @@ public:
     qint64 find(std::string_view name) const;
     bool contains(std::string_view name) const { return find(name) >= 0; }
     const std::string& nameOf(qint64 index) const { return m_names[size_t(index)]; }
-    qint64 entryCount() const { return qint64(m_names.size()); }
 
     // Inflates an entry chunk by chunk into sink, which returns false to stop early. Stops
     // with a failure past maxBytes inflated bytes, or when the part inflates more than

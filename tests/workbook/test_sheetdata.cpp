@@ -1,3 +1,4 @@
+#include "Limits.h"
 #include "SheetData.h"
 
 #include <QtTest>
@@ -48,6 +49,39 @@ private Q_SLOTS:
         QVERIFY(s.setNumber(1048576, 16383, 1));
         s.finish();
         QCOMPARE(s.cell(1048576, 16383).textForm(), u"1"_s);
+    }
+
+    // The readers' messages follow the reason a cell was refused.
+    void refusalSaysWhy_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<qsizetype>("textLength"); // -1: a shared text that was never added
+        QTest::addColumn<CellRefusal>("expected");
+        QTest::addRow("row 0") << 0 << 0 << qsizetype(1) << CellRefusal::OutsideSheet;
+        QTest::addRow("row past the last")
+            << 1048577 << 0 << qsizetype(1) << CellRefusal::OutsideSheet;
+        QTest::addRow("column past the last")
+            << 1 << 16384 << qsizetype(1) << CellRefusal::OutsideSheet;
+        QTest::addRow("text too long")
+            << 1 << 0 << qsizetype(limits::kMaxCellChars + 1) << CellRefusal::TextTooLong;
+        QTest::addRow("too long and outside")
+            << 0 << 0 << qsizetype(limits::kMaxCellChars + 1) << CellRefusal::OutsideSheet;
+        QTest::addRow("unknown shared text")
+            << 1 << 0 << qsizetype(-1) << CellRefusal::UnknownSharedText;
+        QTest::addRow("stored") << 1048576 << 16383 << qsizetype(3) << CellRefusal::None;
+    }
+    void refusalSaysWhy() {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(qsizetype, textLength);
+        QFETCH(CellRefusal, expected);
+        SheetData s;
+        const CellWrite w = textLength < 0
+                                ? s.setSharedText(row, column, 0)
+                                : s.setText(row, column, QString(textLength, QLatin1Char('x')));
+        QCOMPARE(w.refusal, expected);
+        QCOMPARE(bool(w), expected == CellRefusal::None);
+        QCOMPARE(s.cellCount(), qint64(expected == CellRefusal::None ? 1 : 0));
     }
 
     void sharedAndLongTextsAcrossChunks() {

@@ -4,8 +4,8 @@
 
 #include <QList>
 
-// A workbook held in memory, for tests and for callers that already have the cells.
-// rows[0] is row 1. Counts the reads so tests can check how much a caller reads.
+// A workbook held in memory, standing in for a file in tests of what reads a workbook.
+// rows[0] is row 1. Counts the opens so tests can check when a caller reads again.
 class MemoryWorkbookSource final : public WorkbookSource {
 public:
     MemoryWorkbookSource() = default;
@@ -15,7 +15,6 @@ public:
     static MemoryWorkbookSource fromTexts(const QList<QStringList>& rows);
 
     void setRows(QList<QList<CellValue>> rows) { m_rows = std::move(rows); }
-    void setCell(qint32 row, qint32 column, CellValue value);
     // The next openWorkbook fails with this message (empty: succeeds).
     void setOpenFailure(QString message) { m_openFailure = std::move(message); }
 
@@ -25,16 +24,12 @@ public:
     void closeWorkbook() override { m_open = false; }
 
     bool isOpen() const { return m_open; }
-    qint64 reads() const { return m_reads; }
     int opens() const { return m_opens; }
-    QString lastPath() const { return m_lastPath; }
 
 private:
     QList<QList<CellValue>> m_rows;
     qint32 m_rowLimit = 1048576;
     QString m_openFailure;
-    QString m_lastPath;
     bool m_open = false;
     int m_opens = 0;
-    mutable qint64 m_reads = 0;
 };

@@ -15,20 +15,8 @@ MemoryWorkbookSource MemoryWorkbookSource::fromTexts(const QList<QStringList>& r
     return MemoryWorkbookSource(std::move(cells));
 }
 
-void MemoryWorkbookSource::setCell(qint32 row, qint32 column, CellValue value) {
-    while (m_rows.size() < row) {
-        m_rows.append(QList<CellValue>());
-    }
-    QList<CellValue>& r = m_rows[row - 1];
-    while (r.size() <= column) {
-        r.append(CellValue::empty());
-    }
-    r[column] = std::move(value);
-}
-
-Status MemoryWorkbookSource::openWorkbook(const QString& path, Yielder*) {
+Status MemoryWorkbookSource::openWorkbook(const QString&, Yielder*) {
     ++m_opens;
-    m_lastPath = path;
     if (!m_openFailure.isEmpty()) {
         m_open = false;
         return Status::failure(m_openFailure);
@@ -38,7 +26,6 @@ Status MemoryWorkbookSource::openWorkbook(const QString& path, Yielder*) {
 }
 
 CellValue MemoryWorkbookSource::cellAt(qint32 row, qint32 column) const {
-    ++m_reads;
     if (row < 1 || row > m_rows.size() || column < 0) {
         return CellValue::empty();
     }
