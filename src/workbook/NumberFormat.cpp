@@ -74,6 +74,7 @@ bool matches(Op op, double limit, double v) {
 enum class Kind : quint8 { Number, Fraction, Scientific, Date, Text };
 
 constexpr int kMaxDecimals = 30; // Excel's own limit
+constexpr int kMaxScale = 60;    // a power of ten: twenty commas, thirty percent signs
 
 struct Section {
     Kind kind = Kind::Number;
@@ -342,6 +343,14 @@ void tokenise(QStringView code, Section& s) {
 
 // ---- Settling a section ------------------------------------------------------------------
 
+// Turns a token into text shown as it stands.
+void makeLiteral(Section& s, Token& t, QStringView text) {
+    t.type = Tok::Literal;
+    t.litPos = int(s.literals.size());
+    t.litLen = int(text.size());
+    s.literals += text;
+}
+
 bool isDateToken(Tok t) {
     return t >= Tok::Year && t <= Tok::AmPm;
 }
@@ -381,10 +390,7 @@ void settleDate(Section& s) {
             if (ch == 0) {
                 continue;
             }
-            t.type = Tok::Literal;
-            t.litPos = int(s.literals.size());
-            t.litLen = 1;
-            s.literals += QChar(ch);
+            makeLiteral(s, t, QStringView(&ch, 1));
         }
         tokens.push_back(t);
     }
@@ -443,12 +449,9 @@ void settleNumber(Section& s) {
         const bool ownDenominator = tk[i].type == Tok::FixedDenominator && i > 0 && i - 1 == slash;
         if (tk[i].type == Tok::Slash || (tk[i].type == Tok::FixedDenominator && !ownDenominator)) {
             // A '/' that is no fraction bar is text.
-            const QString text =
-                tk[i].type == Tok::Slash ? QStringLiteral("/") : QString::number(tk[i].value);
-            tk[i].type = Tok::Literal;
-            tk[i].litPos = int(s.literals.size());
-            tk[i].litLen = int(text.size());
-            s.literals += text;
+            makeLiteral(s, tk[i],
+                        tk[i].type == Tok::Slash ? QStringLiteral("/")
+                                                 : QString::number(tk[i].value));
         }
     }
     for (const Token& t : tk) {
@@ -481,36 +484,30 @@ void settleNumber(Section& s) {
                 s.fixedDenominator = t.value;
                 s.blankTo = int(i);
             } else if (t.type == Tok::Percent) {
-                s.scale += 2;
+                s.scale = std::min(s.scale + 2, kMaxScale);
             } else if (t.type == Tok::Point || t.type == Tok::Comma || t.type == Tok::Exponent) {
-                const QString text = t.type == Tok::Point   ? QStringLiteral(".")
-                                     : t.type == Tok::Comma ? QStringLiteral(",")
-                                                            : QString(QChar(t.ch));
-                t.type = Tok::Literal;
-                t.litPos = int(s.literals.size());
-                t.litLen = int(text.size());
-                s.literals += text;
+                const char16_t ch = t.type == Tok::Point   ? u'.'
+                                    : t.type == Tok::Comma ? u','
+                                                           : t.ch;
+                makeLiteral(s, t, QStringView(&ch, 1));
             }
         }
         return;
     }
 
     Part part = Part::Integer;
-    bool seenPoint = false;
+    int pointIndex = -1;
     bool seenExponent = false;
     int lastIntegerDigit = -1;
     int lastFractionDigit = -1;
     int firstIntegerDigit = -1;
     for (size_t i = 0; i < tk.size(); ++i) {
         Token& t = tk[i];
-        if (t.type == Tok::Point && !seenPoint && !seenExponent) {
-            seenPoint = true;
+        if (t.type == Tok::Point && pointIndex < 0 && !seenExponent) {
+            pointIndex = int(i);
             part = Part::Fraction;
         } else if (t.type == Tok::Point) {
-            t.type = Tok::Literal;
-            t.litPos = int(s.literals.size());
-            t.litLen = 1;
-            s.literals += u'.';
+            makeLiteral(s, t, u".");
         } else if (t.type == Tok::Exponent && !seenExponent) {
             seenExponent = true;
             part = Part::ExponentDigits;
@@ -523,7 +520,7 @@ void settleNumber(Section& s) {
                 if (firstIntegerDigit < 0) {
                     firstIntegerDigit = int(i);
                 }
-                if (t.ch == u'#' && s.integerDigits > 0) {
+                if (t.ch == u'#') {
                     s.engineering = true;
                 }
             } else if (part == Part::Fraction) {
@@ -535,7 +532,7 @@ void settleNumber(Section& s) {
                 }
             }
         } else if (t.type == Tok::Percent) {
-            s.scale += 2;
+            s.scale = std::min(s.scale + 2, kMaxScale);
         }
     }
     s.engineering = s.engineering && s.kind == Kind::Scientific && s.integerDigits > 1;
@@ -547,29 +544,17 @@ void settleNumber(Section& s) {
             continue;
         }
         const int at = int(i);
-        const bool inFraction = seenPoint && [&] {
-            for (size_t j = 0; j < i; ++j) {
-                if (tk[j].type == Tok::Point) {
-                    return true;
-                }
-            }
-            return false;
-        }();
+        const bool inFraction = pointIndex >= 0 && at > pointIndex;
         const int lastDigit = inFraction ? lastFractionDigit : lastIntegerDigit;
-        if (!inFraction && at > firstIntegerDigit && firstIntegerDigit >= 0 &&
+        if (!inFraction && firstIntegerDigit >= 0 && at > firstIntegerDigit &&
             at < lastIntegerDigit) {
             s.grouping = true;
-            t.type = Tok::Literal;
-            t.litLen = 0; // shows nothing where it stands
+            makeLiteral(s, t, {}); // shows nothing where it stands
         } else if (lastDigit >= 0 && at > lastDigit) {
-            s.scale -= 3;
-            t.type = Tok::Literal;
-            t.litLen = 0;
+            s.scale = std::max(s.scale - 3, -kMaxScale);
+            makeLiteral(s, t, {});
         } else {
-            t.type = Tok::Literal;
-            t.litPos = int(s.literals.size());
-            t.litLen = 1;
-            s.literals += u',';
+            makeLiteral(s, t, u",");
         }
     }
 }
@@ -1161,10 +1146,11 @@ QString NumberFormat::format(double value, DateSystem system) const {
         index = inSecond || n == 2 ? 1 : 2;
     }
     const Section& s = d.sections[size_t(index)];
-    // Only the first section shows a minus sign of its own, unless it is the "[<0]" section;
-    // the others show the number without its sign (as LibreOffice does; this also gives the
-    // usual "0;(0)" its meaning).
-    const bool negative = value < 0 && index == 0 && !(s.op == Op::Lt && s.limit == 0);
+    // Only the first section shows a minus sign of its own, unless it is a "[<0]" or "[<=0]"
+    // section; the others show the number without its sign (as LibreOffice does; this also
+    // gives the usual "0;(0)" its meaning).
+    const bool negative =
+        value < 0 && index == 0 && !((s.op == Op::Lt || s.op == Op::Le) && s.limit == 0);
     Out out;
     switch (s.kind) {
     case Kind::Date:
