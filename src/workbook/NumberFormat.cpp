@@ -863,6 +863,8 @@ void renderNumberSection(Out& out, const Section& s, double value, bool negative
         v.roundAt(-s.fractionDigits);
     }
     const bool nonZero = s.hasGeneral ? value != 0 : (v.n > 0 || numerator != 0);
+    // A negative number that rounds to zero shows no sign ("0.00", not "-0.00"), as in
+    // LibreOffice; its section was still chosen by the unrounded value.
     if (negative && nonZero && s.hasPlaceholder) {
         out.append(u'-');
     }
@@ -935,7 +937,7 @@ void renderNumberSection(Out& out, const Section& s, double value, bool negative
                     out.append(char16_t(v.digitAt(pos)));
                 }
             }
-            out.append(u'.');
+            out.append(u'.'); // kept without decimals ("3." for "0.#"), as Excel shows it
             break;
         case Tok::Percent:
             out.append(u'%');
@@ -1003,7 +1005,7 @@ bool renderDateSection(Out& out, const Section& s, double value, DateSystem syst
             out.append(reinterpret_cast<const char16_t*>(s.literals.utf16()) + t.litPos, t.litLen);
             break;
         case Tok::Year:
-            if (t.count <= 2) {
+            if (t.count <= 2) { // "y" too: Excel's two digits, where LibreOffice shows a "y"
                 appendNumber(out, date.year % 100, 2);
             } else {
                 appendNumber(out, date.year, 4);

@@ -14,8 +14,14 @@
 // and the thousands separator of the output, and month and day names are English.
 //
 // Where a value cannot be shown by its format (a negative or too large serial under a date
-// format, where Excel shows "#####"), the General text of the value is given instead, so the
-// value is not lost.
+// format, a value no conditional section takes: Excel shows "#####"), the General text of the
+// value is given instead, so the value is not lost.
+//
+// Numbers are rounded on their first 15 significant digits, half away from zero, so 1.005
+// under "0.00" is "1.01" as the user typed it. Dates and times are rounded to the smallest
+// unit shown (a second, or the fraction of one) before the fields are split, as Excel does.
+// Not rendered: other calendars (B1, B2, e, g), [DBNum] and [NatNum] digit sets (ignored), and
+// a system format marker such as [$-F800] (the code as written is used).
 class NumberFormat {
 public:
     // The General format.
@@ -50,7 +56,8 @@ QString builtinFormatCode(int id);
 
 // An ODS data style as the ods reader collects it from the number:*-style elements, turned
 // into a format code that NumberFormat::parse accepts. Elements without a counterpart in the
-// format language (number:fill-character, style:text-properties) are left out by the reader.
+// format language (number:fill-character, number:quarter, number:week-of-year, number:era,
+// style:text-properties) are left out by the reader.
 struct OdsFormatPart {
     enum class Kind : quint8 {
         Number,         // number:number
