@@ -1186,85 +1186,60 @@ QString NumberFormat::formatText(const QString& text) const {
 }
 
 QString builtinFormatCode(int id) {
-    switch (id) {
-    case 0:
-        return QStringLiteral("General");
-    case 1:
-        return QStringLiteral("0");
-    case 2:
-        return QStringLiteral("0.00");
-    case 3:
-        return QStringLiteral("#,##0");
-    case 4:
-        return QStringLiteral("#,##0.00");
-    case 5:
-        return QStringLiteral("\"$\"#,##0_);\\(\"$\"#,##0\\)");
-    case 6:
-        return QStringLiteral("\"$\"#,##0_);[Red]\\(\"$\"#,##0\\)");
-    case 7:
-        return QStringLiteral("\"$\"#,##0.00_);\\(\"$\"#,##0.00\\)");
-    case 8:
-        return QStringLiteral("\"$\"#,##0.00_);[Red]\\(\"$\"#,##0.00\\)");
-    case 9:
-        return QStringLiteral("0%");
-    case 10:
-        return QStringLiteral("0.00%");
-    case 11:
-        return QStringLiteral("0.00E+00");
-    case 12:
-        return QStringLiteral("# ?/?");
-    case 13:
-        return QStringLiteral("# ?"
-                              "?/?"
-                              "?"); // split so that no trigraph forms
-    case 14:
-        return QStringLiteral("yyyy-mm-dd");
-    case 15:
-        return QStringLiteral("d-mmm-yy");
-    case 16:
-        return QStringLiteral("d-mmm");
-    case 17:
-        return QStringLiteral("mmm-yy");
-    case 18:
-        return QStringLiteral("h:mm AM/PM");
-    case 19:
-        return QStringLiteral("h:mm:ss AM/PM");
-    case 20:
-        return QStringLiteral("h:mm");
-    case 21:
-        return QStringLiteral("h:mm:ss");
-    case 22:
-        return QStringLiteral("yyyy-mm-dd hh:mm");
-    case 37:
-        return QStringLiteral("#,##0 ;(#,##0)");
-    case 38:
-        return QStringLiteral("#,##0 ;[Red](#,##0)");
-    case 39:
-        return QStringLiteral("#,##0.00;(#,##0.00)");
-    case 40:
-        return QStringLiteral("#,##0.00;[Red](#,##0.00)");
-    case 41:
-        return QStringLiteral("_(* #,##0_);_(* \\(#,##0\\);_(* \"-\"_);_(@_)");
-    case 42:
-        return QStringLiteral("_(\"$\"* #,##0_);_(\"$\"* \\(#,##0\\);_(\"$\"* \"-\"_);_(@_)");
-    case 43:
-        return QStringLiteral("_(* #,##0.00_);_(* \\(#,##0.00\\);_(* \"-\"??_);_(@_)");
-    case 44:
-        return QStringLiteral(
-            "_(\"$\"* #,##0.00_);_(\"$\"* \\(#,##0.00\\);_(\"$\"* \"-\"??_);_(@_)");
-    case 45:
-        return QStringLiteral("mm:ss");
-    case 46:
-        return QStringLiteral("[h]:mm:ss");
-    case 47:
-        return QStringLiteral("mm:ss.0");
-    case 48:
-        return QStringLiteral("##0.0E+0");
-    case 49:
-        return QStringLiteral("@");
-    default:
-        return QString();
-    }
+    // Ids without a code of their own: Excel fills them from the installation's language.
+    static constexpr const char16_t* kCodes[50] = {
+        /* 0 */ u"General",
+        /* 1 */ u"0",
+        /* 2 */ u"0.00",
+        /* 3 */ u"#,##0",
+        /* 4 */ u"#,##0.00",
+        /* 5 */ u"\"$\"#,##0_);\\(\"$\"#,##0\\)",
+        /* 6 */ u"\"$\"#,##0_);[Red]\\(\"$\"#,##0\\)",
+        /* 7 */ u"\"$\"#,##0.00_);\\(\"$\"#,##0.00\\)",
+        /* 8 */ u"\"$\"#,##0.00_);[Red]\\(\"$\"#,##0.00\\)",
+        /* 9 */ u"0%",
+        /* 10 */ u"0.00%",
+        /* 11 */ u"0.00E+00",
+        /* 12 */ u"# ?/?",
+        /* 13 */ u"# ?\?/?\?",
+        /* 14 */ u"yyyy-mm-dd",
+        /* 15 */ u"d-mmm-yy",
+        /* 16 */ u"d-mmm",
+        /* 17 */ u"mmm-yy",
+        /* 18 */ u"h:mm AM/PM",
+        /* 19 */ u"h:mm:ss AM/PM",
+        /* 20 */ u"h:mm",
+        /* 21 */ u"h:mm:ss",
+        /* 22 */ u"yyyy-mm-dd hh:mm",
+        /* 23 */ nullptr,
+        /* 24 */ nullptr,
+        /* 25 */ nullptr,
+        /* 26 */ nullptr,
+        /* 27 */ nullptr,
+        /* 28 */ nullptr,
+        /* 29 */ nullptr,
+        /* 30 */ nullptr,
+        /* 31 */ nullptr,
+        /* 32 */ nullptr,
+        /* 33 */ nullptr,
+        /* 34 */ nullptr,
+        /* 35 */ nullptr,
+        /* 36 */ nullptr,
+        /* 37 */ u"#,##0 ;(#,##0)",
+        /* 38 */ u"#,##0 ;[Red](#,##0)",
+        /* 39 */ u"#,##0.00;(#,##0.00)",
+        /* 40 */ u"#,##0.00;[Red](#,##0.00)",
+        /* 41 */ u"_(* #,##0_);_(* \\(#,##0\\);_(* \"-\"_);_(@_)",
+        /* 42 */ u"_(\"$\"* #,##0_);_(\"$\"* \\(#,##0\\);_(\"$\"* \"-\"_);_(@_)",
+        /* 43 */ u"_(* #,##0.00_);_(* \\(#,##0.00\\);_(* \"-\"??_);_(@_)",
+        /* 44 */ u"_(\"$\"* #,##0.00_);_(\"$\"* \\(#,##0.00\\);_(\"$\"* \"-\"??_);_(@_)",
+        /* 45 */ u"mm:ss",
+        /* 46 */ u"[h]:mm:ss",
+        /* 47 */ u"mm:ss.0",
+        /* 48 */ u"##0.0E+0",
+        /* 49 */ u"@",
+    };
+    return id >= 0 && id < 50 && kCodes[id] ? QString::fromUtf16(kCodes[id]) : QString();
 }
 
 // ---- ODS data styles -----------------------------------------------------------------------
