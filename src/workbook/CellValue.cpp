@@ -27,7 +27,7 @@ QString CellValue::textForm() const {
     case Kind::Text:
         return m_text;
     case Kind::Number:
-        return numberText(m_number);
+        return (m_flags & kShown) != 0 ? m_text : numberText(m_number);
     case Kind::Boolean:
         return m_number != 0.0 ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
     case Kind::Empty:
@@ -35,6 +35,20 @@ QString CellValue::textForm() const {
         break;
     }
     return QString();
+}
+
+std::optional<QDate> CellValue::dateValue() const {
+    if (!holdsDate()) {
+        return std::nullopt;
+    }
+    return dateFromSerial(m_number, dateSystem());
+}
+
+std::optional<QDateTime> CellValue::dateTimeValue() const {
+    if (!holdsDate()) {
+        return std::nullopt;
+    }
+    return dateTimeFromSerial(m_number, dateSystem());
 }
 
 bool operator==(const CellValue& a, const CellValue& b) {
@@ -48,7 +62,8 @@ bool operator==(const CellValue& a, const CellValue& b) {
     case CellValue::Kind::Error:
         return a.m_text == b.m_text;
     case CellValue::Kind::Number:
-        return a.m_number == b.m_number || (std::isnan(a.m_number) && std::isnan(b.m_number));
+        return a.m_flags == b.m_flags && a.m_text == b.m_text &&
+               (a.m_number == b.m_number || (std::isnan(a.m_number) && std::isnan(b.m_number)));
     case CellValue::Kind::Boolean:
         return (a.m_number != 0.0) == (b.m_number != 0.0);
     }

@@ -1,6 +1,12 @@
 #pragma once
 
+#include "DateSerial.h"
+
+#include <QDate>
+#include <QDateTime>
 #include <QString>
+
+#include <optional>
 
 // What one cell read yields. Dates, times and currency arrive as plain numbers: the stored
 // value, not the displayed text. Error cells (#N/A, #DIV/0!, ...) are kept as their own kind
@@ -13,6 +19,18 @@ public:
     static CellValue empty() { return CellValue(); }
     static CellValue text(QString t) { return CellValue(Kind::Text, std::move(t), 0.0); }
     static CellValue number(double v) { return CellValue(Kind::Number, QString(), v); }
+    // A number with the text its cell format shows (which may be empty: ";;;" hides it).
+    static CellValue shownNumber(double v, QString shown) {
+        CellValue c(Kind::Number, std::move(shown), v);
+        c.m_flags = kShown;
+        return c;
+    }
+    // A number shown through a date or time format: a serial of the workbook's date system.
+    static CellValue dateNumber(double serial, DateSystem system, QString shown) {
+        CellValue c(Kind::Number, std::move(shown), serial);
+        c.m_flags = quint8(kShown | kDate | (system == DateSystem::Date1904 ? kDate1904 : 0));
+        return c;
+    }
     static CellValue boolean(bool b) { return CellValue(Kind::Boolean, QString(), b ? 1.0 : 0.0); }
     static CellValue error(QString code = QString()) {
         return CellValue(Kind::Error, std::move(code), 0.0);
@@ -28,10 +46,19 @@ public:
     // Text of a text cell; the error code (such as "#N/A") of an error cell.
     const QString& rawText() const { return m_text; }
     double numberValue() const { return m_number; }
+    // Whether the cell holds a date or time (a number shown through a date or time format),
+    // whatever its text form.
+    bool holdsDate() const { return (m_flags & kDate) != 0; }
+    // The day a date cell shows; empty for other cells and for days that never were
+    // (Excel's 1900-01-00 and 1900-02-29).
+    std::optional<QDate> dateValue() const;
+    // The date and time a date cell shows, to the millisecond, in UTC (see DateSerial.h).
+    std::optional<QDateTime> dateTimeValue() const;
     bool booleanValue() const { return m_number != 0.0; }
 
-    // The text callers work with: the text itself, the plain decimal text of a number,
-    // "TRUE"/"FALSE", and the empty text for empty and error cells.
+    // The text callers work with: the text itself, a number as its format shows it (the
+    // plain decimal text when it has no format), "TRUE"/"FALSE", and the empty text for empty
+    // and error cells.
     QString textForm() const;
 
     friend bool operator==(const CellValue& a, const CellValue& b);
@@ -39,7 +66,15 @@ public:
 private:
     CellValue(Kind k, QString t, double n) : m_kind(k), m_text(std::move(t)), m_number(n) {}
 
+    static constexpr quint8 kShown = 1;
+    static constexpr quint8 kDate = 2;
+    static constexpr quint8 kDate1904 = 4;
+    DateSystem dateSystem() const {
+        return (m_flags & kDate1904) != 0 ? DateSystem::Date1904 : DateSystem::Date1900;
+    }
+
     Kind m_kind = Kind::Empty;
+    quint8 m_flags = 0;
     QString m_text;
     double m_number = 0.0;
 };

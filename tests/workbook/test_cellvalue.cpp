@@ -63,6 +63,38 @@ private Q_SLOTS:
         QTest::addRow("false") << CellValue::boolean(false) << u"FALSE"_s << false;
         QTest::addRow("error") << CellValue::error(u"#N/A"_s) << QString() << true;
         QTest::addRow("leading zeros kept") << CellValue::text(u"00123"_s) << u"00123"_s << false;
+        QTest::addRow("zip code as shown")
+            << CellValue::shownNumber(2134, u"02134"_s) << u"02134"_s << false;
+        // A format may hide a number (";;;"): it shows nothing, yet the cell holds a value.
+        QTest::addRow("hidden number")
+            << CellValue::shownNumber(7, QString()) << QString() << false;
+        QTest::addRow("date as shown")
+            << CellValue::dateNumber(32874, DateSystem::Date1900, u"1990-01-01"_s)
+            << u"1990-01-01"_s << false;
+    }
+
+    // A date cell gives its day whatever its text form; other cells give none.
+    void dateValue_data() {
+        QTest::addColumn<CellValue>("value");
+        QTest::addColumn<QDate>("date");
+        QTest::addRow("1900 system")
+            << CellValue::dateNumber(32874.75, DateSystem::Date1900, u"1 Jan 90"_s)
+            << QDate(1990, 1, 1);
+        QTest::addRow("1904 system")
+            << CellValue::dateNumber(31412, DateSystem::Date1904, u"1990-01-01"_s)
+            << QDate(1990, 1, 1);
+        QTest::addRow("phantom leap day")
+            << CellValue::dateNumber(60, DateSystem::Date1900, u"1900-02-29"_s) << QDate();
+        QTest::addRow("plain number") << CellValue::number(32874) << QDate();
+        QTest::addRow("formatted number") << CellValue::shownNumber(32874, u"32,874"_s) << QDate();
+        QTest::addRow("date text") << CellValue::text(u"1990-01-01"_s) << QDate();
+    }
+    void dateValue() {
+        QFETCH(CellValue, value);
+        QFETCH(QDate, date);
+        QCOMPARE(value.dateValue().value_or(QDate()), date);
+        QCOMPARE(value.holdsDate(), value.numberValue() == 32874.75 ||
+                                        value.numberValue() == 31412 || value.numberValue() == 60);
     }
     void textFormAndBlank() {
         QFETCH(CellValue, value);
