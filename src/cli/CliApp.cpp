@@ -16,6 +16,20 @@
 
 namespace {
 
+// One line per field in catalogue order, its phrase in the column of the options' texts.
+QString fieldHelpLines() {
+    QString lines;
+    for (const ContactFieldRow& f : kContactFields) {
+        lines += QStringLiteral("  ") + QStringView(f.name).toString().leftJustified(30) +
+                 QStringView(f.help).toString();
+        if (!f.reachesCard()) {
+            lines += QStringLiteral(" (accepted but reaches no card)");
+        }
+        lines += QLatin1Char('\n');
+    }
+    return lines;
+}
+
 QString helpText() {
     return QStringLiteral(
                "Usage:\n"
@@ -56,9 +70,7 @@ QString helpText() {
                "  -h, --help                    Show this text.\n"
                "\n"
                "FIELD is one of:\n"
-               "  %1\n"
-               "BusinessAddress, HomeAddress, HomeFaxNumber and Title are accepted but reach no "
-               "card.\n"
+               "%1"
                "\n"
                "Mappings apply in the order given. Messages and a progress bar (on a terminal) go "
                "to\n"
@@ -78,9 +90,7 @@ QString helpText() {
                "      -m \"E-mail=EmailAddress\" --map-column D=MobileNumber --vcard-version 3.0 "
                "\\\n"
                "      -o ~/Cards contacts.xlsx\n")
-        .arg(contactFieldCatalogue()
-                 .join(QStringLiteral(", "))
-                 .replace(QStringLiteral("Department, "), QStringLiteral("Department,\n  ")));
+        .arg(fieldHelpLines());
 }
 
 int usageError(QTextStream& err, const QString& message) {

@@ -3,7 +3,7 @@
 #include "CardFile.h"
 #include "CellAddress.h"
 #include "CellValue.h"
-#include "ContactValues.h"
+#include "ContactField.h"
 #include "FieldMapping.h"
 #include "OutputPaths.h"
 #include "VCardWriter.h"
