@@ -35,7 +35,7 @@ struct WizardState {
     qint32 headersLeftOut = 0;
 };
 
-// The export settings of step 3.
+// The export settings of step 3; the command line keeps its options in one too.
 struct ExportOptions {
     QString vCardVersion = QStringLiteral("2.1");
     bool singleFile = false;
