@@ -195,11 +195,7 @@ QString applyMappings(const QList<MappingArgument>& mappings, WizardState& state
                                   .arg(m.key);
             }
         }
-        const size_t k = size_t(state.mappingCount);
-        state.mappedHeaders[k] = state.headerNames[size_t(column)];
-        state.mappedFields[k] = m.field;
-        state.mappedColumns[k] = column;
-        ++state.mappingCount;
+        appendMapping(state, state.headerNames[size_t(column)], m.field, column);
         fieldsUsed.append(m.field);
         columnsUsed.append(column);
     }

@@ -43,6 +43,10 @@ struct ExportOptions {
     QString saveLocation;
 };
 
+// Appends a mapping to the state's list: the header text, the field and the column the
+// mapping was made from. False, and nothing changed, when the list is full.
+bool appendMapping(WizardState& state, const QString& header, const QString& field, qint32 column);
+
 // Takes step 1's reading into the state: the header row and the counts, progress back to 0
 // and the mapping list emptied. A scan that read nothing, or failed, changes nothing.
 void applyScan(WizardState& state, const WorkbookScanResult& scan);
