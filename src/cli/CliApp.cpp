@@ -137,7 +137,7 @@ int listHeaders(const QString& path, QTextStream& out, QTextStream& err) {
 struct MappingArgument {
     bool byColumn = false;
     QString key; // header text or column letters
-    QString field;
+    ContactField field;
 };
 
 // Splits "KEY=FIELD" at the last "=": field names hold none, header texts may.

@@ -189,7 +189,7 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
                     .arg(QFileInfo(path).fileName(), columnLetters(qMax(0, column)), header);
             return report;
         }
-        const QString& field = state.mappedFields[size_t(k)];
+        const ContactField& field = state.mappedFields[size_t(k)];
         feeds.push_back({column, contactValueMember(field), isEmailField(field)});
     }
     putInColumnOrder(feeds);

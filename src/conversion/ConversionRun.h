@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Status.h"
 #include "VCardVersion.h"
 
 #include <QDateTime>
