@@ -70,7 +70,7 @@ class BenchHost final : public ConversionHost {
 public:
     BenchHost(QString folder, bool single) : m_folder(std::move(folder)), m_single(single) {}
     QString saveLocation() override { return m_folder; }
-    QString vCardVersion() override { return u"2.1"_s; }
+    VCardVersion vCardVersion() override { return VCardVersion::V21; }
     bool singleFile() override { return m_single; }
     bool allowEmptyEmail() override { return false; }
 

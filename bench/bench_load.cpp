@@ -98,7 +98,7 @@ class FixedHost final : public ConversionHost {
 public:
     explicit FixedHost(QString out) : m_out(std::move(out)) {}
     QString saveLocation() override { return m_out; }
-    QString vCardVersion() override { return u"3.0"_s; }
+    VCardVersion vCardVersion() override { return VCardVersion::V30; }
     bool singleFile() override { return true; }
     bool allowEmptyEmail() override { return false; }
 

@@ -110,7 +110,7 @@ class PlainHost final : public ConversionHost {
 public:
     PlainHost(QString location, bool single) : m_location(std::move(location)), m_single(single) {}
     QString saveLocation() override { return m_location; }
-    QString vCardVersion() override { return u"3.0"_s; }
+    VCardVersion vCardVersion() override { return VCardVersion::V30; }
     bool singleFile() override { return m_single; }
     bool allowEmptyEmail() override { return false; }
 

@@ -22,9 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) {
         return 0;
     }
-    static const QString versions[] = {QStringLiteral("2.1"), QStringLiteral("3.0"),
-                                       QStringLiteral("4.0")};
-    const QString& version = versions[data[0] % 3];
+    const VCardVersion versions[] = {VCardVersion::V21, VCardVersion::V30, VCardVersion::V40};
+    const VCardVersion version = versions[data[0] % 3];
     const QList<QByteArray> fields =
         QByteArray(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1)).split('\x1f');
     ContactValues in;
@@ -40,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!out.ok) {
         fault(qPrintable(out.error), card);
     }
-    const QString lineBreak = version == u"2.1" ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    const QString lineBreak =
+        version == VCardVersion::V21 ? QStringLiteral("\r\n") : QStringLiteral("\n");
     for (Member m : carddecoder::allMembers()) {
         if (m == &ContactValues::FullName) {
             continue;

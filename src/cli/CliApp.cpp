@@ -5,6 +5,7 @@
 #include "ConversionRun.h"
 #include "OutputPaths.h"
 #include "Terminal.h"
+#include "VCardVersion.h"
 #include "WizardState.h"
 #include "WorkbookScan.h"
 #include "WorkbookSource.h"
@@ -14,7 +15,23 @@
 #include <QDir>
 #include <QElapsedTimer>
 
+#include <utility>
+
 namespace {
+
+// One line per field in catalogue order, its phrase in the column of the options' texts.
+QString fieldHelpLines() {
+    QString lines;
+    for (const ContactFieldRow& f : kContactFields) {
+        lines += QStringLiteral("  ") + QStringView(f.name).toString().leftJustified(30) +
+                 QStringView(f.help).toString();
+        if (!f.reachesCard()) {
+            lines += QStringLiteral(" (accepted but reaches no card)");
+        }
+        lines += QLatin1Char('\n');
+    }
+    return lines;
+}
 
 QString helpText() {
     return QStringLiteral(
@@ -56,9 +73,7 @@ QString helpText() {
                "  -h, --help                    Show this text.\n"
                "\n"
                "FIELD is one of:\n"
-               "  %1\n"
-               "BusinessAddress, HomeAddress, HomeFaxNumber and Title are accepted but reach no "
-               "card.\n"
+               "%1"
                "\n"
                "Mappings apply in the order given. Messages and a progress bar (on a terminal) go "
                "to\n"
@@ -78,9 +93,7 @@ QString helpText() {
                "      -m \"E-mail=EmailAddress\" --map-column D=MobileNumber --vcard-version 3.0 "
                "\\\n"
                "      -o ~/Cards contacts.xlsx\n")
-        .arg(contactFieldCatalogue()
-                 .join(QStringLiteral(", "))
-                 .replace(QStringLiteral("Department, "), QStringLiteral("Department,\n  ")));
+        .arg(fieldHelpLines());
 }
 
 int usageError(QTextStream& err, const QString& message) {
@@ -124,7 +137,7 @@ int listHeaders(const QString& path, QTextStream& out, QTextStream& err) {
 struct MappingArgument {
     bool byColumn = false;
     QString key; // header text or column letters
-    QString field;
+    ContactField field;
 };
 
 // Splits "KEY=FIELD" at the last "=": field names hold none, header texts may.
@@ -182,32 +195,28 @@ QString applyMappings(const QList<MappingArgument>& mappings, WizardState& state
                                   .arg(m.key);
             }
         }
-        const size_t k = size_t(state.mappingCount);
-        state.mappedHeaders[k] = state.headerNames[size_t(column)];
-        state.mappedFields[k] = m.field;
-        state.mappedColumns[k] = column;
-        ++state.mappingCount;
+        appendMapping(state, state.headerNames[size_t(column)], m.field, column);
         fieldsUsed.append(m.field);
         columnsUsed.append(column);
     }
     return QString();
 }
 
-// Fixed options, and a progress bar on standard error when that is a terminal.
+// The options as given, fixed for the run, and a progress bar on standard error when that is
+// a terminal.
 class CliHost final : public ConversionHost {
 public:
-    CliHost(const WizardState& state, QString output, QString version, bool single, bool allowEmpty,
-            QTextStream& err)
-        : m_state(state), m_output(std::move(output)), m_version(std::move(version)),
-          m_single(single), m_allowEmpty(allowEmpty), m_err(err),
-          m_showProgress(isTerminal(stderr)) {
+    CliHost(const WizardState& state, ExportOptions options, QTextStream& err)
+        : m_state(state), m_options(std::move(options)),
+          m_version(parseVCardVersion(m_options.vCardVersion).value_or(kDefaultVCardVersion)),
+          m_err(err), m_showProgress(isTerminal(stderr)) {
         m_sinceDrawn.start();
     }
 
-    QString saveLocation() override { return m_output; }
-    QString vCardVersion() override { return m_version; }
-    bool singleFile() override { return m_single; }
-    bool allowEmptyEmail() override { return m_allowEmpty; }
+    QString saveLocation() override { return m_options.saveLocation; }
+    VCardVersion vCardVersion() override { return m_version; }
+    bool singleFile() override { return m_options.singleFile; }
+    bool allowEmptyEmail() override { return m_options.allowEmptyEmail; }
     void yield() override {
         if (m_showProgress && m_sinceDrawn.elapsed() >= 100) {
             draw();
@@ -234,10 +243,8 @@ private:
     }
 
     const WizardState& m_state;
-    QString m_output;
-    QString m_version;
-    bool m_single;
-    bool m_allowEmpty;
+    const ExportOptions m_options;
+    const VCardVersion m_version;
     QTextStream& m_err;
     bool m_showProgress;
     bool m_drawn = false;
@@ -323,15 +330,19 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return usageError(err,
                           QStringLiteral("At most %1 mappings can be made.").arg(kCatalogueSize));
     }
+    ExportOptions options;
     const QString versionText = parser.value(version);
-    if (versionText != u"2.1" && versionText != u"3.0" && versionText != u"4.0") {
+    const std::optional<VCardVersion> cardVersion = parseVCardVersion(versionText);
+    if (!cardVersion) {
         return usageError(err, QStringLiteral("The vCard version is 2.1, 3.0 or 4.0, not "
                                               "\u201C%1\u201D.")
                                    .arg(versionText));
     }
-    const QString saveLocation =
-        parser.isSet(output) ? parser.value(output) : defaultSaveLocation();
-    if (saveLocation.trimmed().isEmpty()) {
+    options.vCardVersion = vCardVersionText(*cardVersion);
+    options.singleFile = parser.isSet(single);
+    options.allowEmptyEmail = parser.isSet(allowEmpty);
+    options.saveLocation = parser.isSet(output) ? parser.value(output) : defaultSaveLocation();
+    if (options.saveLocation.trimmed().isEmpty()) {
         return usageError(err, noSaveLocationMessage() + QLatin1Char('.'));
     }
 
@@ -345,8 +356,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return usageError(err, problem);
     }
 
-    CliHost host(state, saveLocation, versionText, parser.isSet(single), parser.isSet(allowEmpty),
-                 err);
+    CliHost host(state, std::move(options), err);
     const ConversionReport report = convertContacts(state, path, source, host);
     host.finish();
     switch (report.outcome) {

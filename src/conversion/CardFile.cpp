@@ -18,12 +18,13 @@ qint64 sizeOnDisk(const QString& path) {
     return ec ? -1 : qint64(size);
 }
 
-} // namespace
-
+// The message for a card file that could not be written.
 QString cardWriteFailure(const QString& path, const QString& reason) {
     return QStringLiteral("\u201C%1\u201D cannot be written: %2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
+
+} // namespace
 
 void CardFileWriter::append(const QString& path, const QByteArray& card) {
     if (m_pendingCards > 0 && (!m_batched || path != m_pendingPath)) {

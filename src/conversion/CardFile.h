@@ -44,6 +44,3 @@ private:
     qint32 m_failed = 0;
     QString m_firstFailure;
 };
-
-// The message for a card file that could not be written.
-QString cardWriteFailure(const QString& path, const QString& reason);

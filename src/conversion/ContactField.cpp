@@ -1,46 +1,89 @@
 #include "ContactField.h"
 
+namespace {
+
+// The table is checked as it is compiled: a field named twice, two fields filling one member,
+// or a member of ContactValues that no field fills stops the build.
+constexpr bool namesAreDistinct() {
+    for (size_t i = 0; i < kContactFields.size(); ++i) {
+        for (size_t j = i + 1; j < kContactFields.size(); ++j) {
+            if (kContactFields[i].name == kContactFields[j].name) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+constexpr bool membersAreDistinct() {
+    for (size_t i = 0; i < kContactFields.size(); ++i) {
+        for (size_t j = i + 1; j < kContactFields.size(); ++j) {
+            if (kContactFields[i].reachesCard() &&
+                kContactFields[i].member == kContactFields[j].member) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+constexpr size_t fieldsReachingTheCard() {
+    size_t n = 0;
+    for (const ContactFieldRow& f : kContactFields) {
+        n += f.reachesCard() ? 1 : 0;
+    }
+    return n;
+}
+
+constexpr bool emailFieldsReachTheCard() {
+    for (const ContactFieldRow& f : kContactFields) {
+        if (f.email && !f.reachesCard()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+static_assert(namesAreDistinct(), "a field is named twice in kContactFields");
+static_assert(membersAreDistinct(), "two fields of kContactFields fill the same member");
+// ContactValues holds nothing but one text per field that reaches the card.
+static_assert(fieldsReachingTheCard() * sizeof(QString) == sizeof(ContactValues),
+              "a member of ContactValues is filled by no field of kContactFields");
+static_assert(emailFieldsReachTheCard(), "an e-mail field fills no member");
+
+const ContactFieldRow* findField(QStringView name) {
+    for (const ContactFieldRow& f : kContactFields) {
+        if (QStringView(f.name) == name) {
+            return &f;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
 const QStringList& contactFieldCatalogue() {
-    static const QStringList names = {
-        QStringLiteral("FirstName"),
-        QStringLiteral("LastName"),
-        QStringLiteral("FullName"),
-        QStringLiteral("EmailAddress"),
-        QStringLiteral("EmailAddress2"),
-        QStringLiteral("EmailAddress3"),
-        QStringLiteral("JobTitle"),
-        QStringLiteral("Company"),
-        QStringLiteral("BusinessAddress"),
-        QStringLiteral("BusinessAddressCity"),
-        QStringLiteral("BusinessAddressCountry"),
-        QStringLiteral("BusinessAddressPostalCode"),
-        QStringLiteral("BusinessAddressState"),
-        QStringLiteral("BusinessAddressStreet"),
-        QStringLiteral("BusinessFaxNumber"),
-        QStringLiteral("BusinessHomePage"),
-        QStringLiteral("BusinessTelephoneNumber"),
-        QStringLiteral("Department"),
-        QStringLiteral("HomeAddress"),
-        QStringLiteral("HomeAddressCity"),
-        QStringLiteral("HomeAddressCountry"),
-        QStringLiteral("HomeAddressPostalCode"),
-        QStringLiteral("HomeAddressState"),
-        QStringLiteral("HomeAddressStreet"),
-        QStringLiteral("HomeFaxNumber"),
-        QStringLiteral("HomeTelephoneNumber"),
-        QStringLiteral("MiddleName"),
-        QStringLiteral("MobileNumber"),
-        QStringLiteral("Title"),
-        QStringLiteral("Notes"),
-    };
+    static const QStringList names = [] {
+        QStringList list;
+        list.reserve(kCatalogueSize);
+        for (const ContactFieldRow& f : kContactFields) {
+            list.append(QStringView(f.name).toString());
+        }
+        return list;
+    }();
     return names;
 }
 
 bool isCatalogueField(QStringView name) {
-    for (const QString& n : contactFieldCatalogue()) {
-        if (n == name) {
-            return true;
-        }
-    }
-    return false;
+    return findField(name) != nullptr;
+}
+
+QString ContactValues::*contactValueMember(QStringView field) {
+    const ContactFieldRow* f = findField(field);
+    return f ? f->member : nullptr;
+}
+
+bool isEmailField(QStringView field) {
+    const ContactFieldRow* f = findField(field);
+    return f && f->email;
 }

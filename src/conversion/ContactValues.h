@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 
-// The texts gathered for one contact, one per field that reaches the card. Empty when not
-// mapped or blank; otherwise the cell's text form exactly as read.
+// The texts gathered for one contact, one per field that reaches the card (kContactFields in
+// ContactField.h names the field each member is filled from). Empty when not mapped or blank;
+// otherwise the cell's text form exactly as read.
 struct ContactValues {
     QString FullName;
     QString LastName;
@@ -35,10 +35,3 @@ struct ContactValues {
 
     void clear() { *this = ContactValues(); }
 };
-
-// The member a field name feeds, or nullptr for names that reach no card (BusinessAddress,
-// HomeAddress, HomeFaxNumber, Title and any unknown text).
-QString ContactValues::*contactValueMember(QStringView field);
-
-// Whether the field is one of the three e-mail addresses (the empty-email rule applies).
-bool isEmailField(QStringView field);

@@ -3,8 +3,7 @@
 #include "CardFile.h"
 #include "CellAddress.h"
 #include "CellValue.h"
-#include "ContactValues.h"
-#include "FieldMapping.h"
+#include "ContactField.h"
 #include "OutputPaths.h"
 #include "VCardWriter.h"
 #include "WizardState.h"
@@ -14,6 +13,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -24,8 +26,93 @@ const QString kOpenQuestion =
 // One mapped column that feeds a card.
 struct ColumnFeed {
     qint32 column;
-    QString ContactValues::*member;
+    QString ContactValues::*member; // nullptr: the field reaches no card
     bool email;
+};
+
+// A row is read left to right, as its columns stand. Of two mappings made from one column the
+// first counts; columns whose field reaches no card are not read at all.
+void putInColumnOrder(std::vector<ColumnFeed>& feeds) {
+    std::stable_sort(feeds.begin(), feeds.end(),
+                     [](const ColumnFeed& a, const ColumnFeed& b) { return a.column < b.column; });
+    feeds.erase(
+        std::unique(feeds.begin(), feeds.end(),
+                    [](const ColumnFeed& a, const ColumnFeed& b) { return a.column == b.column; }),
+        feeds.end());
+    std::erase_if(feeds, [](const ColumnFeed& f) { return f.member == nullptr; });
+}
+
+// The cells of one row that feed its card (cells[i] for feeds[i]). False for a row that is
+// blank in every header column: step 1 did not count it, so it is not converted either.
+bool readRowCells(const WorkbookSource& source, qint32 row, qint32 headerCount,
+                  const std::vector<ColumnFeed>& feeds, std::vector<CellValue>& cells) {
+    bool anyMapped = false;
+    for (size_t i = 0; i < feeds.size(); ++i) {
+        cells[i] = source.cellAt(row, feeds[i].column);
+        anyMapped = anyMapped || !isBlankCell(cells[i]);
+    }
+    if (anyMapped) {
+        return true;
+    }
+    for (qint32 c = 0; c < headerCount; ++c) {
+        if (!isBlankCell(source.cellAt(row, c))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// One contact from its row's cells (cells[i] for feeds[i]): every cell that is not blank gives
+// its text form to its field. False when an e-mail cell holds nothing but spaces and
+// allowEmptyEmail() says no: the contact is left out, and the cells after it are not looked at.
+bool readContact(const std::vector<ColumnFeed>& feeds, const std::vector<CellValue>& cells,
+                 const std::function<bool()>& allowEmptyEmail, ContactValues& values) {
+    values.clear();
+    for (size_t i = 0; i < feeds.size(); ++i) {
+        const CellValue& cell = cells[i];
+        if (isBlankCell(cell)) {
+            continue;
+        }
+        QString text = cell.textForm();
+        if (feeds[i].email && text.trimmed().isEmpty() && !allowEmptyEmail()) {
+            return false;
+        }
+        values.*feeds[i].member = std::move(text);
+    }
+    return true;
+}
+
+// Writes each card where the host's options say at that moment: into the one file for all, or
+// into a file of its own named after the contact.
+class CardOutput {
+public:
+    CardOutput(const QString& folder, ConversionHost& host)
+        : m_folder(folder), m_singlePath(cardFilePath(folder, true, QString(), 0)), m_host(host) {}
+
+    // Builds the contact's card and appends it to its file; number is the contact's running
+    // number, which numbers the per-contact files.
+    void write(const ContactValues& values, qint32 number) {
+        QByteArray bytes = buildCard(values, m_host.vCardVersion()).toUtf8();
+        bytes.append("\r\n", 2);
+        const bool single = m_host.singleFile();
+        m_writer.setBatched(single);
+        const QString file =
+            single ? m_singlePath : cardFilePath(m_folder, false, makeNameKey(values), number);
+        m_writer.append(file, bytes);
+    }
+
+    // Writes out what is queued; the cards that could not be written go into the report.
+    void close(ConversionReport& report) {
+        m_writer.close();
+        report.cardsFailed = m_writer.failedCards();
+        report.firstFailure = m_writer.firstFailure();
+    }
+
+private:
+    QString m_folder;
+    QString m_singlePath;
+    ConversionHost& m_host;
+    CardFileWriter m_writer;
 };
 
 } // namespace
@@ -86,7 +173,9 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
 
     const qint32 headerCount = qBound(0, state.headerCount, kStateSlots);
     // The file may have been changed since step 1: a mapped header that is gone would
-    // silently drop a column from every card, so the run stops instead.
+    // silently drop a column from every card, so the run stops instead. The headers are read
+    // once per run: the workbook does not change while it is open.
+    std::vector<ColumnFeed> feeds;
     for (qint32 k = 0; k < state.mappingCount && k < kStateSlots; ++k) {
         const qint32 column = state.mappedColumns[size_t(k)];
         const QString& header = state.mappedHeaders[size_t(k)];
@@ -100,80 +189,34 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
                     .arg(QFileInfo(path).fileName(), columnLetters(qMax(0, column)), header);
             return report;
         }
+        const ContactField& field = state.mappedFields[size_t(k)];
+        feeds.push_back({column, contactValueMember(field), isEmailField(field)});
     }
-
-    // The headers are read afresh from the workbook being converted, once per run: the
-    // workbook does not change while it is open.
-    std::vector<ColumnFeed> feeds;
-    for (qint32 c = 0; c < headerCount; ++c) {
-        QString field;
-        if (!findMappedField(state, c, source, field)) {
-            continue;
-        }
-        if (QString ContactValues::*member = contactValueMember(field)) {
-            feeds.push_back({c, member, isEmailField(field)});
-        }
-    }
+    putInColumnOrder(feeds);
 
     std::vector<CellValue> cells(feeds.size());
-    CardFileWriter writer;
-    const QString singlePath = cardFilePath(folder.path, true, QString(), 0);
+    const std::function<bool()> allowEmptyEmail = [&host] { return host.allowEmptyEmail(); };
+    CardOutput output(folder.path, host);
     ContactValues values;
     state.progressDone = 0;
     const qint32 lastRow = qMin(state.lastItemRow, source.sheetRowLimit());
     for (qint32 row = 2; row <= lastRow; ++row) {
         // A row can cost a file creation: look at the clock every row, not every 256th.
         yielder.check();
-        bool anyMapped = false;
-        for (size_t i = 0; i < feeds.size(); ++i) {
-            cells[i] = source.cellAt(row, feeds[i].column);
-            anyMapped = anyMapped || !isBlankCell(cells[i]);
-        }
-        if (!anyMapped) {
-            // Step 1 did not count a row blank in every header column; convert the same rows.
-            bool blank = true;
-            for (qint32 c = 0; c < headerCount && blank; ++c) {
-                blank = isBlankCell(source.cellAt(row, c));
-            }
-            if (blank) {
-                continue;
-            }
+        if (!readRowCells(source, row, headerCount, feeds, cells)) {
+            continue;
         }
         ++state.progressDone;
-        values.clear();
-        bool leftOut = false;
-        for (size_t i = 0; i < feeds.size(); ++i) {
-            const ColumnFeed& feed = feeds[i];
-            const CellValue& v = cells[i];
-            if (isBlankCell(v)) {
-                continue;
-            }
-            QString text = v.textForm();
-            if (feed.email && text.trimmed().isEmpty() && !host.allowEmptyEmail()) {
-                ++report.emptyEmailCount;
-                host.emptyEmailCountChanged(report.emptyEmailCount, report.dataRows);
-                leftOut = true;
-                break;
-            }
-            values.*feed.member = std::move(text);
-        }
-        if (leftOut) {
+        if (!readContact(feeds, cells, allowEmptyEmail, values)) {
+            ++report.emptyEmailCount;
+            host.emptyEmailCountChanged(report.emptyEmailCount, report.dataRows);
             continue;
         }
         ++report.contactsAdded;
         host.contactCountChanged(report.contactsAdded, report.dataRows);
-        QByteArray bytes = buildCard(values, host.vCardVersion()).toUtf8();
-        bytes.append("\r\n", 2);
-        const bool single = host.singleFile();
-        writer.setBatched(single);
-        const QString file =
-            single ? singlePath
-                   : cardFilePath(folder.path, false, makeNameKey(values), report.contactsAdded);
-        writer.append(file, bytes);
+        output.write(values, report.contactsAdded);
     }
-    writer.close();
-    report.cardsFailed = writer.failedCards();
-    report.firstFailure = writer.firstFailure();
+    output.close(report);
     source.closeWorkbook();
     report.outcome = ConversionReport::Outcome::Finished;
     return report;

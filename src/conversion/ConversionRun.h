@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Status.h"
+#include "VCardVersion.h"
 
 #include <QDateTime>
 #include <QString>
@@ -20,7 +20,7 @@ public:
     // The save location as typed; read once at the start (spaces around it are ignored).
     virtual QString saveLocation() = 0;
     // Read for each card.
-    virtual QString vCardVersion() = 0;
+    virtual VCardVersion vCardVersion() = 0;
     // Read once per row.
     virtual bool singleFile() = 0;
     // Read each time an e-mail cell holds nothing but spaces.

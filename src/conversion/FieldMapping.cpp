@@ -61,16 +61,13 @@ MappingMessage MappingModel::add(int headerIndex, const QString& fieldText) {
     if (headerIndex < 0 || headerIndex >= m_headers.size()) {
         return MappingMessage::SelectExcelField;
     }
-    if (m_state.mappingCount >= kStateSlots) {
+    // Stored before the choices change: fieldText may be one of them.
+    const HeaderChoice& header = m_headers.at(headerIndex);
+    if (!appendMapping(m_state, header.text, fieldText, header.column)) {
         return MappingMessage::SelectOutlookField;
     }
-    const HeaderChoice header = m_headers.takeAt(headerIndex);
+    m_headers.removeAt(headerIndex);
     m_fields.removeAt(fieldIndex);
-    const size_t k = size_t(m_state.mappingCount);
-    m_state.mappedHeaders[k] = header.text;
-    m_state.mappedFields[k] = fieldText;
-    m_state.mappedColumns[k] = header.column;
-    ++m_state.mappingCount;
     if (m_headers.isEmpty()) {
         m_addEnabled = false;
     }

@@ -103,11 +103,11 @@ void appendQuotedPrintable(QString& out, const QString& escaped) {
 
 class CardBuilder {
 public:
-    explicit CardBuilder(const QString& version)
-        : m_typed(version != u"2.1"), m_v40(version == u"4.0") {
+    explicit CardBuilder(VCardVersion version)
+        : m_typed(version != VCardVersion::V21), m_v40(version == VCardVersion::V40) {
         m_card.reserve(512);
         m_card += QStringLiteral("BEGIN:VCARD\r\nVERSION:");
-        m_card += version;
+        m_card += vCardVersionText(version);
     }
 
     // One property line; its value is the components joined by ";".
@@ -160,7 +160,7 @@ private:
 
 } // namespace
 
-QString buildCard(const ContactValues& v, const QString& version) {
+QString buildCard(const ContactValues& v, VCardVersion version) {
     static const QString none;
     CardBuilder card(version);
     const bool anyName = !v.LastName.isEmpty() || !v.FirstName.isEmpty() || !v.MiddleName.isEmpty();

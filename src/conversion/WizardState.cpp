@@ -2,6 +2,18 @@
 
 #include "WorkbookScan.h"
 
+bool appendMapping(WizardState& state, const QString& header, const QString& field, qint32 column) {
+    if (state.mappingCount < 0 || state.mappingCount >= kStateSlots) {
+        return false;
+    }
+    const size_t k = size_t(state.mappingCount);
+    state.mappedHeaders[k] = header;
+    state.mappedFields[k] = field;
+    state.mappedColumns[k] = column;
+    ++state.mappingCount;
+    return true;
+}
+
 void applyScan(WizardState& state, const WorkbookScanResult& scan) {
     if (!scan.read || !scan.status) {
         return;

@@ -35,13 +35,17 @@ struct WizardState {
     qint32 headersLeftOut = 0;
 };
 
-// The export settings of step 3.
+// The export settings of step 3; the command line keeps its options in one too.
 struct ExportOptions {
     QString vCardVersion = QStringLiteral("2.1");
     bool singleFile = false;
     bool allowEmptyEmail = false;
     QString saveLocation;
 };
+
+// Appends a mapping to the state's list: the header text, the field and the column the
+// mapping was made from. False, and nothing changed, when the list is full.
+bool appendMapping(WizardState& state, const QString& header, const QString& field, qint32 column);
 
 // Takes step 1's reading into the state: the header row and the counts, progress back to 0
 // and the mapping list emptied. A scan that read nothing, or failed, changes nothing.

@@ -44,7 +44,9 @@ public:
     explicit WindowHost(frmMain& window) : m_window(window) {}
 
     QString saveLocation() override { return m_window.txtvCardSavePath->text(); }
-    QString vCardVersion() override { return m_window.m_exportOptions.vCardVersion; }
+    VCardVersion vCardVersion() override {
+        return parseVCardVersion(m_window.m_exportOptions.vCardVersion).value_or(kDefaultVCardVersion);
+    }
     bool singleFile() override { return m_window.ChkSinglevCard->isChecked(); }
     bool allowEmptyEmail() override { return m_window.chkNotNull->isChecked(); }
     void yield() override {

@@ -31,7 +31,7 @@ public:
     bool single = false;
     std::function<void(qint32)> onContact;
     QString saveLocation() override { return location; }
-    QString vCardVersion() override { return u"3.0"_s; }
+    VCardVersion vCardVersion() override { return VCardVersion::V30; }
     bool singleFile() override { return single; }
     bool allowEmptyEmail() override { return false; }
     void contactCountChanged(qint32 added, qint32) override {

@@ -19,7 +19,7 @@ const QDateTime kClock(QDate(2026, 12, 6), QTime(5, 7, 9));
 class ScriptedHost final : public ConversionHost {
 public:
     QString location;
-    QString version = u"2.1"_s;
+    VCardVersion version = VCardVersion::V21;
     bool single = false;
     bool allowEmpty = false;
     // Called when a count changes: tests change options or the disk there.
@@ -29,7 +29,7 @@ public:
     int versionReads = 0;
 
     QString saveLocation() override { return location; }
-    QString vCardVersion() override {
+    VCardVersion vCardVersion() override {
         ++versionReads;
         return version;
     }
@@ -135,7 +135,7 @@ private Q_SLOTS:
     void tenRowsOneFile() {
         Fixture fx(tenContacts(), {u"LastName"_s, QString(), u"EmailAddress"_s});
         fx.host.single = true;
-        fx.host.version = u"3.0"_s;
+        fx.host.version = VCardVersion::V30;
         QVERIFY(fx.run().allWritten());
         QCOMPARE(fx.files(), QStringList{u"All Contacts.vcf"_s});
         QString all;
@@ -240,7 +240,7 @@ private Q_SLOTS:
         Fixture fx(tenContacts(), {u"LastName"_s, QString(), QString()});
         fx.host.onContact = [&fx](qint32 added) {
             if (added == 3) {
-                fx.host.version = u"4.0"_s;
+                fx.host.version = VCardVersion::V40;
             }
             if (added == 5) {
                 fx.host.single = true;

@@ -56,7 +56,7 @@ private Q_SLOTS:
             if (in.Company.isEmpty()) {
                 in.Department.clear();
             }
-            const QString card = buildCard(in, version);
+            const QString card = buildCard(in, parseVCardVersion(version).value());
             const carddecoder::Decoded out = carddecoder::decodeCard(card);
             QVERIFY2(out.ok, qPrintable(out.error + u"\n"_s + card));
             QCOMPARE(out.version, version);
