@@ -45,7 +45,8 @@ public:
 
     QString saveLocation() override { return m_window.txtvCardSavePath->text(); }
     VCardVersion vCardVersion() override {
-        return parseVCardVersion(m_window.m_exportOptions.vCardVersion).value_or(kDefaultVCardVersion);
+        return parseVCardVersion(m_window.m_exportOptions.vCardVersion)
+            .value_or(kDefaultVCardVersion);
     }
     bool singleFile() override { return m_window.ChkSinglevCard->isChecked(); }
     bool allowEmptyEmail() override { return m_window.chkNotNull->isChecked(); }
