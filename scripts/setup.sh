@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libzip-dev libexpat1-dev libgsf-1-dev
+    qt6-base-dev libzip-dev libexpat1-dev libgsf-1-dev nettle-dev
     locales fonts-dejavu-core
     clang libclang-rt-14-dev clang-format
 )

@@ -1,5 +1,6 @@
 #include "BiffRecords.h"
 
+#include "BiffDecryption.h"
 #include "Yielder.h"
 
 #include <QStringDecoder>
@@ -455,9 +456,10 @@ private:
             case kEof:
                 return true;
             case kFilePass:
-                m_result.reason = u"it is protected with a password. Open it in your spreadsheet "
-                                  u"program, remove the password and save it again."_s;
-                return false;
+                if (!decrypt(body, len)) {
+                    return false;
+                }
+                break;
             case kCodePage:
                 if (len < 2) {
                     return fail(u"a code-page record is too short"_s);
@@ -488,6 +490,25 @@ private:
             }
             pos = body + len;
         }
+    }
+
+    // A workbook encrypted with the password Excel gives write-protected files is read in
+    // clear from here on; any other password, and Excel 95's obfuscation, is refused.
+    bool decrypt(qint64 body, qint64 len) {
+        if (m_result.biff8 && m_plain.isEmpty()) {
+            switch (decryptWorkbookStream(m_data, m_size, body, len, m_plain, m_yielder)) {
+            case Decryption::Decrypted:
+                m_data = reinterpret_cast<const uchar*>(m_plain.constData());
+                return true;
+            case Decryption::Damaged:
+                return fail(u"its password record is malformed"_s);
+            case Decryption::Protected:
+                break;
+            }
+        }
+        m_result.reason = u"it is protected with a password. Open it in your spreadsheet "
+                          u"program, remove the password and save it again."_s;
+        return false;
     }
 
     bool readBoundSheet(const uchar* p, qint64 len, std::vector<qint64>& candidates) {
@@ -773,6 +794,7 @@ private:
     bool m_haveSst = false;
     qint64 m_sstCount = 0;
     std::u16string m_chars;
+    QByteArray m_plain; // the decrypted stream, when the workbook is encrypted
     QByteArray m_bytes;
     QString m_decoded;
 };

@@ -65,6 +65,18 @@ QString writeTemp(const QTemporaryDir& dir, const QString& name, const QByteArra
     return path;
 }
 
+// Where the FILEPASS record starts in the fixtures encrypted here: right after the globals'
+// BOF record, which appears once in each file.
+qsizetype filePassAt(const QByteArray& file) {
+    const QByteArray bof("\x09\x08\x10\x00\x00\x06\x05\x00", 8);
+    const qsizetype at = file.indexOf(bof);
+    if (at < 0 || file.indexOf(bof, at + 1) >= 0 || at + 24 > file.size() ||
+        file[at + 20] != 0x2F) {
+        return -1;
+    }
+    return at + 20;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Expects)
@@ -201,6 +213,107 @@ private Q_SLOTS:
         QCOMPARE(source.sheet().cellCount(), qint64(cells.size() - 2)); // less blank and far-empty
     }
 
+    // Excel's default password for write-protected workbooks: the sheet reads as it does
+    // from the same workbook saved without encryption.
+    void decryptsDefaultPassword_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addRow("RC4, from LibreOffice") << u"xls/default-password-rc4.xls"_s;
+        QTest::addRow("CryptoAPI RC4, 128-bit key")
+            << u"xls/default-password-cryptoapi-128bit.xls"_s;
+        QTest::addRow("CryptoAPI RC4, 40-bit key") << u"xls/default-password-cryptoapi-40bit.xls"_s;
+    }
+
+    void decryptsDefaultPassword() {
+        QFETCH(QString, file);
+        FileWorkbookSource plain;
+        const Status plainStatus = plain.openWorkbook(fixture(u"xls/default-password-plain.xls"_s));
+        QVERIFY2(plainStatus.isOk(), qPrintable(plainStatus.message()));
+        FileWorkbookSource source;
+        const Status status = source.openWorkbook(fixture(file));
+        QVERIFY2(status.isOk(), qPrintable(status.message()));
+        QVERIFY(plain.sheet().lastRow() > 100);
+        QCOMPARE(source.sheet().lastRow(), plain.sheet().lastRow());
+        QCOMPARE(source.sheet().cellCount(), plain.sheet().cellCount());
+        for (qint32 row = 1; row <= plain.sheet().lastRow(); ++row) {
+            for (qint32 col = 0; col < 8; ++col) {
+                const CellValue want = plain.cellAt(row, col);
+                const CellValue got = source.cellAt(row, col);
+                QVERIFY2(got == want, qPrintable(u"%1: got %2, want %3"_s.arg(
+                                          cellAddress(col, row), describe(got), describe(want))));
+            }
+        }
+    }
+
+    // Another password, encryption this program does not read, and FILEPASS records whose
+    // sizes lie: the exact refusal, never a crash. Each row overwrites bytes of a fixture's
+    // FILEPASS record (offsets from the record's start; the body begins at 4).
+    void refusesOtherEncryption_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        const QString password = u"it is protected with a password. Open it in your spreadsheet "
+                                 u"program, remove the password and save it again."_s;
+        const QString cut = u"it is damaged (its password record is malformed)."_s;
+        const QString rc4 = u"xls/default-password-rc4.xls"_s;
+        const QString capi = u"xls/default-password-cryptoapi-128bit.xls"_s;
+        const auto le32 = [](quint32 v) {
+            return QByteArray(1, char(v)) + char(v >> 8) + char(v >> 16) + char(v >> 24);
+        };
+        QTest::addRow("RC4, other password (LibreOffice)")
+            << u"xls/encrypted-password.xls"_s << 0 << QByteArray() << password;
+        QTest::addRow("CryptoAPI, other password")
+            << u"xls/other-password-cryptoapi.xls"_s << 0 << QByteArray() << password;
+        QTest::addRow("RC4, verifier hash altered")
+            << rc4 << 4 + 40 << QByteArray("\x55") << password;
+        QTest::addRow("CryptoAPI, verifier altered")
+            << capi << 4 + 14 + 126 + 20 << QByteArray("\x55") << password;
+        QTest::addRow("XOR obfuscation") << rc4 << 4 << QByteArray("\x00", 1) << password;
+        QTest::addRow("unknown encryption type") << rc4 << 4 << QByteArray("\x07", 1) << password;
+        QTest::addRow("RC4, unknown version") << rc4 << 6 << QByteArray("\x03", 1) << password;
+        QTest::addRow("CryptoAPI, AES flag") << capi << 4 + 14 << le32(0x24) << password;
+        QTest::addRow("CryptoAPI, not RC4") << capi << 4 + 14 + 8 << le32(0x660E) << password;
+        QTest::addRow("CryptoAPI, not SHA-1") << capi << 4 + 14 + 12 << le32(0x8003) << password;
+        QTest::addRow("CryptoAPI, 256-bit key") << capi << 4 + 14 + 16 << le32(256) << password;
+        QTest::addRow("CryptoAPI, 41-bit key") << capi << 4 + 14 + 16 << le32(41) << password;
+        QTest::addRow("RC4, record of 1 byte") << rc4 << 2 << QByteArray("\x01\x00", 2) << cut;
+        QTest::addRow("RC4, record of 4 bytes") << rc4 << 2 << QByteArray("\x04\x00", 2) << cut;
+        QTest::addRow("RC4, verifier cut off") << rc4 << 2 << QByteArray("\x35\x00", 2) << cut;
+        QTest::addRow("CryptoAPI, record of 13 bytes")
+            << capi << 2 << QByteArray("\x0d\x00", 2) << cut;
+        QTest::addRow("CryptoAPI, verifier hash cut off")
+            << capi << 2 << QByteArray("\xc7\x00", 2) << cut;
+        QTest::addRow("CryptoAPI, header size past the record")
+            << capi << 4 + 10 << le32(0xFFFFFFF0) << cut;
+        QTest::addRow("CryptoAPI, header size too small") << capi << 4 + 10 << le32(31) << cut;
+        QTest::addRow("CryptoAPI, salt size not 16") << capi << 4 + 14 + 126 << le32(32) << cut;
+        QTest::addRow("CryptoAPI, verifier hash size not 20")
+            << capi << 4 + 14 + 126 + 36 << le32(16) << cut;
+    }
+
+    void refusesOtherEncryption() {
+        QFETCH(QString, file);
+        QFETCH(int, offset);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QByteArray data = readAll(fixture(file));
+        const qsizetype at = filePassAt(data);
+        QVERIFY(at > 0);
+        if (file == u"xls/default-password-cryptoapi-128bit.xls"_s) {
+            QCOMPARE(data.mid(at + 14, 4), QByteArray("\x7e\x00\x00\x00", 4)); // header size 126
+        }
+        data.replace(at + offset, bytes.size(), bytes);
+        QTemporaryDir dir;
+        const QString path = writeTemp(dir, QFileInfo(file).fileName(), data);
+        QVERIFY(!path.isEmpty());
+        FileWorkbookSource source;
+        const Status status = source.openWorkbook(path);
+        QVERIFY(!status.isOk());
+        QCOMPARE(status.message(),
+                 u"\u201c%1\u201d cannot be read: %2"_s.arg(QFileInfo(file).fileName(), reason));
+        QCOMPARE(source.sheet().cellCount(), 0);
+    }
+
     void sharedStringsAcrossContinue_data() {
         QTest::addColumn<QString>("file");
         QTest::addRow("LibreOffice") << u"xls/shared-strings-across-continue.xls"_s;
@@ -313,6 +426,7 @@ private Q_SLOTS:
         QTest::addRow("xlwt") << u"xls/basic-types.xls"_s;
         QTest::addRow("LibreOffice") << u"xls/formulas-cached-results.xls"_s;
         QTest::addRow("Excel 95") << u"xls/biff5-western-texts.xls"_s;
+        QTest::addRow("encrypted, CryptoAPI RC4") << u"xls/default-password-cryptoapi-128bit.xls"_s;
     }
 
     void damagedContainersNeverCrash() {
