@@ -31,8 +31,9 @@ help=$(LC_ALL=C.UTF-8 "$cli" --help) || {
     fail "$cli --help"
     help=
 }
-# The rendered page as plain ASCII, one line per paragraph where possible.
-text=$(LC_ALL=C MANWIDTH=250 man -l "$cli_page" 2>/dev/null | col -b)
+# The rendered page as plain ASCII (man drops bold and underline in a pipe), one line per
+# paragraph where possible.
+text=$(LC_ALL=C MANWIDTH=250 man -l "$cli_page" 2>/dev/null)
 section() { # the lines of one section of the page
     printf '%s\n' "$text" | awk -v name="$1" '/^[A-Z]/ { inside = ($0 == name); next } inside'
 }
