@@ -95,6 +95,7 @@ for package in $(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/[ :(
         "$target/var/lib/dpkg/info/" 2>/dev/null
 done
 install_flags=(--root="$target" --log=/dev/null)
+export PATH=$PATH:/usr/sbin:/sbin # dpkg wants ldconfig within reach
 [ "$(id -u)" -eq 0 ] || install_flags+=(--force-not-root)
 check "dpkg --root installs the package" dpkg "${install_flags[@]}" -i "$deb"
 check "dpkg --root lists it as installed" \
@@ -116,6 +117,23 @@ window_starts() {
     [ $? -eq 124 ]
 }
 check "the installed window program starts" window_starts
+
+# The version typed into the changelog, the AppStream release and the manual pages is the
+# package's, which comes from the project.
+versions_agree() {
+    local version status=0 page
+    version=$(dpkg-deb -f "$deb" Version)
+    zcat "$usr/share/doc/excel2vcard/changelog.gz" | head -1 | grep -qF "excel2vcard ($version) " ||
+        { echo "changelog: the newest entry is not $version"; status=1; }
+    grep -m1 '<release ' "$usr"/share/metainfo/*.metainfo.xml | grep -qF "version=\"$version\"" ||
+        { echo "metainfo: the newest release is not $version"; status=1; }
+    for page in "$usr"/share/man/man1/*.1.gz; do
+        zcat "$page" | grep -m1 '^\.TH ' | grep -qF "\"excel2vcard $version\"" ||
+            { echo "$(basename "$page"): .TH does not name excel2vcard $version"; status=1; }
+    done
+    return $status
+}
+check "changelog, AppStream release and manual pages name the package's version" versions_agree
 
 check "appstreamcli validate (metainfo)" \
     appstreamcli validate --no-net "$usr"/share/metainfo/example.brinmark.excel2vcard.metainfo.xml
