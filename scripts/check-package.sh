@@ -148,11 +148,14 @@ check "man pages: no warnings, every option, field and exit status" \
     "$usr"/share/man/man1/excel2vcard-cli.1.gz "$usr"/share/man/man1/excel2vcard.1.gz
 check "man finds excel2vcard-cli(1) by name" \
     bash -c "MANPATH='$usr/share/man' man -w excel2vcard-cli | grep -q 'man1/excel2vcard-cli.1.gz$'"
-# bash-completion loads completions on first use from the data folders it is told of.
+# bash-completion loads completions on first use from the data folders it is told of; the
+# function has to come from the installed file, not from one this machine may have.
 completion_loads() {
     XDG_DATA_DIRS=$usr/share bash --norc --noprofile -c '
         . /usr/share/bash-completion/bash_completion
-        __load_completion excel2vcard-cli && complete -p excel2vcard-cli'
+        __load_completion excel2vcard-cli && complete -p excel2vcard-cli &&
+            shopt -s extdebug && declare -F _excel2vcard_cli' |
+        grep -qF " $usr/share/bash-completion/completions/excel2vcard-cli"
 }
 check "bash-completion finds the installed completion" completion_loads
 check "completion: options, fields, versions, file names" \
