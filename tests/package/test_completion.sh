@@ -15,8 +15,8 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/files/sheets" "$work/bin"
 touch "$work/files/"{contacts.csv,staff.xlsx,macros.xlsm,old.xls,calc.ods,SHOUT.CSV,notes.txt,card.vcf}
 
-# A stand-in for a later program: a --target option whose names the usage lists, and a
-# --profile option whose names follow "PROFILE is one of:".
+# A stand-in for a later program: a --target option whose names the usage lists, a
+# --profile option whose names follow "PROFILE is one of:", and another folder option.
 cat >"$work/bin/excel2vcard-cli" <<'HELP'
 #!/bin/sh
 cat <<'TEXT'
@@ -27,6 +27,7 @@ Usage:
   -m, --map "HEADER=FIELD"      Feed the column headed HEADER into FIELD.
   --target NAME                 The address book the cards are made for.
   --profile PROFILE             A set of mappings.
+  --archive DIR                 Where earlier cards are moved.
   -o, --output DIR              The save location.
   --list-headers                Print the header columns.
   -h, --help                    Show this text.
@@ -122,12 +123,14 @@ check "$cli" "excel2vcard-cli --single-file -o sheets " "${sheets[@]}"
 
 # A later program with targets and profiles.
 stub=$work/bin/excel2vcard-cli
-check "$stub" "excel2vcard-cli --" --help --list-headers --map --output --profile --target
-check "$stub" "excel2vcard-cli -" -h -m -o --help --list-headers --map --output --profile --target
+check "$stub" "excel2vcard-cli --" --archive --help --list-headers --map --output --profile --target
+check "$stub" "excel2vcard-cli -" -h -m -o --archive --help --list-headers --map --output --profile \
+    --target
 check "$stub" "excel2vcard-cli --target " apple google outlook
 check "$stub" "excel2vcard-cli --target=g" google
 check "$stub" "excel2vcard-cli --profile " family office
 check "$stub" "excel2vcard-cli -m X=" Alpha Beta Gamma
+check "$stub" "excel2vcard-cli --archive " sheets
 check "$stub" "excel2vcard-cli --target apple " "${sheets[@]}"
 # Typed as a relative path, the program is still the one asked.
 cp "$stub" "$work/files/excel2vcard-cli"
