@@ -8,6 +8,10 @@ packages=(
     qt6-base-dev libzip-dev libexpat1-dev libgsf-1-dev nettle-dev
     locales fonts-dejavu-core
     clang libclang-rt-14-dev clang-format
+    # The Debian package and its checks: dpkg-buildflags and dpkg-shlibdeps, lintian,
+    # AppStream and desktop-entry validators, man and groff, bash-completion, an SVG renderer.
+    dpkg-dev binutils lintian appstream desktop-file-utils man-db groff-base bash-completion
+    librsvg2-bin
 )
 
 missing=()
