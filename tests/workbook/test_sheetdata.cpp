@@ -105,6 +105,52 @@ private Q_SLOTS:
         QCOMPARE(s.sharedText(shared), u"Acme \u00e9\U0001F600"_s);
     }
 
+    // Texts of every length, the empty one included, read back wherever they fall among the
+    // character chunks: first of all (no chunk made yet), right after a full chunk, between
+    // others, after a long text. Each goes in once as a cell's own text and once shared.
+    void textsInEveryPosition_data() {
+        QTest::addColumn<QList<qsizetype>>("lengths");
+        QTest::addColumn<bool>("shared");
+        // 16 texts of 65,535 characters and one of 16 fill a chunk of 1 Mi characters.
+        QList<qsizetype> fullChunk(16, 65535);
+        fullChunk.append(16);
+        for (const bool shared : {false, true}) {
+            const char* how = shared ? "shared" : "own";
+            QTest::addRow("%s: empty first", how) << QList<qsizetype>{0, 3} << shared;
+            QTest::addRow("%s: only empty", how) << QList<qsizetype>{0, 0} << shared;
+            QTest::addRow("%s: empty between", how) << QList<qsizetype>{3, 0, 3} << shared;
+            QTest::addRow("%s: empty after a full chunk", how)
+                << (fullChunk + QList<qsizetype>{0, 5}) << shared;
+            QTest::addRow("%s: empty after a long text", how)
+                << QList<qsizetype>{70000, 0} << shared;
+        }
+    }
+    void textsInEveryPosition() {
+        QFETCH(QList<qsizetype>, lengths);
+        QFETCH(bool, shared);
+        const auto textOf = [](qsizetype i, qsizetype length) {
+            return QString(length, QChar(char16_t(u'a' + i % 26)));
+        };
+        SheetData s;
+        for (qsizetype i = 0; i < lengths.size(); ++i) {
+            const auto row = qint32(i + 1);
+            if (shared) {
+                const qint64 index = s.addSharedText(textOf(i, lengths[i]));
+                QCOMPARE(index, qint64(i));
+                QVERIFY(s.setSharedText(row, 0, index));
+            } else {
+                QVERIFY(s.setText(row, 0, textOf(i, lengths[i])));
+            }
+        }
+        s.finish();
+        for (qsizetype i = 0; i < lengths.size(); ++i) {
+            QCOMPARE(s.cell(qint32(i + 1), 0), CellValue::text(textOf(i, lengths[i])));
+            if (shared) {
+                QCOMPARE(s.sharedText(i), textOf(i, lengths[i]));
+            }
+        }
+    }
+
     void manyCellsAcrossCellChunks() {
         SheetData s;
         for (int r = 1; r <= 20000; ++r) {
