@@ -45,6 +45,9 @@ enum SubstreamType : quint16 {
     kWorksheet = 0x0010,
 };
 
+// An error byte that names no error still marks an error cell; it reads as "not available".
+constexpr CellError kUnknownError = CellError::NotAvailable;
+
 // Candidate worksheets looked at; a workbook with more leading non-worksheets is not real.
 constexpr qsizetype kMaxCandidates = 4096;
 
@@ -705,7 +708,7 @@ private:
                 if (!position(p, row, col)) {
                     return false;
                 }
-                if (!stored(p[7] ? m_sheet.setError(row, col)
+                if (!stored(p[7] ? storeError(row, col, p[6])
                                  : m_sheet.setBoolean(row, col, p[6] != 0))) {
                     return false;
                 }
@@ -742,6 +745,10 @@ private:
         }
     }
 
+    CellWrite storeError(qint32 row, qint32 col, quint8 code) {
+        return m_sheet.setError(row, col, cellErrorFromCode(code).value_or(kUnknownError));
+    }
+
     // The 8 result bytes of a FORMULA record: a number, or a marker with the result's type.
     bool readFormulaResult(const uchar* p, qint32 row, qint32 col, bool& pendingString) {
         const uchar* r = p + 6;
@@ -756,7 +763,7 @@ private:
         case 1:
             return stored(m_sheet.setBoolean(row, col, r[2] != 0));
         case 2:
-            return stored(m_sheet.setError(row, col));
+            return stored(storeError(row, col, r[2]));
         case 3:
             return stored(m_sheet.setText(row, col, u""));
         default:

@@ -163,8 +163,8 @@ CellWrite SheetData::setBoolean(qint32 row, qint32 column, bool value) {
     return append(row, column, KBoolean, value ? 1 : 0);
 }
 
-CellWrite SheetData::setError(qint32 row, qint32 column) {
-    return append(row, column, KError, 0);
+CellWrite SheetData::setError(qint32 row, qint32 column, CellError error) {
+    return append(row, column, KError, quint8(error));
 }
 
 qint64 SheetData::addSharedText(QStringView text) {
@@ -261,7 +261,7 @@ CellValue SheetData::cell(qint32 row, qint32 column) const {
             case KBoolean:
                 return CellValue::boolean(c.payload != 0);
             default:
-                return CellValue::error();
+                return CellValue::error(cellErrorText(CellError(c.payload)));
             }
         }
     }

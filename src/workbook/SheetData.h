@@ -43,7 +43,7 @@ public:
     CellWrite setText(qint32 row, qint32 column, QStringView text);
     CellWrite setNumber(qint32 row, qint32 column, double value);
     CellWrite setBoolean(qint32 row, qint32 column, bool value);
-    CellWrite setError(qint32 row, qint32 column);
+    CellWrite setError(qint32 row, qint32 column, CellError error);
 
     // A text stored once and referenced by many cells (shared-string tables).
     // Returns its index, or -1 when the text is too long.

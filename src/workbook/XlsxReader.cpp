@@ -470,7 +470,11 @@ private:
             }
             return;
         case Type::Error:
-            stored(m_sheet.setError(row, column));
+            if (const auto error = cellErrorFromText(m_value)) {
+                stored(m_sheet.setError(row, column, *error));
+            } else if (!m_value.empty()) {
+                storeText(m_value); // an error this program has no name for: shown as written
+            }
             return;
         case Type::Date:
             if (const auto v = xmlvalues::isoDateToSerial(m_value, m_date1904)) {

@@ -35,7 +35,7 @@ private Q_SLOTS:
         QTest::addRow("boolean false") << u"value-types.ods"_s << u"B3"_s << u"B:FALSE"_s;
         QTest::addRow("string value wins") << u"value-types.ods"_s << u"C3"_s << u"T:stored"_s;
         QTest::addRow("string keeps zeros") << u"value-types.ods"_s << u"D3"_s << u"T:00123"_s;
-        QTest::addRow("error result") << u"value-types.ods"_s << u"A4"_s << u"X"_s;
+        QTest::addRow("error result") << u"value-types.ods"_s << u"A4"_s << u"X:#DIV/0!"_s;
         QTest::addRow("no value type: shown text")
             << u"value-types.ods"_s << u"B4"_s << u"T:Err:502"_s;
         QTest::addRow("formula result") << u"value-types.ods"_s << u"C4"_s << u"N:2"_s;

@@ -13,13 +13,14 @@ private Q_SLOTS:
         QVERIFY(s.setText(1, 0, u"Name"));
         QVERIFY(s.setNumber(1, 1, 3.5));
         QVERIFY(s.setBoolean(2, 0, true));
-        QVERIFY(s.setError(2, 1));
+        QVERIFY(s.setError(2, 1, CellError::DivZero));
         QVERIFY(s.setText(3, 2, QString()));
         s.finish();
         QCOMPARE(s.cell(1, 0), CellValue::text(u"Name"_s));
         QCOMPARE(s.cell(1, 1), CellValue::number(3.5));
         QCOMPARE(s.cell(2, 0), CellValue::boolean(true));
         QVERIFY(s.cell(2, 1).isError());
+        QCOMPARE(s.cell(2, 1), CellValue::error(u"#DIV/0!"_s));
         QCOMPARE(s.cell(3, 2), CellValue::text(QString()));
         QVERIFY(s.cell(3, 1).isEmpty());
         QVERIFY(s.cell(4, 0).isEmpty());

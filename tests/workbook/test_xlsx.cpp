@@ -59,8 +59,8 @@ private Q_SLOTS:
         QTest::addRow("str empty result") << u"cell-types.xlsx"_s << u"D2"_s << u"T:"_s;
         QTest::addRow("b true") << u"cell-types.xlsx"_s << u"A3"_s << u"B:TRUE"_s;
         QTest::addRow("b false") << u"cell-types.xlsx"_s << u"B3"_s << u"B:FALSE"_s;
-        QTest::addRow("e") << u"cell-types.xlsx"_s << u"C3"_s << u"X"_s;
-        QTest::addRow("e formula") << u"cell-types.xlsx"_s << u"D3"_s << u"X"_s;
+        QTest::addRow("e") << u"cell-types.xlsx"_s << u"C3"_s << u"X:#DIV/0!"_s;
+        QTest::addRow("e formula") << u"cell-types.xlsx"_s << u"D3"_s << u"X:#N/A"_s;
         QTest::addRow("d date") << u"cell-types.xlsx"_s << u"A4"_s << u"N:45322"_s;
         QTest::addRow("d date time") << u"cell-types.xlsx"_s << u"B4"_s << u"N:45322.5"_s;
         QTest::addRow("d before the phantom leap day")
