@@ -551,13 +551,17 @@ private:
         row = qint32(u16(p)) + 1;
         col = qint32(u16(p + 2));
         if (row > m_result.rowLimit || col >= kColumns) {
-            m_result.reason =
-                u"it holds a cell beyond the %1 rows and %2 columns an .xls sheet can have, "
-                u"so the file is damaged."_s.arg(m_result.rowLimit)
-                    .arg(kColumns);
-            return false;
+            return beyondSheet();
         }
         return true;
+    }
+
+    bool beyondSheet() {
+        m_result.reason =
+            u"it holds a cell beyond the %1 rows and %2 columns an .xls sheet can have, "
+            u"so the file is damaged."_s.arg(m_result.rowLimit)
+                .arg(kColumns);
+        return false;
     }
 
     bool stored(CellWrite written) {
@@ -656,8 +660,10 @@ private:
                 if (!position(p, row, col)) {
                     return false;
                 }
-                if (qint64(u16(p + len - 2)) != col + n - 1 || col + n > kColumns) {
-                    return fail(u"a multiple-number record's columns do not match its length"_s);
+                // The record's length says how many numbers it holds; the last column it
+                // names as well is not needed, and a wrong one harms nothing.
+                if (col + n > kColumns) {
+                    return beyondSheet();
                 }
                 for (qint64 i = 0; i < n; ++i) {
                     const double v = rkValue(u32(p + 4 + 6 * i + 2));
@@ -675,11 +681,10 @@ private:
                 if (!position(p, row, col)) {
                     return false;
                 }
+                // An index past the table names no text: the cell is empty, as spreadsheet
+                // programs show it.
                 const qint64 index = u32(p + 6);
-                if (index >= m_sstCount) {
-                    return fail(u"a cell refers to a shared string that is not there"_s);
-                }
-                if (!stored(m_sheet.setSharedText(row, col, index))) {
+                if (index < m_sstCount && !stored(m_sheet.setSharedText(row, col, index))) {
                     return false;
                 }
                 pendingString = false;

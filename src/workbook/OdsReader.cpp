@@ -223,7 +223,8 @@ private:
             } else {
                 p.kind = m_cellText.empty() ? Kind::Empty : Kind::Text;
             }
-        } else if (m_hasStringValue) {
+        } else if (m_hasStringValue && !m_stringValue.empty()) {
+            // The stored text wins over the shown one; an empty one does not hide it.
             m_cellText = m_stringValue;
             p.kind = m_cellText.empty() ? Kind::Empty : Kind::Text;
         } else {

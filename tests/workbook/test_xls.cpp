@@ -150,6 +150,27 @@ private Q_SLOTS:
         QTest::addRow("shared-string table claiming 2^31 strings")
             << u"xls-hostile/sst-claims-2g-strings.xls"_s << 65536
             << Expects{text(u"A1"_s, u"Name"_s), text(u"A6"_s, u"Eve"_s), num(u"B6"_s, 50.5)};
+        // The empty text anywhere: a sheet whose first shared string was empty once crashed
+        // the reading of its header row.
+        for (const char* file :
+             {"shared-string-empty-first", "shared-string-empty-middle", "shared-string-empty-last",
+              "label-empty-first", "formula-empty-result-first"}) {
+            QTest::addRow("%s", file)
+                << u"xls/%1.xls"_s.arg(QLatin1String(file)) << 65536
+                << Expects{text(u"A1"_s, u"Name"_s), text(u"B1"_s, u"Phone"_s),
+                           text(u"A2"_s, u"Ann"_s),  text(u"B2"_s, QString()),
+                           text(u"A3"_s, QString()), num(u"B3"_s, 5)};
+        }
+        // Harmless inconsistencies read as LibreOffice shows them: a shared-string index past
+        // the table gives an empty cell; a multiple-number record whose last column is wrong
+        // holds as many numbers as its length says.
+        QTest::addRow("shared-string index past the table")
+            << u"xls-hostile/labelsst-index-beyond-table.xls"_s << 65536
+            << Expects{empty(u"A1"_s), num(u"B1"_s, 0.5), text(u"A2"_s, u"Ann"_s)};
+        QTest::addRow("multiple-number record naming a wrong last column")
+            << u"xls-hostile/mulrk-span-lies.xls"_s << 65536
+            << Expects{text(u"A2"_s, u"Ann"_s), num(u"D2"_s, 1), num(u"E2"_s, 2), num(u"F2"_s, 3),
+                       empty(u"G2"_s)};
     }
 
     void readsFixtureCells() {
@@ -283,8 +304,8 @@ private Q_SLOTS:
             << u"xls-hostile/random-stream.xls"_s << u"not a spreadsheet"_s;
         for (const char* name :
              {"truncated-container", "truncated-stream", "record-length-past-end",
-              "labelsst-too-short", "mulrk-span-lies", "labelsst-index-beyond-table",
-              "continue-never-ends", "random-after-bof", "sheet-offset-outside-stream"}) {
+              "labelsst-too-short", "continue-never-ends", "random-after-bof",
+              "sheet-offset-outside-stream"}) {
             QTest::addRow("%s", name)
                 << u"xls-hostile/%1.xls"_s.arg(QLatin1String(name)) << damaged;
         }
