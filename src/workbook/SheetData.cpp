@@ -235,6 +235,11 @@ void SheetData::finish() {
     m_finished = true;
 }
 
+SheetData::Position SheetData::positionAt(qint64 i) const {
+    const Cell& c = at(i);
+    return {qint32(c.row), qint32(c.column)};
+}
+
 CellValue SheetData::cell(qint32 row, qint32 column) const {
     if (!m_finished || row < 1 || row > m_lastRow || column < 0) {
         return CellValue::empty();

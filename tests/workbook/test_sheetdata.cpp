@@ -40,6 +40,11 @@ private Q_SLOTS:
         QCOMPARE(s.cell(2, 0).textForm(), u"1"_s);
         QCOMPARE(s.cell(5, 3).textForm(), u"late"_s);
         QVERIFY(s.cell(3, 0).isEmpty());
+        QList<QPair<qint32, qint32>> positions;
+        for (qint64 i = 0; i < s.cellCount(); ++i) {
+            positions.append({s.positionAt(i).row, s.positionAt(i).column});
+        }
+        QCOMPARE(positions, (QList<QPair<qint32, qint32>>{{2, 0}, {2, 1}, {5, 3}}));
     }
 
     void refusesPositionsOutsideTheLimits() {
