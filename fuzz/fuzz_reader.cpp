@@ -1,7 +1,9 @@
 // libFuzzer target: one spreadsheet reader over arbitrary bytes. The bytes go through a file
 // because the readers take paths, exactly as the program hands them over.
 #include "CellValue.h"
+#include "WorkbookScan.h"
 #include "WorkbookSource.h"
+#include "Yielder.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -36,20 +38,33 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     std::fclose(f);
 
+    // Step 1's reading: the header row, the rows below it, the preview.
     FileWorkbookSource source;
-    const Status status = source.openWorkbook(scratchPath());
-    if (status) {
-        // Touch what a caller touches: the header row and a few rows below it.
-        for (qint32 row = 1; row <= 50; ++row) {
-            for (qint32 column = 0; column < 30; ++column) {
-                const CellValue v = source.cellAt(row, column);
-                (void)isBlankCell(v);
-                (void)v.textForm();
-            }
+    Yielder yielder;
+    const WorkbookScanResult scan = scanWorkbook(source, scratchPath(), yielder);
+    if (!scan.status) {
+        if (scan.status.message().isEmpty()) {
+            __builtin_trap(); // every failure must say why
         }
-        source.closeWorkbook();
-    } else if (status.message().isEmpty()) {
-        __builtin_trap(); // every failure must say why
+        return 0;
     }
+    // Then every cell the sheet holds, wherever it stands, and the empty places around the
+    // top left corner.
+    if (!source.openWorkbook(scratchPath())) {
+        __builtin_trap(); // the cells just read are kept
+    }
+    const SheetData& sheet = source.sheet();
+    for (qint64 i = 0; i < sheet.cellCount(); ++i) {
+        const SheetData::Position at = sheet.positionAt(i);
+        const CellValue v = source.cellAt(at.row, at.column);
+        (void)isBlankCell(v);
+        (void)v.textForm();
+    }
+    for (qint32 row = 1; row <= 50; ++row) {
+        for (qint32 column = 0; column < 30; ++column) {
+            (void)source.cellAt(row, column).textForm();
+        }
+    }
+    source.closeWorkbook();
     return 0;
 }

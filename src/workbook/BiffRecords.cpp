@@ -46,6 +46,9 @@ enum SubstreamType : quint16 {
     kWorksheet = 0x0010,
 };
 
+// An error byte that names no error still marks an error cell; it reads as "not available".
+constexpr CellError kUnknownError = CellError::NotAvailable;
+
 // Candidate worksheets looked at; a workbook with more leading non-worksheets is not real.
 constexpr qsizetype kMaxCandidates = 4096;
 
@@ -569,13 +572,17 @@ private:
         row = qint32(u16(p)) + 1;
         col = qint32(u16(p + 2));
         if (row > m_result.rowLimit || col >= kColumns) {
-            m_result.reason =
-                u"it holds a cell beyond the %1 rows and %2 columns an .xls sheet can have, "
-                u"so the file is damaged."_s.arg(m_result.rowLimit)
-                    .arg(kColumns);
-            return false;
+            return beyondSheet();
         }
         return true;
+    }
+
+    bool beyondSheet() {
+        m_result.reason =
+            u"it holds a cell beyond the %1 rows and %2 columns an .xls sheet can have, "
+            u"so the file is damaged."_s.arg(m_result.rowLimit)
+                .arg(kColumns);
+        return false;
     }
 
     bool stored(CellWrite written) {
@@ -674,8 +681,10 @@ private:
                 if (!position(p, row, col)) {
                     return false;
                 }
-                if (qint64(u16(p + len - 2)) != col + n - 1 || col + n > kColumns) {
-                    return fail(u"a multiple-number record's columns do not match its length"_s);
+                // The record's length says how many numbers it holds; the last column it
+                // names as well is not needed, and a wrong one harms nothing.
+                if (col + n > kColumns) {
+                    return beyondSheet();
                 }
                 for (qint64 i = 0; i < n; ++i) {
                     const double v = rkValue(u32(p + 4 + 6 * i + 2));
@@ -693,11 +702,10 @@ private:
                 if (!position(p, row, col)) {
                     return false;
                 }
+                // An index past the table names no text: the cell is empty, as spreadsheet
+                // programs show it.
                 const qint64 index = u32(p + 6);
-                if (index >= m_sstCount) {
-                    return fail(u"a cell refers to a shared string that is not there"_s);
-                }
-                if (!stored(m_sheet.setSharedText(row, col, index))) {
+                if (index < m_sstCount && !stored(m_sheet.setSharedText(row, col, index))) {
                     return false;
                 }
                 pendingString = false;
@@ -726,7 +734,7 @@ private:
                 if (!position(p, row, col)) {
                     return false;
                 }
-                if (!stored(p[7] ? m_sheet.setError(row, col)
+                if (!stored(p[7] ? storeError(row, col, p[6])
                                  : m_sheet.setBoolean(row, col, p[6] != 0))) {
                     return false;
                 }
@@ -763,6 +771,10 @@ private:
         }
     }
 
+    CellWrite storeError(qint32 row, qint32 col, quint8 code) {
+        return m_sheet.setError(row, col, cellErrorFromCode(code).value_or(kUnknownError));
+    }
+
     // The 8 result bytes of a FORMULA record: a number, or a marker with the result's type.
     bool readFormulaResult(const uchar* p, qint32 row, qint32 col, bool& pendingString) {
         const uchar* r = p + 6;
@@ -777,7 +789,7 @@ private:
         case 1:
             return stored(m_sheet.setBoolean(row, col, r[2] != 0));
         case 2:
-            return stored(m_sheet.setError(row, col));
+            return stored(storeError(row, col, r[2]));
         case 3:
             return stored(m_sheet.setText(row, col, u""));
         default:

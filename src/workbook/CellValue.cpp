@@ -22,6 +22,46 @@ QString numberText(double value) {
     return out;
 }
 
+namespace {
+struct ErrorName {
+    CellError error;
+    std::string_view text;
+};
+constexpr ErrorName kErrorNames[] = {
+    {CellError::Null, "#NULL!"},       {CellError::DivZero, "#DIV/0!"},
+    {CellError::Value, "#VALUE!"},     {CellError::Ref, "#REF!"},
+    {CellError::Name, "#NAME?"},       {CellError::Num, "#NUM!"},
+    {CellError::NotAvailable, "#N/A"}, {CellError::GettingData, "#GETTING_DATA"},
+};
+} // namespace
+
+QString cellErrorText(CellError error) {
+    for (const ErrorName& e : kErrorNames) {
+        if (e.error == error) {
+            return QString::fromLatin1(e.text.data(), qsizetype(e.text.size()));
+        }
+    }
+    return QString();
+}
+
+std::optional<CellError> cellErrorFromText(std::string_view text) {
+    for (const ErrorName& e : kErrorNames) {
+        if (e.text == text) {
+            return e.error;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<CellError> cellErrorFromCode(quint8 code) {
+    for (const ErrorName& e : kErrorNames) {
+        if (quint8(e.error) == code) {
+            return e.error;
+        }
+    }
+    return std::nullopt;
+}
+
 QString CellValue::textForm() const {
     switch (m_kind) {
     case Kind::Text:
@@ -30,8 +70,9 @@ QString CellValue::textForm() const {
         return (m_flags & kShown) != 0 ? m_text : numberText(m_number);
     case Kind::Boolean:
         return m_number != 0.0 ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-    case Kind::Empty:
     case Kind::Error:
+        return m_text;
+    case Kind::Empty:
         break;
     }
     return QString();
@@ -73,12 +114,12 @@ bool operator==(const CellValue& a, const CellValue& b) {
 bool isBlankCell(const CellValue& value) {
     switch (value.kind()) {
     case CellValue::Kind::Empty:
-    case CellValue::Kind::Error:
         return true;
     case CellValue::Kind::Text:
         return value.rawText().isEmpty();
     case CellValue::Kind::Number:
     case CellValue::Kind::Boolean:
+    case CellValue::Kind::Error:
         return false;
     }
     return true;

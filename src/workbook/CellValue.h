@@ -7,10 +7,31 @@
 #include <QString>
 
 #include <optional>
+#include <string_view>
+
+// The error values a cell may hold, numbered as .xls files number them.
+enum class CellError : quint8 {
+    Null = 0x00,
+    DivZero = 0x07,
+    Value = 0x0F,
+    Ref = 0x17,
+    Name = 0x1D,
+    Num = 0x24,
+    NotAvailable = 0x2A,
+    GettingData = 0x2B,
+};
+
+// The error as the spreadsheet shows it: "#NULL!", "#DIV/0!", "#VALUE!", "#REF!", "#NAME?",
+// "#NUM!", "#N/A", "#GETTING_DATA".
+QString cellErrorText(CellError error);
+// The error that shown text names; none for any other text.
+std::optional<CellError> cellErrorFromText(std::string_view text);
+// The error an .xls error byte stands for; none for a byte that stands for no error.
+std::optional<CellError> cellErrorFromCode(quint8 code);
 
 // What one cell read yields. Dates, times and currency arrive as plain numbers: the stored
-// value, not the displayed text. Error cells (#N/A, #DIV/0!, ...) are kept as their own kind
-// so callers can pass over them like blank cells.
+// value, not the displayed text. Error cells (#N/A, #DIV/0!, ...) are kept as their own kind,
+// with the error as the spreadsheet shows it.
 class CellValue {
 public:
     enum class Kind : quint8 { Empty, Text, Number, Boolean, Error };
@@ -57,8 +78,8 @@ public:
     bool booleanValue() const { return m_number != 0.0; }
 
     // The text callers work with: the text itself, a number as its format shows it (the
-    // plain decimal text when it has no format), "TRUE"/"FALSE", and the empty text for empty
-    // and error cells.
+    // plain decimal text when it has no format), "TRUE"/"FALSE", the error as the spreadsheet
+    // shows it ("#N/A"), and the empty text for an empty cell.
     QString textForm() const;
 
     friend bool operator==(const CellValue& a, const CellValue& b);
@@ -79,8 +100,8 @@ private:
     double m_number = 0.0;
 };
 
-// Blank: empty, the empty text, or an error value (which cannot be compared with text).
-// Any number, 0 included, and text of spaces are not blank.
+// Blank: empty or the empty text. Any number, 0 included, an error value and text of spaces
+// are not blank.
 bool isBlankCell(const CellValue& value);
 
 // Up to 15 significant digits, plain decimal where it fits, E notation beyond

@@ -86,7 +86,7 @@ private:
         qint64 column;
         qint64 repeat;
         Kind kind;
-        double number;
+        double number; // the number, the truth value, or the code of an error
         size_t textStart;
         size_t textLength;
     };
@@ -192,7 +192,13 @@ private:
         m_column += m_columnRepeat;
         const std::string_view type = m_valueType;
         if (m_isError) {
-            p.kind = Kind::Error;
+            // The error as shown; one this program has no name for ("Err:502") stays text.
+            if (const auto error = cellErrorFromText(m_cellText)) {
+                p.kind = Kind::Error;
+                p.number = double(quint8(*error));
+            } else {
+                p.kind = m_cellText.empty() ? Kind::Empty : Kind::Text;
+            }
         } else if (type == "float" || type == "percentage" || type == "currency" ||
                    type == "date" || type == "time") {
             std::optional<double> v;
@@ -217,7 +223,8 @@ private:
             } else {
                 p.kind = m_cellText.empty() ? Kind::Empty : Kind::Text;
             }
-        } else if (m_hasStringValue) {
+        } else if (m_hasStringValue && !m_stringValue.empty()) {
+            // The stored text wins over the shown one; an empty one does not hide it.
             m_cellText = m_stringValue;
             p.kind = m_cellText.empty() ? Kind::Empty : Kind::Text;
         } else {
@@ -298,7 +305,7 @@ private:
                         written = m_sheet.setBoolean(row, column, p.number != 0);
                         break;
                     case Kind::Error:
-                        written = m_sheet.setError(row, column);
+                        written = m_sheet.setError(row, column, CellError(quint8(p.number)));
                         break;
                     case Kind::Empty:
                         break;

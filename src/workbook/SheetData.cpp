@@ -101,6 +101,13 @@ bool SheetData::storeText(QStringView text, quint8& kind, quint64& payload) {
         return false;
     }
     Chunks& d = *m_data;
+    if (n == 0) {
+        // The empty text takes no chunk space: there may be no chunk yet, or the last one may
+        // be full, and its offset would not fit the payload.
+        kind = KText;
+        payload = 0;
+        return true;
+    }
     if (n >= kLongText) {
         kind = KLongText;
         payload = quint64(d.longTexts.size());
@@ -112,9 +119,7 @@ bool SheetData::storeText(QStringView text, quint8& kind, quint64& payload) {
         d.charsUsedInLast = 0;
     }
     const quint64 chunk = quint64(d.chars.size() - 1);
-    if (n > 0) { // an empty view may have no data pointer at all
-        std::memcpy(d.chars.back().get() + d.charsUsedInLast, text.utf16(), size_t(n) * 2);
-    }
+    std::memcpy(d.chars.back().get() + d.charsUsedInLast, text.utf16(), size_t(n) * 2);
     // chunk index : 27 bits | offset in chunk : 20 bits | length : 17 bits
     payload = (chunk << 37) | (quint64(d.charsUsedInLast) << 17) | quint64(n);
     d.charsUsedInLast += n;
@@ -129,6 +134,9 @@ QString SheetData::textOf(quint8 kind, quint64 payload) const {
     const quint64 chunk = payload >> 37;
     const quint64 offset = (payload >> 17) & (kCharChunkSize - 1);
     const qsizetype len = qsizetype(payload & ((quint64(1) << 17) - 1));
+    if (len == 0) {
+        return QString();
+    }
     return QString(reinterpret_cast<const QChar*>(m_data->chars[size_t(chunk)].get() + offset),
                    len);
 }
@@ -155,8 +163,8 @@ CellWrite SheetData::setBoolean(qint32 row, qint32 column, bool value) {
     return append(row, column, KBoolean, value ? 1 : 0);
 }
 
-CellWrite SheetData::setError(qint32 row, qint32 column) {
-    return append(row, column, KError, 0);
+CellWrite SheetData::setError(qint32 row, qint32 column, CellError error) {
+    return append(row, column, KError, quint8(error));
 }
 
 qint64 SheetData::addSharedText(QStringView text) {
@@ -227,6 +235,11 @@ void SheetData::finish() {
     m_finished = true;
 }
 
+SheetData::Position SheetData::positionAt(qint64 i) const {
+    const Cell& c = at(i);
+    return {qint32(c.row), qint32(c.column)};
+}
+
 CellValue SheetData::cell(qint32 row, qint32 column) const {
     if (!m_finished || row < 1 || row > m_lastRow || column < 0) {
         return CellValue::empty();
@@ -253,7 +266,7 @@ CellValue SheetData::cell(qint32 row, qint32 column) const {
             case KBoolean:
                 return CellValue::boolean(c.payload != 0);
             default:
-                return CellValue::error();
+                return CellValue::error(cellErrorText(CellError(c.payload)));
             }
         }
     }

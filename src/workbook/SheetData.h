@@ -43,7 +43,7 @@ public:
     CellWrite setText(qint32 row, qint32 column, QStringView text);
     CellWrite setNumber(qint32 row, qint32 column, double value);
     CellWrite setBoolean(qint32 row, qint32 column, bool value);
-    CellWrite setError(qint32 row, qint32 column);
+    CellWrite setError(qint32 row, qint32 column, CellError error);
 
     // A text stored once and referenced by many cells (shared-string tables).
     // Returns its index, or -1 when the text is too long.
@@ -56,6 +56,13 @@ public:
     void finish();
 
     CellValue cell(qint32 row, qint32 column) const;
+    // Where the i-th stored cell stands (0 <= i < cellCount()), row by row and left to right;
+    // after finish().
+    struct Position {
+        qint32 row;
+        qint32 column;
+    };
+    Position positionAt(qint64 i) const;
     // Number of the last row that holds any cell, 0 when the sheet is empty.
     qint32 lastRow() const { return m_lastRow; }
     qint64 cellCount() const { return m_cellCount; }

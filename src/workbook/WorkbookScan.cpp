@@ -6,11 +6,14 @@
 #include "WorkbookSource.h"
 #include "Yielder.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 
 QString itemsFoundText(qint32 itemCount) {
-    return QStringLiteral("Items Found: ") + QLatin1Char(' ') + QString::number(itemCount - 1);
+    // No row at all (itemCount 0) is no data row, not minus one.
+    return QStringLiteral("Items Found: ") + QLatin1Char(' ') +
+           QString::number(std::max(itemCount - 1, 0));
 }
 
 HeaderRow readHeaderRow(const WorkbookSource& source) {

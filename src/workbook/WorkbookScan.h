@@ -44,7 +44,8 @@ struct WorkbookScanResult {
     qint32 lastItemRow = 0;
 };
 
-// "Items Found: " followed by a space and the number of data rows (itemCount - 1).
+// "Items Found: " followed by a space and the number of data rows (itemCount - 1, never
+// below 0).
 QString itemsFoundText(qint32 itemCount);
 
 // Step 1's reading of a workbook: opens it through the source, reads the header row, walks

@@ -448,12 +448,12 @@ private:
             }
             return;
         case Type::Shared: {
+            // An index past the table (or none at all) names no text: the cell is empty, as
+            // spreadsheet programs show it.
             const auto index = xmlvalues::parseCount(m_value, limits::kMaxCells);
-            if (!index || *index >= m_sheet.sharedTextCount()) {
-                fail(cellRefusalReason(CellRefusal::UnknownSharedText));
-                return;
+            if (index && *index < m_sheet.sharedTextCount()) {
+                stored(m_sheet.setSharedText(row, column, *index));
             }
-            stored(m_sheet.setSharedText(row, column, *index));
             return;
         }
         case Type::Str:
@@ -470,7 +470,11 @@ private:
             }
             return;
         case Type::Error:
-            stored(m_sheet.setError(row, column));
+            if (const auto error = cellErrorFromText(m_value)) {
+                stored(m_sheet.setError(row, column, *error));
+            } else if (!m_value.empty()) {
+                storeText(m_value); // an error this program has no name for: shown as written
+            }
             return;
         case Type::Date:
             if (const auto v = xmlvalues::isoDateToSerial(m_value, m_date1904)) {
@@ -660,12 +664,10 @@ Status readXlsxPackage(const ZipPackage& zip, SheetData& sheet, Yielder& yielder
             break;
         }
     }
-    if (!sharedPart.empty()) {
-        const qint64 sharedIndex = zip.find(sharedPart);
-        if (sharedIndex < 0) {
-            return fail(
-                u"it is damaged (its shared texts, %1, are missing)."_s.arg(partText(sharedPart)));
-        }
+    // Without its shared-text part the cells that name shared texts are empty; the rest of
+    // the sheet still reads.
+    const qint64 sharedIndex = sharedPart.empty() ? -1 : zip.find(sharedPart);
+    if (sharedIndex >= 0) {
         SharedStringsHandler shared(sheet, yielder);
         if (Status s = parseZipPart(zip, sharedIndex, shared, u"the shared texts"_s, yielder); !s) {
             return s;

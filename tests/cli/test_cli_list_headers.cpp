@@ -35,12 +35,28 @@ private Q_SLOTS:
         QVERIFY(r.out.isEmpty());
     }
 
-    // A semicolon-separated Windows-1252 export: headers come out as UTF-8, one per line.
-    void listsTheHeadersOfACsvFile() {
-        const CliRun r = runCli({u"--list-headers"_s, fixture(u"csv/semicolon-excel-de.csv"_s)});
+    void listsTheHeaders_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("out");
+        // A semicolon-separated Windows-1252 export: headers come out as UTF-8, one per line.
+        QTest::addRow("csv") << u"csv/semicolon-excel-de.csv"_s
+                             << u"A\tVorname\nB\tNachname\nC\tBetrag\nD\tStra\u00dfe\n"
+                                "Items Found:  2\n"_s;
+        // Once "Items Found:  -1": the error cell ended the header row before it began.
+        QTest::addRow("error in the header row")
+            << u"xlsx/header-error-cell.xlsx"_s << u"A\t#DIV/0!\nB\tName\nItems Found:  1\n"_s;
+        // Once a crash: the sheet's first shared string is the empty text.
+        QTest::addRow("first shared string empty")
+            << u"xls/shared-string-empty-first.xls"_s << u"A\tName\nB\tPhone\nItems Found:  2\n"_s;
+        QTest::addRow("no header at all")
+            << u"xlsx/inline-strings-empty.xlsx"_s << u"Items Found:  0\n"_s;
+    }
+    void listsTheHeaders() {
+        QFETCH(QString, file);
+        QFETCH(QString, out);
+        const CliRun r = runCli({u"--list-headers"_s, fixture(file)});
         QCOMPARE(r.code, 0);
-        QCOMPARE(r.out, u"A\tVorname\nB\tNachname\nC\tBetrag\nD\tStra\u00dfe\n"
-                        "Items Found:  2\n"_s);
+        QCOMPARE(r.out, out);
         QVERIFY(r.err.isEmpty());
     }
 };

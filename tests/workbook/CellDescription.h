@@ -4,8 +4,8 @@
 
 #include <QString>
 
-// A cell as a short text for test tables: "T:text", "N:number text", "B:TRUE", "X" (error),
-// "E" (empty), so a table row says both the kind and the value.
+// A cell as a short text for test tables: "T:text", "N:number text", "B:TRUE", "X:#N/A"
+// (error), "E" (empty), so a table row says both the kind and the value.
 inline QString describeCell(const CellValue& v) {
     switch (v.kind()) {
     case CellValue::Kind::Empty:
@@ -17,7 +17,7 @@ inline QString describeCell(const CellValue& v) {
     case CellValue::Kind::Boolean:
         return QStringLiteral("B:") + v.textForm();
     case CellValue::Kind::Error:
-        return QStringLiteral("X");
+        return QStringLiteral("X:") + v.textForm();
     }
     return {};
 }

@@ -61,7 +61,7 @@ private Q_SLOTS:
         QTest::addRow("zero") << CellValue::number(0) << u"0"_s << false;
         QTest::addRow("true") << CellValue::boolean(true) << u"TRUE"_s << false;
         QTest::addRow("false") << CellValue::boolean(false) << u"FALSE"_s << false;
-        QTest::addRow("error") << CellValue::error(u"#N/A"_s) << QString() << true;
+        QTest::addRow("error") << CellValue::error(u"#N/A"_s) << u"#N/A"_s << false;
         QTest::addRow("leading zeros kept") << CellValue::text(u"00123"_s) << u"00123"_s << false;
         QTest::addRow("zip code as shown")
             << CellValue::shownNumber(2134, u"02134"_s) << u"02134"_s << false;
@@ -102,6 +102,38 @@ private Q_SLOTS:
         QFETCH(bool, blank);
         QCOMPARE(value.textForm(), text);
         QCOMPARE(isBlankCell(value), blank);
+    }
+
+    // Error values as .xls files number them and as the spreadsheet shows them.
+    void errorValues_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("null") << 0x00 << u"#NULL!"_s;
+        QTest::addRow("division by zero") << 0x07 << u"#DIV/0!"_s;
+        QTest::addRow("value") << 0x0F << u"#VALUE!"_s;
+        QTest::addRow("reference") << 0x17 << u"#REF!"_s;
+        QTest::addRow("name") << 0x1D << u"#NAME?"_s;
+        QTest::addRow("number") << 0x24 << u"#NUM!"_s;
+        QTest::addRow("not available") << 0x2A << u"#N/A"_s;
+        QTest::addRow("getting data") << 0x2B << u"#GETTING_DATA"_s;
+        QTest::addRow("unknown code") << 0x01 << QString();
+        QTest::addRow("unknown text") << -1 << u"Err:502"_s;
+        QTest::addRow("lower case") << -1 << u"#n/a"_s;
+    }
+    void errorValues() {
+        QFETCH(int, code);
+        QFETCH(QString, text);
+        const std::string utf8 = text.toStdString();
+        if (code < 0) {
+            QVERIFY(!cellErrorFromText(utf8));
+            return;
+        }
+        const std::optional<CellError> byCode = cellErrorFromCode(quint8(code));
+        QCOMPARE(byCode.has_value(), !text.isEmpty());
+        if (byCode) {
+            QCOMPARE(cellErrorText(*byCode), text);
+            QCOMPARE(cellErrorFromText(utf8), byCode);
+        }
     }
 
     void columnLetters_data() {

@@ -76,6 +76,44 @@ private Q_SLOTS:
             QVERIFY(source.cellAt(qint32(expected.size() + 1), c).textForm().isEmpty());
         }
     }
+
+    // Files LibreOffice wrote read as LibreOffice shows them: its CSV export "as shown", kept
+    // beside each file, gives every cell's text. Merged cells count as cells (covered cells
+    // keep their place and what they hid); error values show as the spreadsheet shows them.
+    void asLibreOfficeShowsThem_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("merged cells, ods")
+            << u"ods/merged-cells.ods"_s << u"ods/merged-cells.expected.csv"_s;
+        for (const char* ext : {"ods", "xlsx", "xls"}) {
+            QTest::addRow("error values, %s", ext)
+                << u"errors/error-values.%1"_s.arg(QLatin1String(ext))
+                << u"errors/error-values.expected.csv"_s;
+        }
+    }
+    void asLibreOfficeShowsThem() {
+        QFETCH(QString, file);
+        QFETCH(QString, shown);
+        const QString dir = QStringLiteral(E2V_FIXTURES_DIR "/");
+        FileWorkbookSource csv;
+        QVERIFY(csv.openWorkbook(dir + shown).isOk());
+        FileWorkbookSource source;
+        const Status s = source.openWorkbook(dir + file);
+        QVERIFY2(s.isOk(), qPrintable(s.message()));
+        const qint32 rows = std::max(csv.sheet().lastRow(), source.sheet().lastRow());
+        QVERIFY(rows >= 3);
+        for (qint32 r = 1; r <= rows; ++r) {
+            for (qint32 c = 0; c < 8; ++c) {
+                const QString want = csv.cellAt(r, c).textForm();
+                const CellValue got = source.cellAt(r, c);
+                QVERIFY2(got.textForm() == want, qPrintable(u"%1: \"%2\", shown \"%3\""_s.arg(
+                                                     cellAddress(c, r), got.textForm(), want)));
+                if (want.startsWith(u'#')) {
+                    QVERIFY2(got.isError(), qPrintable(cellAddress(c, r)));
+                }
+            }
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCrossFormat)

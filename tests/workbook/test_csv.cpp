@@ -118,6 +118,9 @@ private Q_SLOTS:
                     {u"Doe, Jane"_s, u"Rome"_s}};
         QTest::addRow("trailing delimiter")
             << u"trailing-delimiter.csv"_s << Rows{{u"Name"_s, u"Phone"_s}, {u"Ann"_s, u"1"_s}};
+        QTest::addRow("empty fields anywhere")
+            << u"empty-fields.csv"_s
+            << Rows{{QString(), u"Name"_s}, {QString(), u"Ann"_s}, {}, {}, {u"Bob"_s}};
     }
     void readsFixture() {
         QFETCH(QString, file);

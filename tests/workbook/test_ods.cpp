@@ -35,7 +35,7 @@ private Q_SLOTS:
         QTest::addRow("boolean false") << u"value-types.ods"_s << u"B3"_s << u"B:FALSE"_s;
         QTest::addRow("string value wins") << u"value-types.ods"_s << u"C3"_s << u"T:stored"_s;
         QTest::addRow("string keeps zeros") << u"value-types.ods"_s << u"D3"_s << u"T:00123"_s;
-        QTest::addRow("error result") << u"value-types.ods"_s << u"A4"_s << u"X"_s;
+        QTest::addRow("error result") << u"value-types.ods"_s << u"A4"_s << u"X:#DIV/0!"_s;
         QTest::addRow("no value type: shown text")
             << u"value-types.ods"_s << u"B4"_s << u"T:Err:502"_s;
         QTest::addRow("formula result") << u"value-types.ods"_s << u"C4"_s << u"N:2"_s;
@@ -72,6 +72,21 @@ private Q_SLOTS:
         QTest::addRow("odd prefixes text")
             << u"odd-prefixes.ods"_s << u"A1"_s << u"T:odd  prefix"_s;
         QTest::addRow("odd prefixes number") << u"odd-prefixes.ods"_s << u"B1"_s << u"N:1.5"_s;
+
+        // An empty paragraph is an empty cell, however often repeated.
+        QTest::addRow("empty paragraph first, repeated")
+            << u"empty-paragraphs.ods"_s << u"B1"_s << u"E"_s;
+        QTest::addRow("after the empty paragraphs")
+            << u"empty-paragraphs.ods"_s << u"C1"_s << u"T:Name"_s;
+        QTest::addRow("empty paragraph") << u"empty-paragraphs.ods"_s << u"A2"_s << u"E"_s;
+        // LibreOffice shows the paragraph where the stored text is empty.
+        QTest::addRow("empty string value does not hide the text")
+            << u"empty-paragraphs.ods"_s << u"B2"_s << u"T:shown"_s;
+        QTest::addRow("two empty paragraphs") << u"empty-paragraphs.ods"_s << u"C2"_s << u"T:\n"_s;
+        QTest::addRow("empty paragraph in repeated rows")
+            << u"empty-paragraphs.ods"_s << u"A4"_s << u"E"_s;
+        QTest::addRow("beside it in repeated rows")
+            << u"empty-paragraphs.ods"_s << u"B4"_s << u"T:Bob"_s;
     }
     void cells() {
         QFETCH(QString, file);

@@ -42,8 +42,6 @@ private Q_SLOTS:
             << u"the worksheet is not well-formed XML: mismatched tag at line 1"_s;
         QTest::addRow("unbound prefix")
             << u"unbound-prefix.xlsx"_s << u"not well-formed XML: unbound prefix at line 1"_s;
-        QTest::addRow("shared index out of range")
-            << u"shared-index-out-of-range.xlsx"_s << u"shared text that does not exist"_s;
         QTest::addRow("missing worksheet") << u"missing-worksheet.xlsx"_s
                                            << u"first worksheet, xl/worksheets/sheet1.xml, is "
                                               "missing"_s;

@@ -13,13 +13,14 @@ private Q_SLOTS:
         QVERIFY(s.setText(1, 0, u"Name"));
         QVERIFY(s.setNumber(1, 1, 3.5));
         QVERIFY(s.setBoolean(2, 0, true));
-        QVERIFY(s.setError(2, 1));
+        QVERIFY(s.setError(2, 1, CellError::DivZero));
         QVERIFY(s.setText(3, 2, QString()));
         s.finish();
         QCOMPARE(s.cell(1, 0), CellValue::text(u"Name"_s));
         QCOMPARE(s.cell(1, 1), CellValue::number(3.5));
         QCOMPARE(s.cell(2, 0), CellValue::boolean(true));
         QVERIFY(s.cell(2, 1).isError());
+        QCOMPARE(s.cell(2, 1), CellValue::error(u"#DIV/0!"_s));
         QCOMPARE(s.cell(3, 2), CellValue::text(QString()));
         QVERIFY(s.cell(3, 1).isEmpty());
         QVERIFY(s.cell(4, 0).isEmpty());
@@ -39,6 +40,11 @@ private Q_SLOTS:
         QCOMPARE(s.cell(2, 0).textForm(), u"1"_s);
         QCOMPARE(s.cell(5, 3).textForm(), u"late"_s);
         QVERIFY(s.cell(3, 0).isEmpty());
+        QList<QPair<qint32, qint32>> positions;
+        for (qint64 i = 0; i < s.cellCount(); ++i) {
+            positions.append({s.positionAt(i).row, s.positionAt(i).column});
+        }
+        QCOMPARE(positions, (QList<QPair<qint32, qint32>>{{2, 0}, {2, 1}, {5, 3}}));
     }
 
     void refusesPositionsOutsideTheLimits() {
@@ -103,6 +109,52 @@ private Q_SLOTS:
         }
         QCOMPARE(s.cell(3001, 0).textForm(), longText);
         QCOMPARE(s.sharedText(shared), u"Acme \u00e9\U0001F600"_s);
+    }
+
+    // Texts of every length, the empty one included, read back wherever they fall among the
+    // character chunks: first of all (no chunk made yet), right after a full chunk, between
+    // others, after a long text. Each goes in once as a cell's own text and once shared.
+    void textsInEveryPosition_data() {
+        QTest::addColumn<QList<qsizetype>>("lengths");
+        QTest::addColumn<bool>("shared");
+        // 16 texts of 65,535 characters and one of 16 fill a chunk of 1 Mi characters.
+        QList<qsizetype> fullChunk(16, 65535);
+        fullChunk.append(16);
+        for (const bool shared : {false, true}) {
+            const char* how = shared ? "shared" : "own";
+            QTest::addRow("%s: empty first", how) << QList<qsizetype>{0, 3} << shared;
+            QTest::addRow("%s: only empty", how) << QList<qsizetype>{0, 0} << shared;
+            QTest::addRow("%s: empty between", how) << QList<qsizetype>{3, 0, 3} << shared;
+            QTest::addRow("%s: empty after a full chunk", how)
+                << (fullChunk + QList<qsizetype>{0, 5}) << shared;
+            QTest::addRow("%s: empty after a long text", how)
+                << QList<qsizetype>{70000, 0} << shared;
+        }
+    }
+    void textsInEveryPosition() {
+        QFETCH(QList<qsizetype>, lengths);
+        QFETCH(bool, shared);
+        const auto textOf = [](qsizetype i, qsizetype length) {
+            return QString(length, QChar(char16_t(u'a' + i % 26)));
+        };
+        SheetData s;
+        for (qsizetype i = 0; i < lengths.size(); ++i) {
+            const auto row = qint32(i + 1);
+            if (shared) {
+                const qint64 index = s.addSharedText(textOf(i, lengths[i]));
+                QCOMPARE(index, qint64(i));
+                QVERIFY(s.setSharedText(row, 0, index));
+            } else {
+                QVERIFY(s.setText(row, 0, textOf(i, lengths[i])));
+            }
+        }
+        s.finish();
+        for (qsizetype i = 0; i < lengths.size(); ++i) {
+            QCOMPARE(s.cell(qint32(i + 1), 0), CellValue::text(textOf(i, lengths[i])));
+            if (shared) {
+                QCOMPARE(s.sharedText(i), textOf(i, lengths[i]));
+            }
+        }
     }
 
     void manyCellsAcrossCellChunks() {

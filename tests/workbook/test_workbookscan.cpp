@@ -33,15 +33,17 @@ private Q_SLOTS:
     }
 
     void headerTextsExactAndNumbersAsText() {
-        MemoryWorkbookSource src({{CellValue::text(u"  Name "_s), CellValue::number(2014),
-                                   CellValue::boolean(true), CellValue::text(u"   "_s)}});
+        MemoryWorkbookSource src(
+            {{CellValue::text(u"  Name "_s), CellValue::number(2014), CellValue::boolean(true),
+              CellValue::text(u"   "_s), CellValue::error(u"#DIV/0!"_s)}});
         const HeaderRow header = readHeaderRow(src);
-        QCOMPARE(header.count(), 4);
+        QCOMPARE(header.count(), 5);
         QCOMPARE(header.names[0], u"  Name "_s);
         QCOMPARE(header.names[1], u"2014"_s);
         QCOMPARE(header.names[2], u"TRUE"_s);
         QCOMPARE(header.names[3], u"   "_s);
         QCOMPARE(header.letters[3], u"D"_s);
+        QCOMPARE(header.names[4], u"#DIV/0!"_s);
     }
 
     void moreThan101HeadersAreCountedNotStored() {
@@ -57,7 +59,8 @@ private Q_SLOTS:
         QCOMPARE(header.letters[100], u"CW"_s);
     }
 
-    // Rows given as strings: 'x' a filled row, '.' a blank row, '0' a row holding only 0.
+    // Rows given as strings: 'x' a filled row, '.' a blank row, '0' a row holding only 0,
+    // 'e' a row holding only an error.
     void rowCounting_data() {
         QTest::addColumn<QString>("layout");
         QTest::addColumn<int>("itemCount");
@@ -70,6 +73,7 @@ private Q_SLOTS:
         QTest::addRow("five blanks end the data") << u"xx.....xx"_s << 2 << 2 << 2;
         QTest::addRow("zero counts") << u"x0"_s << 2 << 2 << 2;
         QTest::addRow("blank after header") << u"x.x"_s << 2 << 3 << 2;
+        QTest::addRow("error counts") << u"xe"_s << 2 << 2 << 2;
     }
     void rowCounting() {
         QFETCH(QString, layout);
@@ -84,6 +88,8 @@ private Q_SLOTS:
                 rows.append(textRow({u"r%1"_s.arg(n), u"s"_s}));
             } else if (c == u'0') {
                 rows.append({CellValue::empty(), CellValue::number(0)});
+            } else if (c == u'e') {
+                rows.append({CellValue::error(u"#N/A"_s), CellValue::empty()});
             } else {
                 rows.append(blankRow());
             }
@@ -111,6 +117,20 @@ private Q_SLOTS:
         QCOMPARE(result.header.count(), 0);
         QCOMPARE(result.itemCount, 0);
         QVERIFY(result.itemsFound.isEmpty());
+    }
+
+    // The count line never shows a negative number, not even for a sheet without rows.
+    void itemsFoundNeverNegative_data() {
+        QTest::addColumn<int>("itemCount");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("no row") << 0 << u"Items Found:  0"_s;
+        QTest::addRow("header only") << 1 << u"Items Found:  0"_s;
+        QTest::addRow("one contact") << 2 << u"Items Found:  1"_s;
+    }
+    void itemsFoundNeverNegative() {
+        QFETCH(int, itemCount);
+        QFETCH(QString, text);
+        QCOMPARE(itemsFoundText(itemCount), text);
     }
 
     void previewCapsAt1000RowsCountingGoesOn() {

@@ -202,6 +202,7 @@ private Q_SLOTS:
         QCOMPARE(sheet.cell(1, 0), CellValue::number(-0.5));
         QCOMPARE(sheet.cell(1, 1), CellValue::boolean(true));
         QVERIFY(sheet.cell(1, 2).isError());
+        QCOMPARE(sheet.cell(1, 2).textForm(), u"#DIV/0!"_s);
         QCOMPARE(sheet.cell(1, 3).textForm(), u"\u00e9\u0416"_s);
         QVERIFY(sheet.cell(1, 4).isEmpty());
         QVERIFY(sheet.cell(1, 5).isEmpty());
@@ -211,6 +212,30 @@ private Q_SLOTS:
         QCOMPARE(sheet.cell(2, 0), CellValue::number(2));
         QCOMPARE(sheet.cell(3, 0).textForm(), u"Fml"_s);
         QCOMPARE(sheet.cellCount(), 7);
+    }
+
+    // An error cell keeps its error, from a BOOLERR record and from a formula's cached
+    // result alike; a byte that names no error still gives an error cell.
+    void errorCodes_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("#DIV/0!") << 0x07 << u"#DIV/0!"_s;
+        QTest::addRow("#GETTING_DATA") << 0x2B << u"#GETTING_DATA"_s;
+        QTest::addRow("unknown byte") << 0x99 << u"#N/A"_s;
+    }
+    void errorCodes() {
+        QFETCH(int, code);
+        QFETCH(QString, shown);
+        const QByteArray result = QByteArray(1, char(2)) + char(0) + char(code) + char(0) +
+                                  char(0) + char(0) + char(0xFF) + char(0xFF);
+        const QByteArray cells = rec(0x0205, cellHead(0, 0) + char(code) + char(1)) +
+                                 rec(0x0006, cellHead(0, 1) + result + le16(0) + le32(0) + le16(3) +
+                                                 QByteArray("\x1e\x01\x00", 3));
+        SheetData sheet;
+        const biff::ParseResult r = parse(oneSheet({}, cells), sheet);
+        QVERIFY2(r.reason.isEmpty(), qPrintable(r.reason));
+        QCOMPARE(sheet.cell(1, 0), CellValue::error(shown));
+        QCOMPARE(sheet.cell(1, 1), CellValue::error(shown));
     }
 
     void firstWorksheetByType() {
@@ -258,6 +283,17 @@ private Q_SLOTS:
         }
     }
 
+    // A cell naming a shared string where there is no table at all is empty, as spreadsheet
+    // programs show it (fixtures cover an index past a table and other harmless lies).
+    void sharedStringWithoutTableIsEmpty() {
+        SheetData sheet;
+        const biff::ParseResult r =
+            parse(oneSheet({}, labelSst0 + rec(0x0203, cellHead(0, 1) + le64(2))), sheet);
+        QVERIFY2(r.reason.isEmpty(), qPrintable(r.reason));
+        QVERIFY(sheet.cell(1, 0).isEmpty());
+        QCOMPARE(sheet.cell(1, 1), CellValue::number(2));
+    }
+
     void structuralLies_data() {
         QTest::addColumn<QByteArray>("stream");
         QTest::addColumn<QString>("because");
@@ -271,7 +307,10 @@ private Q_SLOTS:
         QTest::addRow("LABEL longer than its record")
             << oneSheet({}, rec(0x0204, cellHead(0, 0) + le16(50) + char(0) + "short"))
             << u"past its record"_s;
-        QTest::addRow("LABELSST without a table") << oneSheet({}, labelSst0) << u"not there"_s;
+        QTest::addRow("MULRK past column IV")
+            << oneSheet({}, rec(0x00BD, le16(0) + le16(255) + le16(15) + le32(6) + le16(15) +
+                                            le32(10) + le16(256)))
+            << u"256 columns"_s;
         QTest::addRow("string with half a character before the break")
             << oneSheet(sstRecords({le16(2) + char(1) + "\x41", QByteArray("\x01\x00B\x00", 4)}),
                         labelSst0)

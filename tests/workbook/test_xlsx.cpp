@@ -59,8 +59,8 @@ private Q_SLOTS:
         QTest::addRow("str empty result") << u"cell-types.xlsx"_s << u"D2"_s << u"T:"_s;
         QTest::addRow("b true") << u"cell-types.xlsx"_s << u"A3"_s << u"B:TRUE"_s;
         QTest::addRow("b false") << u"cell-types.xlsx"_s << u"B3"_s << u"B:FALSE"_s;
-        QTest::addRow("e") << u"cell-types.xlsx"_s << u"C3"_s << u"X"_s;
-        QTest::addRow("e formula") << u"cell-types.xlsx"_s << u"D3"_s << u"X"_s;
+        QTest::addRow("e") << u"cell-types.xlsx"_s << u"C3"_s << u"X:#DIV/0!"_s;
+        QTest::addRow("e formula") << u"cell-types.xlsx"_s << u"D3"_s << u"X:#N/A"_s;
         QTest::addRow("d date") << u"cell-types.xlsx"_s << u"A4"_s << u"N:45322"_s;
         QTest::addRow("d date time") << u"cell-types.xlsx"_s << u"B4"_s << u"N:45322.5"_s;
         QTest::addRow("d before the phantom leap day")
@@ -117,6 +117,38 @@ private Q_SLOTS:
         QTest::addRow("openpyxl negative") << u"openpyxl-written.xlsx"_s << u"C3"_s << u"N:-3"_s;
         QTest::addRow("openpyxl none") << u"openpyxl-written.xlsx"_s << u"E3"_s << u"E"_s;
         QTest::addRow("openpyxl last") << u"openpyxl-written.xlsx"_s << u"E4"_s << u"T:last"_s;
+
+        // The empty shared text first (<si/>), in the middle (<si><t/></si>) and last.
+        for (const char* where : {"first", "middle", "last"}) {
+            const QString file = u"shared-strings-empty-%1.xlsx"_s.arg(QLatin1String(where));
+            QTest::addRow("empty shared text %s: named in B2", where) << file << u"B2"_s << u"T:"_s;
+            QTest::addRow("empty shared text %s: named in A3", where) << file << u"A3"_s << u"T:"_s;
+            QTest::addRow("empty shared text %s: others kept", where)
+                << file << u"A2"_s << u"T:Ann"_s;
+        }
+        QTest::addRow("empty inline text first")
+            << u"inline-strings-empty.xlsx"_s << u"A1"_s << u"T:"_s;
+        QTest::addRow("inline text after the empty one")
+            << u"inline-strings-empty.xlsx"_s << u"B1"_s << u"T:Name"_s;
+        QTest::addRow("empty inline <t/>") << u"inline-strings-empty.xlsx"_s << u"A2"_s << u"T:"_s;
+        QTest::addRow("empty formula text") << u"inline-strings-empty.xlsx"_s << u"A3"_s << u"T:"_s;
+        QTest::addRow("empty inline run") << u"inline-strings-empty.xlsx"_s << u"B3"_s << u"T:"_s;
+
+        // Harmless inconsistencies read as spreadsheet programs show them.
+        QTest::addRow("shared index one past the table")
+            << u"shared-index-past-table.xlsx"_s << u"B2"_s << u"E"_s;
+        QTest::addRow("shared index far past the table")
+            << u"shared-index-past-table.xlsx"_s << u"B3"_s << u"E"_s;
+        QTest::addRow("shared index in the table beside them")
+            << u"shared-index-past-table.xlsx"_s << u"A3"_s << u"T:Ann"_s;
+        QTest::addRow("shared index past a one-item table")
+            << u"../hostile/shared-index-out-of-range.xlsx"_s << u"A1"_s << u"E"_s;
+        QTest::addRow("shared-text part missing: its cell empty")
+            << u"shared-strings-part-missing.xlsx"_s << u"B1"_s << u"E"_s;
+        QTest::addRow("shared-text part missing: other cells read")
+            << u"shared-strings-part-missing.xlsx"_s << u"B2"_s << u"N:5"_s;
+        QTest::addRow("error in the header row")
+            << u"header-error-cell.xlsx"_s << u"A1"_s << u"X:#DIV/0!"_s;
     }
     void cells() {
         QFETCH(QString, file);
@@ -208,7 +240,7 @@ private Q_SLOTS:
         FileWorkbookSource source;
         QVERIFY(source.openWorkbook(fixture(u"cell-types.xlsx"_s)).isOk());
         const Status s = source.openWorkbook(
-            QStringLiteral(E2V_FIXTURES_DIR "/hostile/shared-index-out-of-range.xlsx"));
+            QStringLiteral(E2V_FIXTURES_DIR "/hostile/malformed-worksheet.xlsx"));
         QVERIFY(!s.isOk());
         QVERIFY(source.readCell(u"A1").isEmpty());
         QCOMPARE(source.sheetRowLimit(), 0);
