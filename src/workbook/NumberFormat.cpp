@@ -1123,6 +1123,21 @@ bool NumberFormat::isText() const {
     return m_data && m_data->numberSections == 0 && m_data->textSection == 0;
 }
 
+bool NumberFormat::altersText() const {
+    if (!m_data || m_data->textSection < 0) {
+        return false;
+    }
+    int texts = 0;
+    for (const Token& t : m_data->sections[size_t(m_data->textSection)].tokens) {
+        if (t.type == Tok::At) {
+            ++texts;
+        } else if (t.type == Tok::Literal && t.litLen > 0) {
+            return true;
+        }
+    }
+    return texts != 1;
+}
+
 QString NumberFormat::format(double value, DateSystem system) const {
     if (!m_data || m_data->numberSections == 0 || !std::isfinite(value)) {
         return numberText(value);

@@ -36,6 +36,8 @@ public:
     bool isDateTime() const;
     // The text format "@": numbers are shown as General, text as it stands.
     bool isText() const;
+    // A text cell shows more than its text: the format's text section holds literals.
+    bool altersText() const;
 
     QString format(double value, DateSystem system = DateSystem::Date1900) const;
     // A text cell under this format: the text section's literals around the text, or the
