@@ -29,6 +29,10 @@ Expect text(const QString& a, const QString& t) {
 Expect num(const QString& a, double v) {
     return {a, CellValue::number(v)};
 }
+// A number shown through a date format of the 1900 date system.
+Expect date(const QString& a, double serial, const QString& shown) {
+    return {a, CellValue::dateNumber(serial, DateSystem::Date1900, shown)};
+}
 Expect boolean(const QString& a, bool v) {
     return {a, CellValue::boolean(v)};
 }
@@ -92,7 +96,7 @@ private Q_SLOTS:
                        num(u"B10"_s, 7)};
         // LibreOffice writes number, boolean, error and empty-text results (a non-empty text
         // result it stores without its text), a plain boolean as a number, dates as serial
-        // numbers and runs of numbers as MULRK records.
+        // numbers with a date format and runs of numbers as MULRK records.
         QTest::addRow("LibreOffice formulas, dates, MULRK")
             << u"xls/formulas-cached-results.xls"_s << 65536
             << Expects{text(u"A1"_s, u"Kind"_s),
@@ -104,7 +108,7 @@ private Q_SLOTS:
                        error(u"B8"_s),
                        error(u"B9"_s),
                        text(u"B10"_s, QString()),
-                       num(u"B11"_s, 45366),
+                       date(u"B11"_s, 45366, u"2024-03-15"_s),
                        num(u"B12"_s, 1),
                        num(u"B13"_s, 1),
                        num(u"C13"_s, 2.5),
@@ -186,6 +190,9 @@ private Q_SLOTS:
                 want = CellValue::text(a.at(3).toString());
             } else if (kind == u"number"_s) {
                 want = CellValue::number(a.at(3).toDouble());
+            } else if (kind == u"date"_s) {
+                want = CellValue::dateNumber(a.at(3).toDouble(), DateSystem::Date1900,
+                                             a.at(4).toString());
             } else if (kind == u"boolean"_s) {
                 want = CellValue::boolean(a.at(3).toBool());
             } else if (kind == u"error"_s) {
