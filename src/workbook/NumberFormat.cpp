@@ -1300,6 +1300,10 @@ void appendDecimals(QString& out, const OdsFormatPart& p) {
 }
 
 void appendNumberPart(QString& out, const OdsFormatPart& p) {
+    if (p.decimalPlaces < 0) {
+        out += QStringLiteral("General");
+        return;
+    }
     // Integer placeholders from the right, embedded texts between them.
     int count = std::clamp(p.minIntegerDigits, 0, 255);
     for (const auto& [position, text] : p.embeddedTexts) {
@@ -1361,8 +1365,24 @@ void appendFraction(QString& out, const OdsFormatPart& p) {
     }
 }
 
+// The ISO form of a date style that follows the locale: with the time when it shows hours.
+QString localeDateCode(const OdsFormatStyle& style) {
+    QString out = QStringLiteral("yyyy-mm-dd");
+    for (const OdsFormatPart& p : style.parts) {
+        if (p.kind == OdsFormatPart::Kind::Hours) {
+            out += QStringLiteral(" hh:mm");
+        } else if (p.kind == OdsFormatPart::Kind::Seconds) {
+            out += QStringLiteral(":ss");
+        }
+    }
+    return out;
+}
+
 QString sectionCode(const OdsFormatStyle& style) {
     using K = OdsFormatPart::Kind;
+    if (style.localeFormat && style.family == OdsFormatStyle::Family::Date) {
+        return localeDateCode(style);
+    }
     QString out;
     bool elapsedDone = style.truncateOnOverflow;
     auto elapsed = [&](QString code) {

@@ -83,6 +83,7 @@ struct OdsFormatPart {
     bool longStyle = false; // number:style="long"
     bool textual = false;   // number:textual="true"
     bool grouping = false;  // number:grouping="true"
+    // -1 on a number: number:decimal-places is absent, as LibreOffice writes its General.
     int decimalPlaces = 0;
     int minDecimalPlaces = -1; // number:min-decimal-places; -1: as many as decimalPlaces
     // number:min-integer-digits; for a fraction -1 when the attribute is absent (no whole part).
@@ -105,6 +106,9 @@ struct OdsFormatStyle {
     Family family = Family::Number;
     // number:truncate-on-overflow="false": hours (or minutes) beyond the day, "[h]".
     bool truncateOnOverflow = true;
+    // number:format-source="language": the locale's own short date (Excel's ids 14 and 22),
+    // shown as ISO 8601 like those.
+    bool localeFormat = false;
     QList<OdsFormatPart> parts;
 };
 

@@ -350,6 +350,18 @@ private Q_SLOTS:
                                                  longPart(K::Month, true), part(K::Text, u" "_s),
                                                  longPart(K::Year)})
                               << QList<OdsFormatMap>() << 32874.0 << u"Monday, 1. January 1990"_s;
+        // LibreOffice's General: a number without number:decimal-places.
+        QTest::addRow("general with a literal")
+            << style(F::Number, {part(K::Text, u"No. "_s), number(-1)}) << QList<OdsFormatMap>()
+            << 3.25 << u"No. 3.25"_s;
+        // The locale's short date (format-source="language"), as Excel's ids 14 and 22.
+        OdsFormatStyle localeDate =
+            style(F::Date, {part(K::Month), part(K::Text, u"/"_s), part(K::Day),
+                            part(K::Text, u"/"_s), part(K::Year), part(K::Text, u" "_s),
+                            longPart(K::Hours), part(K::Text, u":"_s), longPart(K::Minutes)});
+        localeDate.localeFormat = true;
+        QTest::addRow("locale date and time")
+            << localeDate << QList<OdsFormatMap>() << 33238.6041666667 << u"1990-12-31 14:30"_s;
         QTest::addRow("time am/pm")
             << style(F::Time, {part(K::Hours), part(K::Text, u":"_s), longPart(K::Minutes),
                                part(K::Text, u" "_s), part(K::AmPm)})
