@@ -46,6 +46,23 @@ private Q_SLOTS:
         QTest::addRow("date before March 1900")
             << u"value-types.ods"_s << u"E4"_s << u"D:1900-02-28=59"_s;
 
+        // A data style in styles.xml through a parent style, a column's default style, a
+        // style:map; cells without a style show dates and times in ISO 8601.
+        QTest::addRow("inherited data style")
+            << u"../formats/ods-style-inheritance.ods"_s << u"A1"_s << u"N:02134"_s;
+        QTest::addRow("column default style")
+            << u"../formats/ods-style-inheritance.ods"_s << u"B1"_s << u"N:(555) 123-4567"_s;
+        QTest::addRow("map for negatives")
+            << u"../formats/ods-style-inheritance.ods"_s << u"C1"_s << u"N:minus 12.5%"_s;
+        QTest::addRow("map's own style")
+            << u"../formats/ods-style-inheritance.ods"_s << u"D1"_s << u"N:50.0%"_s;
+        QTest::addRow("date without a style")
+            << u"../formats/ods-style-inheritance.ods"_s << u"A2"_s << u"D:1990-12-31=33238"_s;
+        QTest::addRow("own style over the column's")
+            << u"../formats/ods-style-inheritance.ods"_s << u"B2"_s << u"N:42"_s;
+        QTest::addRow("time without a style") << u"../formats/ods-style-inheritance.ods"_s
+                                              << u"D2"_s << u"D:14:30:00=0.604166666666667"_s;
+
         QTest::addRow("text:s") << u"text-content.ods"_s << u"A1"_s << u"T:a   b c"_s;
         QTest::addRow("text:tab") << u"text-content.ods"_s << u"B1"_s << u"T:col\tumn"_s;
         QTest::addRow("text:line-break") << u"text-content.ods"_s << u"C1"_s << u"T:one\ntwo"_s;

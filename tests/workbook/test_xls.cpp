@@ -29,9 +29,13 @@ Expect text(const QString& a, const QString& t) {
 Expect num(const QString& a, double v) {
     return {a, CellValue::number(v)};
 }
-// A number shown through a date format of the 1900 date system.
-Expect date(const QString& a, double serial, const QString& shown) {
-    return {a, CellValue::dateNumber(serial, DateSystem::Date1900, shown)};
+// A number shown through a date format.
+Expect date(const QString& a, double serial, const QString& shown,
+            DateSystem system = DateSystem::Date1900) {
+    return {a, CellValue::dateNumber(serial, system, shown)};
+}
+Expect shown(const QString& a, double v, const QString& text) {
+    return {a, CellValue::shownNumber(v, text)};
 }
 Expect boolean(const QString& a, bool v) {
     return {a, CellValue::boolean(v)};
@@ -150,6 +154,13 @@ private Q_SLOTS:
             << Expects{text(u"A1"_s, u"\u540d\u524d"_s),
                        text(u"A2"_s, u"\u5c71\u7530\u592a\u90ce"_s),
                        text(u"B2"_s, u"\uff76\uff80\uff76\uff85"_s)};
+        // FORMAT records in the code page, DATEMODE 1904, an XF for each number of a MULRK;
+        // the short date (id 14) is ISO whatever code its FORMAT record gives.
+        QTest::addRow("Excel 95 formats, 1904 dates")
+            << u"formats/biff5-formats-1904.xls"_s << 16384
+            << Expects{date(u"A1"_s, 31776, u"1990-12-31"_s, DateSystem::Date1904),
+                       date(u"B1"_s, 31776, u"1990-12-31"_s, DateSystem::Date1904),
+                       shown(u"C1"_s, 1234, u"1,234.00 \u20ac"_s), shown(u"D1"_s, 0.25, u"25%"_s)};
         // The count in the table is only a bound; the strings that are there read.
         QTest::addRow("shared-string table claiming 2^31 strings")
             << u"xls-hostile/sst-claims-2g-strings.xls"_s << 65536
