@@ -1084,7 +1084,8 @@ QString toString(const Out& out) {
 
 NumberFormat NumberFormat::parse(QStringView code) {
     NumberFormat out;
-    if (code.trimmed().isEmpty() || equalsNoCase(code.trimmed(), u"General")) {
+    if (code.trimmed().isEmpty() || equalsNoCase(code.trimmed(), u"General") ||
+        code.size() > kMaxCodeLength) {
         return out;
     }
     auto data = std::make_shared<Data>();
@@ -1190,9 +1191,12 @@ QString NumberFormat::formatText(const QString& text) const {
     }
     const Section& s = m_data->sections[size_t(m_data->textSection)];
     Out out;
+    int copies = 0;
     for (const Token& t : s.tokens) {
         if (t.type == Tok::At) {
-            append(out, text);
+            if (++copies <= kMaxTextCopies) {
+                append(out, text);
+            }
         } else if (t.type == Tok::Literal) {
             out.append(reinterpret_cast<const char16_t*>(s.literals.utf16()) + t.litPos, t.litLen);
         }

@@ -28,8 +28,13 @@ public:
     NumberFormat() = default;
 
     // Any text is accepted: what the language does not know is shown as it stands. Empty
-    // text and "General" give the General format.
+    // text, "General" and codes longer than kMaxCodeLength give the General format.
     static NumberFormat parse(QStringView code);
+    // Four times the longest code Excel accepts: a cell's text stays small, whatever a file
+    // holds.
+    static constexpr qsizetype kMaxCodeLength = 1024;
+    // "@" shows the text at most this many times.
+    static constexpr int kMaxTextCopies = 16;
 
     bool isGeneral() const { return !m_data; }
     // Numbers are shown as dates or times (by the first section): the cell holds a date.

@@ -153,6 +153,8 @@ private Q_SLOTS:
         row("empty text section", u"0;0;0;"_s, u"abc"_s, QString());
         row("number under text format", u"@"_s, 1234.5, u"1234.5"_s);
         row("accounting text", QString(builtinFormatCode(44)), u"abc"_s, u" abc "_s);
+        row("text repeated, up to a bound", QString(20, u'@'), u"ab"_s,
+            QString(u"ab"_s).repeated(NumberFormat::kMaxTextCopies));
         // Dates: the 1900 system as Excel shows it (LibreOffice counts from 1899-12-30).
         row("date", u"yyyy-mm-dd"_s, 32874.0, u"1990-01-01"_s);
         row("date and time", u"yyyy-mm-dd hh:mm"_s, 45292.6041666667, u"2024-01-01 14:30"_s);
@@ -229,6 +231,8 @@ private Q_SLOTS:
         QTest::addRow("escaped letter") << u"0\\h"_s << false << false << false;
         QTest::addRow("text") << u"@"_s << false << false << true;
         QTest::addRow("number with text section") << u"0;-0;0;@"_s << false << false << false;
+        QTest::addRow("longer than any real code")
+            << QString(NumberFormat::kMaxCodeLength + 1, u'0') << true << false << false;
     }
     void kinds() {
         QFETCH(QString, code);
