@@ -557,6 +557,10 @@ private:
                     : type == "time" ? xmlvalues::isoDurationToDays(m_value)
                                      : xmlvalues::parseNumber(m_value);
             }
+            if (v && type == "date" && *v < 1 && !m_cellText.empty()) {
+                // Before 1900: no serial shows it, so the text the producer showed stands.
+                v.reset();
+            }
             if (v) {
                 p.kind = Kind::Number;
                 p.number = *v;

@@ -60,6 +60,8 @@ private Q_SLOTS:
             << u"../formats/ods-style-inheritance.ods"_s << u"A2"_s << u"D:1990-12-31=33238"_s;
         QTest::addRow("own style over the column's")
             << u"../formats/ods-style-inheritance.ods"_s << u"B2"_s << u"N:42"_s;
+        QTest::addRow("date before 1900: the text shown")
+            << u"../formats/ods-style-inheritance.ods"_s << u"A3"_s << u"T:01.03.1850"_s;
         QTest::addRow("time without a style") << u"../formats/ods-style-inheritance.ods"_s
                                               << u"D2"_s << u"D:14:30:00=0.604166666666667"_s;
 
