@@ -268,14 +268,18 @@ public:
             }
         } else if (l == "numFmts") {
             m_in = In::NumFmts;
+            m_sawNumFmts = true;
         } else if (l == "cellXfs") {
             m_in = In::CellXfs;
         }
     }
     void endElement(const XmlName& name) override {
-        if (name.local == "cellXfs") {
-            stopEarly(); // what follows (cell styles, colours) has no number format
-        } else if (name.local == "numFmts") {
+        if (name.local == "cellXfs" && m_in == In::CellXfs) {
+            m_in = In::None;
+            if (m_sawNumFmts) {
+                stopEarly(); // what follows (cell styles, colours) has no number format
+            }
+        } else if (name.local == "numFmts" && m_in == In::NumFmts) {
             m_in = In::None;
         }
     }
@@ -289,6 +293,7 @@ private:
     static constexpr qint64 kMaxFormatId = qint64(1) << 30;
     enum class In : quint8 { None, NumFmts, CellXfs };
     In m_in = In::None;
+    bool m_sawNumFmts = false;
 };
 
 // Cell styles as the sheet's formats, each format parsed once, when a cell first uses it.

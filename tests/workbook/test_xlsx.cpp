@@ -76,6 +76,19 @@ private Q_SLOTS:
         QTest::addRow("1904 date") << u"date1904.xlsx"_s << u"A1"_s << u"D:1904-01-02=1"_s;
         QTest::addRow("1904 plain number") << u"date1904.xlsx"_s << u"B1"_s << u"N:100"_s;
 
+        // numFmts after cellXfs; a cell without s takes style 0; id 14 stays ISO whatever code
+        // the file gives it; a style past the table is General.
+        QTest::addRow("default style")
+            << u"../formats/xlsx-style-pitfalls.xlsx"_s << u"A1"_s << u"N:2.3"_s;
+        QTest::addRow("id 14 redefined")
+            << u"../formats/xlsx-style-pitfalls.xlsx"_s << u"B1"_s << u"D:1990-12-31=33238"_s;
+        QTest::addRow("numFmts after cellXfs") << u"../formats/xlsx-style-pitfalls.xlsx"_s
+                                               << u"C1"_s << u"D:December 31, 1990=33238"_s;
+        QTest::addRow("style past the table")
+            << u"../formats/xlsx-style-pitfalls.xlsx"_s << u"D1"_s << u"N:33238"_s;
+        QTest::addRow("text format on a number")
+            << u"../formats/xlsx-style-pitfalls.xlsx"_s << u"E1"_s << u"N:2134"_s;
+
         QTest::addRow("no r: first") << u"missing-references.xlsx"_s << u"A1"_s << u"T:A1"_s;
         QTest::addRow("no r: second") << u"missing-references.xlsx"_s << u"B1"_s << u"T:B1"_s;
         QTest::addRow("no r: after C3") << u"missing-references.xlsx"_s << u"D3"_s << u"N:2"_s;
