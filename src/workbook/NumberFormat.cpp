@@ -1338,8 +1338,11 @@ void appendNumberPart(QString& out, const OdsFormatPart& p) {
     }
     out += integer;
     appendDecimals(out, p);
-    for (double f = p.displayFactor; f >= 999.5; f /= 1000) {
+    // One comma per thousand; a factor no number reaches (infinity) scales no further.
+    int commas = 0;
+    for (double f = p.displayFactor; f >= 999.5 && commas < 20; f /= 1000) {
         out += u',';
+        ++commas;
     }
 }
 

@@ -217,7 +217,8 @@ private:
         }
         p.denominatorValue = intAttr(attrs, "denominator-value", 0);
         if (const char* factor = attrs.find("display-factor", kNumber)) {
-            p.displayFactor = xmlvalues::parseNumber(factor).value_or(1);
+            const double f = xmlvalues::parseNumber(factor).value_or(1);
+            p.displayFactor = std::isfinite(f) && f > 0 ? f : 1;
         }
         parts.append(p);
         if (p.kind == K::Text || p.kind == K::CurrencySymbol) {

@@ -354,6 +354,10 @@ private Q_SLOTS:
                                                  longPart(K::Month, true), part(K::Text, u" "_s),
                                                  longPart(K::Year)})
                               << QList<OdsFormatMap>() << 32874.0 << u"Monday, 1. January 1990"_s;
+        OdsFormatPart endless = number(0);
+        endless.displayFactor = std::numeric_limits<double>::infinity();
+        QTest::addRow("display factor no number reaches")
+            << style(F::Number, {endless}) << QList<OdsFormatMap>() << 1234567.0 << u"0"_s;
         // LibreOffice's General: a number without number:decimal-places.
         QTest::addRow("general with a literal")
             << style(F::Number, {part(K::Text, u"No. "_s), number(-1)}) << QList<OdsFormatMap>()
