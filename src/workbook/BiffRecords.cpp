@@ -535,7 +535,11 @@ private:
         }
         if (m_result.biff8) {
             if (c.readUnicodeString(true, m_chars)) {
-                m_formatCodes[id] = QString::fromUtf16(m_chars.data(), qsizetype(m_chars.size()));
+                // A code longer than any real one is General; it need not be kept.
+                m_formatCodes[id] =
+                    qsizetype(m_chars.size()) > NumberFormat::kMaxCodeLength
+                        ? u"General"_s
+                        : QString::fromUtf16(m_chars.data(), qsizetype(m_chars.size()));
             }
             return;
         }
