@@ -8,9 +8,10 @@
 
 #include <optional>
 
-// What one cell read yields. Dates, times and currency arrive as plain numbers: the stored
-// value, not the displayed text. Error cells (#N/A, #DIV/0!, ...) are kept as their own kind
-// so callers can pass over them like blank cells.
+// What one cell read yields. A number keeps its stored value and, when its cell has a number
+// format, the text that format shows; a date is such a number that also says it is a date.
+// Error cells (#N/A, #DIV/0!, ...) are kept as their own kind so callers can pass over them
+// like blank cells.
 class CellValue {
 public:
     enum class Kind : quint8 { Empty, Text, Number, Boolean, Error };
