@@ -138,8 +138,13 @@ private:
     qint32 m_rows;
 };
 
+// The two number columns: a birthday (a date serial) and a score.
+constexpr int kBirthdayColumn = 15;
+constexpr int kScoreColumn = 16;
+
 // ---------------------------------------------------------------------------------------
-// The .xlsx writer.
+// The .xlsx writer. Styled, every cell names a style as spreadsheet programs write them:
+// texts the default look, the birthday the short date (id 14), the score "0.00" (id 2).
 
 inline QByteArray xmlEscaped(const QString& text) {
     QByteArray out = text.toUtf8();
@@ -196,7 +201,7 @@ private:
     std::list<QByteArray> m_parts;
 };
 
-inline bool writeXlsx(const ContactSheet& sheet, const QString& path) {
+inline bool writeXlsx(const ContactSheet& sheet, const QString& path, bool styled = false) {
     QHash<QString, qint64> index;
     QByteArray strings;
     qint64 stringRefs = 0;
@@ -213,7 +218,12 @@ inline bool writeXlsx(const ContactSheet& sheet, const QString& path) {
             if (cell.text.isEmpty()) {
                 continue;
             }
-            const QByteArray ref = cellAddress(c, i + 1).toLatin1();
+            QByteArray ref = cellAddress(c, i + 1).toLatin1();
+            if (styled) {
+                ref += c == kBirthdayColumn ? "\" s=\"2"
+                       : c == kScoreColumn  ? "\" s=\"3"
+                                            : "\" s=\"1";
+            }
             if (cell.number) {
                 data += "<c r=\"" + ref + "\"><v>" + cell.text.toLatin1() + "</v></c>";
                 continue;
@@ -236,8 +246,21 @@ inline bool writeXlsx(const ContactSheet& sheet, const QString& path) {
                            QByteArray::number(stringRefs) + "\" uniqueCount=\"" +
                            QByteArray::number(index.size()) + "\">" + strings + "</sst>";
 
+    const QByteArray styles =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+        "<styleSheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+        "<fonts count=\"2\"><font><sz val=\"11\"/><name val=\"Calibri\"/></font><font><b/>"
+        "<sz val=\"11\"/><name val=\"Calibri\"/></font></fonts><cellStyleXfs count=\"1\"><xf "
+        "numFmtId=\"0\" fontId=\"0\"/></cellStyleXfs><cellXfs count=\"4\"><xf numFmtId=\"0\" "
+        "fontId=\"0\" xfId=\"0\"/><xf numFmtId=\"0\" fontId=\"1\" xfId=\"0\"/><xf "
+        "numFmtId=\"14\" fontId=\"0\" xfId=\"0\" applyNumberFormat=\"1\"/><xf numFmtId=\"2\" "
+        "fontId=\"0\" xfId=\"0\" applyNumberFormat=\"1\"/></cellXfs></styleSheet>";
+    const QByteArray stylesRelationship =
+        styled ? "<Relationship Id=\"rId3\" Type=\"http://schemas.openxmlformats.org/"
+                 "officeDocument/2006/relationships/styles\" Target=\"styles.xml\"/>"
+               : "";
     ZipWriter zip;
-    return zip.open(path) &&
+    return zip.open(path) && (!styled || zip.add("xl/styles.xml", styles)) &&
            zip.add("[Content_Types].xml",
                    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
                    "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
@@ -270,7 +293,8 @@ inline bool writeXlsx(const ContactSheet& sheet, const QString& path) {
                    "schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
                    "Target=\"worksheets/sheet1.xml\"/><Relationship Id=\"rId2\" Type=\"http://"
                    "schemas.openxmlformats.org/officeDocument/2006/relationships/"
-                   "sharedStrings\" Target=\"sharedStrings.xml\"/></Relationships>") &&
+                   "sharedStrings\" Target=\"sharedStrings.xml\"/>" +
+                       stylesRelationship + "</Relationships>") &&
            zip.add("xl/worksheets/sheet1.xml", std::move(data)) &&
            zip.add("xl/sharedStrings.xml", sst) && zip.close();
 }

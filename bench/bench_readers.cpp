@@ -3,10 +3,12 @@
 // happens in a child process of its own (this program started again with --measure), so
 // the peak memory printed is that format's own.
 //
-// Usage: bench_readers [--rows N] [--keep FOLDER] [--format NAME|all]
+// Usage: bench_readers [--rows N] [--keep FOLDER] [--format NAME|all] [--styled]
 // --keep writes the generated files to FOLDER and leaves them there; a single run on one of
 // them is "bench_readers --measure FILE --rows N" (prints seconds, open seconds, peak KB,
-// cells read and a checksum of their texts).
+// cells read and a checksum of their texts). --styled gives every cell of the .xlsx, .xls
+// and .ods sheets a style as spreadsheet programs do: the birthday a date format, the score
+// "0.00", so that reading shows the cost of the number formats.
 
 #include "BenchSheets.h"
 #include "CellAddress.h"
@@ -41,7 +43,7 @@ constexpr int kRuns = 5;
 // ---------------------------------------------------------------------------------------
 // The writers of the other formats (.xlsx is in BenchSheets.h).
 
-bool writeCsv(const ContactSheet& sheet, const QString& path) {
+bool writeCsv(const ContactSheet& sheet, const QString& path, bool /*styled*/) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly)) {
         return false;
@@ -69,15 +71,33 @@ bool writeCsv(const ContactSheet& sheet, const QString& path) {
     return true;
 }
 
-bool writeOds(const ContactSheet& sheet, const QString& path) {
+// Styled: texts in an automatic style without a data style, the birthday a date with an
+// ISO date style, the score a number style with two decimals.
+bool writeOds(const ContactSheet& sheet, const QString& path, bool styled) {
     QByteArray content =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<office:document-content "
         "xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+        "xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\" "
+        "xmlns:number=\"urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0\" "
         "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
-        "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" office:version=\"1.2\">"
-        "<office:body><office:spreadsheet><table:table table:name=\"Contacts\">"
-        "<table:table-column table:number-columns-repeated=\"20\"/>";
+        "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" office:version=\"1.2\">";
+    if (styled) {
+        content += "<office:automatic-styles><number:date-style style:name=\"N1\"><number:year "
+                   "number:style=\"long\"/><number:text>-</number:text><number:month "
+                   "number:style=\"long\"/><number:text>-</number:text><number:day "
+                   "number:style=\"long\"/></number:date-style><number:number-style "
+                   "style:name=\"N2\"><number:number number:decimal-places=\"2\" "
+                   "number:min-decimal-places=\"2\" number:min-integer-digits=\"1\"/>"
+                   "</number:number-style><style:style style:name=\"ce0\" "
+                   "style:family=\"table-cell\"/><style:style style:name=\"ce1\" "
+                   "style:family=\"table-cell\" style:data-style-name=\"N1\"/><style:style "
+                   "style:name=\"ce2\" style:family=\"table-cell\" "
+                   "style:data-style-name=\"N2\"/></office:automatic-styles>";
+    }
+    content += "<office:body><office:spreadsheet><table:table table:name=\"Contacts\">"
+               "<table:table-column table:number-columns-repeated=\"20\"/>";
+    const QDate day0(1899, 12, 30);
     for (qint32 i = 0; i <= sheet.dataRows(); ++i) {
         const Row r = sheet.row(i);
         content += "<table:table-row>";
@@ -85,13 +105,22 @@ bool writeOds(const ContactSheet& sheet, const QString& path) {
             const Cell& cell = r[size_t(c)];
             if (cell.text.isEmpty()) {
                 content += "<table:table-cell/>";
+            } else if (styled && c == kBirthdayColumn && cell.number) {
+                const QByteArray iso =
+                    day0.addDays(cell.text.toLongLong()).toString(Qt::ISODate).toLatin1();
+                content += "<table:table-cell table:style-name=\"ce1\" "
+                           "office:value-type=\"date\" office:date-value=\"" +
+                           iso + "\"><text:p>" + iso + "</text:p></table:table-cell>";
             } else if (cell.number) {
-                content += "<table:table-cell office:value-type=\"float\" office:value=\"" +
-                           cell.text.toLatin1() + "\"><text:p>" + cell.text.toLatin1() +
-                           "</text:p></table:table-cell>";
+                content += QByteArray(styled ? "<table:table-cell table:style-name=\"ce2\" "
+                                             : "<table:table-cell ") +
+                           "office:value-type=\"float\" office:value=\"" + cell.text.toLatin1() +
+                           "\"><text:p>" + cell.text.toLatin1() + "</text:p></table:table-cell>";
             } else {
-                content += "<table:table-cell office:value-type=\"string\"><text:p>" +
-                           xmlEscaped(cell.text) + "</text:p></table:table-cell>";
+                content += QByteArray(styled ? "<table:table-cell table:style-name=\"ce0\" "
+                                             : "<table:table-cell ") +
+                           "office:value-type=\"string\"><text:p>" + xmlEscaped(cell.text) +
+                           "</text:p></table:table-cell>";
             }
         }
         content += "</table:table-row>";
@@ -209,7 +238,8 @@ bool writeOleStream(const QString& path, const QByteArray& stream) {
     return ok;
 }
 
-bool writeXls(const ContactSheet& sheet, const QString& path) {
+// Styled: XF 16 for texts, 17 the short date (id 14), 18 "0.00" (id 2).
+bool writeXls(const ContactSheet& sheet, const QString& path, bool styled) {
     QHash<QString, quint32> index;
     std::vector<QString> strings;
     quint32 total = 0;
@@ -221,7 +251,10 @@ bool writeXls(const ContactSheet& sheet, const QString& path) {
             QByteArray body;
             BiffWriter::u16(body, quint16(i));
             BiffWriter::u16(body, quint16(c));
-            BiffWriter::u16(body, 15);
+            BiffWriter::u16(body, !styled                ? 15
+                                  : c == kBirthdayColumn ? 17
+                                  : c == kScoreColumn    ? 18
+                                                         : 16);
             if (cell.number) {
                 const double v = cell.text.toDouble();
                 quint64 bits;
@@ -244,6 +277,13 @@ bool writeXls(const ContactSheet& sheet, const QString& path) {
     BiffWriter globals;
     globals.record(0x0809, biffBof(0x0005));
     globals.record(0x0042, QByteArray("\xB0\x04", 2)); // code page 1200
+    if (styled) {
+        for (const quint16 format : {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 14, 2}) {
+            QByteArray xf(20, '\0');
+            xf[2] = char(format & 0xFF);
+            globals.record(0x00E0, xf);
+        }
+    }
     QByteArray sheetRecord;
     BiffWriter::u32(sheetRecord, 0); // the worksheet's offset, set below
     sheetRecord.append(QByteArray("\x00\x00\x06\x00Sheet1", 10));
@@ -278,7 +318,7 @@ struct Format {
     QString name;
     QString extension;
     QString target; // what this machine should reach
-    std::function<bool(const ContactSheet&, const QString&)> write;
+    std::function<bool(const ContactSheet&, const QString&, bool styled)> write;
     qint32 maxDataRows = 1048575; // data rows the format holds below its header row
 };
 
@@ -374,7 +414,7 @@ int usage(QTextStream& err) {
     for (const Format& f : formats()) {
         err << f.name << '|';
     }
-    err << "all]" << Qt::endl;
+    err << "all] [--styled]" << Qt::endl;
     return 2;
 }
 
@@ -390,8 +430,13 @@ int main(int argc, char** argv) {
     QString wanted = u"all"_s;
     QString measurePath;
     QString keepFolder; // where the generated files stay, for profiling a reader by hand
+    bool styled = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
+        if (a == u"--styled"_s) {
+            styled = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             return usage(err);
         }
@@ -429,8 +474,9 @@ int main(int argc, char** argv) {
     if (!benchsheets::workFolder(keepFolder, temporary, err, dir)) {
         return 1;
     }
-    out << "Contact sheet: " << dataRows << " data rows + header, " << kColumns
-        << " columns; median of " << kRuns << " runs, each in its own process." << Qt::endl
+    out << "Contact sheet: " << dataRows << " data rows + header, " << kColumns << " columns"
+        << (styled ? ", every cell styled, a date and a number format" : "") << "; median of "
+        << kRuns << " runs, each in its own process." << Qt::endl
         << "median s: open + every cell through readCell; open s: the open alone; peak MB: "
            "the largest peak resident size of a run."
         << Qt::endl;
@@ -445,7 +491,7 @@ int main(int argc, char** argv) {
         // A format that holds fewer rows (.xls: 65,536) gets a sheet as full as it can be.
         const qint32 formatRows = std::min(dataRows, f->maxDataRows);
         const ContactSheet formatSheet(formatRows);
-        if (!f->write(formatSheet, path)) {
+        if (!f->write(formatSheet, path, styled)) {
             out << f->name << ": could not write the test file" << Qt::endl;
             continue;
         }

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <iconv.h>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -26,6 +27,7 @@ enum Record : quint16 {
     kMulRk = 0x00BD,
     kMulBlank = 0x00BE,
     kRString = 0x00D6,
+    kXf = 0x00E0,
     kSst = 0x00FC,
     kLabelSst = 0x00FD,
     kBlank = 0x0201,
@@ -34,6 +36,7 @@ enum Record : quint16 {
     kBoolErr = 0x0205,
     kString = 0x0207,
     kRk = 0x027E,
+    kFormat = 0x041E,
     kBof = 0x0809,
     // Beginnings of files older than Excel 5 (BIFF2 to BIFF4).
     kBof2 = 0x0009,
@@ -475,7 +478,17 @@ private:
                 if (len < 2) {
                     return fail(u"a date-mode record is too short"_s);
                 }
-                break; // the date system is not read yet; a cut-short record is still damage
+                m_sheet.setDateSystem(u16(p) == 1 ? DateSystem::Date1904 : DateSystem::Date1900);
+                break;
+            case kFormat:
+                readFormat(body, len);
+                break;
+            case kXf:
+                // Font, then the format id: the same in Excel 5 and 97.
+                if (len >= 4 && m_xfFormatIds.size() < kMaxXfs) {
+                    m_xfFormatIds.push_back(u16(p + 2));
+                }
+                break;
             case kBoundSheet:
                 if (!readBoundSheet(p, len, candidates)) {
                     return false;
@@ -535,6 +548,69 @@ private:
         }
         return true;
     }
+
+    // A number format's id and code: a Unicode string in Excel 97, 8-bit text in the code
+    // page before. A record that cannot be read leaves its id General.
+    void readFormat(qint64 body, qint64 len) {
+        Cursor c(m_data, m_size, body, len);
+        quint16 id;
+        if (!c.readU16(id)) {
+            return;
+        }
+        if (m_result.biff8) {
+            if (c.readUnicodeString(true, m_chars)) {
+                // A code longer than any real one is General; it need not be kept.
+                m_formatCodes[id] =
+                    qsizetype(m_chars.size()) > NumberFormat::kMaxCodeLength
+                        ? u"General"_s
+                        : QString::fromUtf16(m_chars.data(), qsizetype(m_chars.size()));
+            }
+            return;
+        }
+        quint8 cch;
+        m_bytes.resize(256);
+        if (c.readU8(cch) && c.read(reinterpret_cast<uchar*>(m_bytes.data()), cch)) {
+            m_decoder.decode(m_bytes.constData(), cch, m_decoded);
+            m_formatCodes[id] = m_decoded;
+        }
+    }
+
+    // The sheet's format of a cell style (XF index), parsed once, when a cell first uses it.
+    SheetData::FormatIndex cellFormat(quint16 xf) {
+        if (xf >= m_xfFormatIds.size()) {
+            return 0;
+        }
+        if (m_byXf.empty()) {
+            m_byXf.assign(m_xfFormatIds.size(), kUnknownFormat);
+        }
+        qint64& known = m_byXf[xf];
+        if (known != kUnknownFormat) {
+            return SheetData::FormatIndex(known);
+        }
+        const quint16 id = m_xfFormatIds[xf];
+        if (const auto same = m_byFormatId.find(id); same != m_byFormatId.end()) {
+            known = same->second;
+            return same->second;
+        }
+        QString code;
+        // The short date ids follow the reading machine's locale in Excel: ISO here, whatever
+        // code the file names for them.
+        if (id != 14 && id != 22) {
+            if (const auto written = m_formatCodes.find(id); written != m_formatCodes.end()) {
+                code = written->second;
+            }
+        }
+        if (code.isNull()) {
+            code = builtinFormatCode(id);
+        }
+        const SheetData::FormatIndex index = m_sheet.addFormat(NumberFormat::parse(code));
+        m_byFormatId.emplace(id, index);
+        known = index;
+        return index;
+    }
+
+    // The XF index of a cell record (row, column, XF index, ...).
+    SheetData::FormatIndex cellFormat(const uchar* p) { return cellFormat(u16(p + 4)); }
 
     bool readSst(qint64 body, qint64 len) {
         if (m_haveSst) {
@@ -631,6 +707,7 @@ private:
         bool pendingString = false;
         qint32 pendingRow = 0;
         qint32 pendingCol = 0;
+        SheetData::FormatIndex pendingFormat = 0;
         while (true) {
             m_yielder.tick();
             if (!record(pos, type, body, len)) {
@@ -658,7 +735,8 @@ private:
                 if (len < 14) {
                     return fail(u"a number record is too short"_s);
                 }
-                if (!position(p, row, col) || !stored(m_sheet.setNumber(row, col, f64(p + 6)))) {
+                if (!position(p, row, col) ||
+                    !stored(m_sheet.setNumber(row, col, f64(p + 6), cellFormat(p)))) {
                     return false;
                 }
                 pendingString = false;
@@ -668,7 +746,7 @@ private:
                     return fail(u"a number record is too short"_s);
                 }
                 if (!position(p, row, col) ||
-                    !stored(m_sheet.setNumber(row, col, rkValue(u32(p + 6))))) {
+                    !stored(m_sheet.setNumber(row, col, rkValue(u32(p + 6)), cellFormat(p)))) {
                     return false;
                 }
                 pendingString = false;
@@ -687,8 +765,9 @@ private:
                     return beyondSheet();
                 }
                 for (qint64 i = 0; i < n; ++i) {
-                    const double v = rkValue(u32(p + 4 + 6 * i + 2));
-                    if (!stored(m_sheet.setNumber(row, col + qint32(i), v))) {
+                    const uchar* cell = p + 4 + 6 * i; // XF index, then the RK value
+                    if (!stored(m_sheet.setNumber(row, col + qint32(i), rkValue(u32(cell + 2)),
+                                                  cellFormat(u16(cell))))) {
                         return false;
                     }
                 }
@@ -705,7 +784,8 @@ private:
                 // An index past the table names no text: the cell is empty, as spreadsheet
                 // programs show it.
                 const qint64 index = u32(p + 6);
-                if (index < m_sstCount && !stored(m_sheet.setSharedText(row, col, index))) {
+                if (index < m_sstCount &&
+                    !stored(m_sheet.setSharedText(row, col, index, cellFormat(p)))) {
                     return false;
                 }
                 pendingString = false;
@@ -721,7 +801,7 @@ private:
                 }
                 Cursor c(m_data, m_size, body + 6, len - 6);
                 QStringView text;
-                if (!readText(c, text) || !stored(m_sheet.setText(row, col, text))) {
+                if (!readText(c, text) || !stored(m_sheet.setText(row, col, text, cellFormat(p)))) {
                     return false;
                 }
                 pendingString = false;
@@ -749,13 +829,14 @@ private:
                 }
                 pendingRow = row;
                 pendingCol = col;
+                pendingFormat = cellFormat(p);
                 break;
             case kString:
                 if (pendingString) {
                     Cursor c(m_data, m_size, body, len);
                     QStringView text;
                     if (!readText(c, text) ||
-                        !stored(m_sheet.setText(pendingRow, pendingCol, text))) {
+                        !stored(m_sheet.setText(pendingRow, pendingCol, text, pendingFormat))) {
                         return false;
                     }
                     pendingString = false;
@@ -780,7 +861,7 @@ private:
         const uchar* r = p + 6;
         pendingString = false;
         if (u16(r + 6) != 0xFFFF) {
-            return stored(m_sheet.setNumber(row, col, f64(r)));
+            return stored(m_sheet.setNumber(row, col, f64(r), cellFormat(p)));
         }
         switch (r[0]) {
         case 0:
@@ -791,17 +872,25 @@ private:
         case 2:
             return stored(storeError(row, col, r[2]));
         case 3:
-            return stored(m_sheet.setText(row, col, u""));
+            return stored(m_sheet.setText(row, col, u"", cellFormat(p)));
         default:
             return true; // an unknown result type: nothing to show
         }
     }
+
+    // Excel writes at most 4,000 XF records; the cap only bounds a hostile stream.
+    static constexpr size_t kMaxXfs = 65536;
+    static constexpr qint64 kUnknownFormat = -1;
 
     const uchar* m_data;
     qint64 m_size;
     SheetData& m_sheet;
     Yielder& m_yielder;
     ParseResult m_result;
+    std::unordered_map<quint16, QString> m_formatCodes; // FORMAT records by id
+    std::vector<quint16> m_xfFormatIds;                 // XF records in order
+    std::vector<qint64> m_byXf;
+    std::unordered_map<quint16, SheetData::FormatIndex> m_byFormatId;
     CodePageDecoder m_decoder;
     bool m_haveSst = false;
     qint64 m_sstCount = 0;

@@ -29,9 +29,10 @@ std::optional<CellError> cellErrorFromText(std::string_view text);
 // The error an .xls error byte stands for; none for a byte that stands for no error.
 std::optional<CellError> cellErrorFromCode(quint8 code);
 
-// What one cell read yields. Dates, times and currency arrive as plain numbers: the stored
-// value, not the displayed text. Error cells (#N/A, #DIV/0!, ...) are kept as their own kind,
-// with the error as the spreadsheet shows it.
+// What one cell read yields. A number keeps its stored value and, when its cell has a number
+// format, the text that format shows; a date is such a number that also says it is a date.
+// Error cells (#N/A, #DIV/0!, ...) are kept as their own kind, with the error as the
+// spreadsheet shows it.
 class CellValue {
 public:
     enum class Kind : quint8 { Empty, Text, Number, Boolean, Error };

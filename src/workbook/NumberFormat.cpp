@@ -1084,7 +1084,8 @@ QString toString(const Out& out) {
 
 NumberFormat NumberFormat::parse(QStringView code) {
     NumberFormat out;
-    if (code.trimmed().isEmpty() || equalsNoCase(code.trimmed(), u"General")) {
+    if (code.trimmed().isEmpty() || equalsNoCase(code.trimmed(), u"General") ||
+        code.size() > kMaxCodeLength) {
         return out;
     }
     auto data = std::make_shared<Data>();
@@ -1121,6 +1122,21 @@ bool NumberFormat::isDateTime() const {
 
 bool NumberFormat::isText() const {
     return m_data && m_data->numberSections == 0 && m_data->textSection == 0;
+}
+
+bool NumberFormat::altersText() const {
+    if (!m_data || m_data->textSection < 0) {
+        return false;
+    }
+    int texts = 0;
+    for (const Token& t : m_data->sections[size_t(m_data->textSection)].tokens) {
+        if (t.type == Tok::At) {
+            ++texts;
+        } else if (t.type == Tok::Literal && t.litLen > 0) {
+            return true;
+        }
+    }
+    return texts != 1;
 }
 
 QString NumberFormat::format(double value, DateSystem system) const {
@@ -1175,9 +1191,12 @@ QString NumberFormat::formatText(const QString& text) const {
     }
     const Section& s = m_data->sections[size_t(m_data->textSection)];
     Out out;
+    int copies = 0;
     for (const Token& t : s.tokens) {
         if (t.type == Tok::At) {
-            append(out, text);
+            if (++copies <= kMaxTextCopies) {
+                append(out, text);
+            }
         } else if (t.type == Tok::Literal) {
             out.append(reinterpret_cast<const char16_t*>(s.literals.utf16()) + t.litPos, t.litLen);
         }
@@ -1285,6 +1304,10 @@ void appendDecimals(QString& out, const OdsFormatPart& p) {
 }
 
 void appendNumberPart(QString& out, const OdsFormatPart& p) {
+    if (p.decimalPlaces < 0) {
+        out += QStringLiteral("General");
+        return;
+    }
     // Integer placeholders from the right, embedded texts between them.
     int count = std::clamp(p.minIntegerDigits, 0, 255);
     for (const auto& [position, text] : p.embeddedTexts) {
@@ -1315,8 +1338,11 @@ void appendNumberPart(QString& out, const OdsFormatPart& p) {
     }
     out += integer;
     appendDecimals(out, p);
-    for (double f = p.displayFactor; f >= 999.5; f /= 1000) {
+    // One comma per thousand; a factor no number reaches (infinity) scales no further.
+    int commas = 0;
+    for (double f = p.displayFactor; f >= 999.5 && commas < 20; f /= 1000) {
         out += u',';
+        ++commas;
     }
 }
 
@@ -1346,8 +1372,24 @@ void appendFraction(QString& out, const OdsFormatPart& p) {
     }
 }
 
+// The ISO form of a date style that follows the locale: with the time when it shows hours.
+QString localeDateCode(const OdsFormatStyle& style) {
+    QString out = QStringLiteral("yyyy-mm-dd");
+    for (const OdsFormatPart& p : style.parts) {
+        if (p.kind == OdsFormatPart::Kind::Hours) {
+            out += QStringLiteral(" hh:mm");
+        } else if (p.kind == OdsFormatPart::Kind::Seconds) {
+            out += QStringLiteral(":ss");
+        }
+    }
+    return out;
+}
+
 QString sectionCode(const OdsFormatStyle& style) {
     using K = OdsFormatPart::Kind;
+    if (style.localeFormat && style.family == OdsFormatStyle::Family::Date) {
+        return localeDateCode(style);
+    }
     QString out;
     bool elapsedDone = style.truncateOnOverflow;
     auto elapsed = [&](QString code) {

@@ -28,14 +28,21 @@ public:
     NumberFormat() = default;
 
     // Any text is accepted: what the language does not know is shown as it stands. Empty
-    // text and "General" give the General format.
+    // text, "General" and codes longer than kMaxCodeLength give the General format.
     static NumberFormat parse(QStringView code);
+    // Four times the longest code Excel accepts: a cell's text stays small, whatever a file
+    // holds.
+    static constexpr qsizetype kMaxCodeLength = 1024;
+    // "@" shows the text at most this many times.
+    static constexpr int kMaxTextCopies = 16;
 
     bool isGeneral() const { return !m_data; }
     // Numbers are shown as dates or times (by the first section): the cell holds a date.
     bool isDateTime() const;
     // The text format "@": numbers are shown as General, text as it stands.
     bool isText() const;
+    // A text cell shows more than its text: the format's text section holds literals.
+    bool altersText() const;
 
     QString format(double value, DateSystem system = DateSystem::Date1900) const;
     // A text cell under this format: the text section's literals around the text, or the
@@ -81,6 +88,7 @@ struct OdsFormatPart {
     bool longStyle = false; // number:style="long"
     bool textual = false;   // number:textual="true"
     bool grouping = false;  // number:grouping="true"
+    // -1 on a number: number:decimal-places is absent, as LibreOffice writes its General.
     int decimalPlaces = 0;
     int minDecimalPlaces = -1; // number:min-decimal-places; -1: as many as decimalPlaces
     // number:min-integer-digits; for a fraction -1 when the attribute is absent (no whole part).
@@ -103,6 +111,9 @@ struct OdsFormatStyle {
     Family family = Family::Number;
     // number:truncate-on-overflow="false": hours (or minutes) beyond the day, "[h]".
     bool truncateOnOverflow = true;
+    // number:format-source="language": the locale's own short date (Excel's ids 14 and 22),
+    // shown as ISO 8601 like those.
+    bool localeFormat = false;
     QList<OdsFormatPart> parts;
 };
 

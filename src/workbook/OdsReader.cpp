@@ -6,6 +6,9 @@
 #include "Yielder.h"
 #include "ZipPackage.h"
 
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -15,6 +18,8 @@ namespace {
 constexpr std::string_view kOffice = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
 constexpr std::string_view kTable = "urn:oasis:names:tc:opendocument:xmlns:table:1.0";
 constexpr std::string_view kText = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
+constexpr std::string_view kStyle = "urn:oasis:names:tc:opendocument:xmlns:style:1.0";
+constexpr std::string_view kNumber = "urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0";
 // Where LibreOffice notes that a formula's result is an error.
 constexpr std::string_view kCalcExt =
     "urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0";
@@ -22,9 +27,292 @@ constexpr std::string_view kCalcExt =
 // Spaces a single <text:s text:c="n"/> may stand for; far above any real use.
 constexpr qint64 kMaxSpaceRun = 65536;
 
+bool isTrue(const char* v) {
+    return v && std::string_view(v) == "true";
+}
+
+int intAttr(const XmlAttributes& attrs, std::string_view local, int absent) {
+    // Attributes of the number namespace; LibreOffice writes some of them in its own
+    // extension namespace first.
+    const char* v = attrs.find(local, kNumber);
+    if (!v) {
+        v = attrs.findAnyNs(local);
+    }
+    if (!v) {
+        return absent;
+    }
+    return int(xmlvalues::parseCount(v, 1000).value_or(qint64(absent)));
+}
+
+// The document's data styles (number:*-style) and cell styles (style:style of the
+// table-cell family), collected from styles.xml and the automatic styles of content.xml,
+// and the sheet's format for each cell style, made when a cell first uses it.
+class OdsStyles {
+public:
+    // Every element inside office:styles or office:automatic-styles, with its depth.
+    void startElement(const XmlName& name, const XmlAttributes& attrs, int depth) {
+        if (m_dataDepth != 0) {
+            dataStyleChild(name, attrs, depth);
+            return;
+        }
+        if (name.ns == kNumber && name.local.ends_with("-style")) {
+            startDataStyle(name.local, attrs, depth);
+        } else if (name.ns == kStyle && name.local == "style") {
+            const char* family = attrs.find("family", kStyle);
+            const char* styleName = attrs.find("name", kStyle);
+            if (family && std::string_view(family) == "table-cell" && styleName &&
+                m_cellStyles.size() < kMaxStyles) {
+                CellStyle& c = m_cellStyles[styleName];
+                const char* parent = attrs.find("parent-style-name", kStyle);
+                const char* data = attrs.find("data-style-name", kStyle);
+                c.parent = parent ? parent : "";
+                c.dataStyle = data ? data : "";
+            }
+        }
+    }
+
+    void endElement(int depth) {
+        if (depth == m_textDepth) {
+            m_textDepth = 0;
+        }
+        if (depth == m_dataDepth) {
+            m_dataDepth = 0;
+            if (m_dataStyles.size() < kMaxStyles) {
+                m_dataStyles[m_name] = std::move(m_current);
+            }
+            m_current = DataStyle();
+        }
+    }
+
+    void characters(const char* data, int len) {
+        if (m_textDepth != 0 && m_text && m_text->size() < kMaxLiteral) {
+            m_text->append(QString::fromUtf8(data, len));
+        }
+    }
+
+    // The sheet's format of a cell style: its data style, or the one it inherits.
+    SheetData::FormatIndex formatOf(const std::string& cellStyle, SheetData& sheet) {
+        if (cellStyle.empty()) {
+            return 0;
+        }
+        if (cellStyle == m_lastStyle) {
+            return m_lastFormat;
+        }
+        SheetData::FormatIndex format = 0;
+        if (const auto known = m_formats.find(cellStyle); known != m_formats.end()) {
+            format = known->second;
+        } else {
+            format = makeFormat(cellStyle, sheet);
+            if (m_formats.size() < kMaxStyles) {
+                m_formats.emplace(cellStyle, format);
+            }
+        }
+        m_lastStyle = cellStyle;
+        m_lastFormat = format;
+        return format;
+    }
+
+private:
+    // Far above what real documents hold; the caps only bound a hostile one.
+    static constexpr size_t kMaxStyles = size_t(1) << 16;
+    static constexpr size_t kMaxParts = 256;
+    static constexpr qsizetype kMaxLiteral = 1024;
+    static constexpr int kMaxInheritance = 32;
+
+    struct CellStyle {
+        std::string dataStyle;
+        std::string parent;
+    };
+    struct DataStyle {
+        OdsFormatStyle style;
+        std::vector<std::pair<QString, std::string>> maps; // condition, data style name
+    };
+
+    void startDataStyle(std::string_view local, const XmlAttributes& attrs, int depth) {
+        using F = OdsFormatStyle::Family;
+        const char* styleName = attrs.find("name", kStyle);
+        if (!styleName) {
+            return;
+        }
+        m_dataDepth = depth;
+        m_name = styleName;
+        m_current = DataStyle();
+        OdsFormatStyle& s = m_current.style;
+        s.family = local == "percentage-style" ? F::Percentage
+                   : local == "currency-style" ? F::Currency
+                   : local == "date-style"     ? F::Date
+                   : local == "time-style"     ? F::Time
+                   : local == "boolean-style"  ? F::Boolean
+                   : local == "text-style"     ? F::Text
+                                               : F::Number;
+        const char* truncate = attrs.find("truncate-on-overflow", kNumber);
+        s.truncateOnOverflow = !(truncate && std::string_view(truncate) == "false");
+        const char* source = attrs.find("format-source", kNumber);
+        s.localeFormat = source && std::string_view(source) == "language";
+    }
+
+    void dataStyleChild(const XmlName& name, const XmlAttributes& attrs, int depth) {
+        using K = OdsFormatPart::Kind;
+        if (name.ns == kStyle && name.local == "map" && depth == m_dataDepth + 1) {
+            const char* condition = attrs.find("condition", kStyle);
+            const char* apply = attrs.find("apply-style-name", kStyle);
+            if (condition && apply && m_current.maps.size() < 3) {
+                m_current.maps.emplace_back(QString::fromUtf8(condition), apply);
+            }
+            return;
+        }
+        if (name.ns != kNumber) {
+            return;
+        }
+        QList<OdsFormatPart>& parts = m_current.style.parts;
+        if (name.local == "embedded-text" && depth == m_dataDepth + 2 && !parts.isEmpty() &&
+            parts.back().kind == K::Number && parts.back().embeddedTexts.size() < 32) {
+            parts.back().embeddedTexts.append({intAttr(attrs, "position", 0), QString()});
+            collectText(&parts.back().embeddedTexts.back().second, depth);
+            return;
+        }
+        if (depth != m_dataDepth + 1 || parts.size() >= qsizetype(kMaxParts)) {
+            return;
+        }
+        static const std::pair<std::string_view, K> kKinds[] = {
+            {"number", K::Number},
+            {"scientific-number", K::Scientific},
+            {"fraction", K::Fraction},
+            {"text", K::Text},
+            {"text-content", K::TextContent},
+            {"currency-symbol", K::CurrencySymbol},
+            {"year", K::Year},
+            {"month", K::Month},
+            {"day", K::Day},
+            {"day-of-week", K::DayOfWeek},
+            {"hours", K::Hours},
+            {"minutes", K::Minutes},
+            {"seconds", K::Seconds},
+            {"am-pm", K::AmPm},
+            {"boolean", K::Boolean},
+        };
+        const auto kind = std::find_if(std::begin(kKinds), std::end(kKinds),
+                                       [&](const auto& k) { return k.first == name.local; });
+        if (kind == std::end(kKinds)) {
+            return; // fill characters, quarters, weeks, eras: nothing the format language has
+        }
+        OdsFormatPart p;
+        p.kind = kind->second;
+        const char* style = attrs.find("style", kNumber);
+        p.longStyle = style && std::string_view(style) == "long";
+        p.textual = isTrue(attrs.find("textual", kNumber));
+        p.grouping = isTrue(attrs.find("grouping", kNumber));
+        p.decimalPlaces = intAttr(attrs, "decimal-places", p.kind == K::Number ? -1 : 0);
+        p.minDecimalPlaces = intAttr(attrs, "min-decimal-places", -1);
+        p.minIntegerDigits = intAttr(attrs, "min-integer-digits", p.kind == K::Fraction ? -1 : 1);
+        p.minExponentDigits = intAttr(attrs, "min-exponent-digits", 2);
+        p.exponentInterval = intAttr(attrs, "exponent-interval", 1);
+        const char* sign = attrs.findAnyNs("forced-exponent-sign");
+        p.forcedExponentSign = !(sign && std::string_view(sign) == "false");
+        p.numeratorDigits = std::max(intAttr(attrs, "min-numerator-digits", 1),
+                                     intAttr(attrs, "max-numerator-digits", 1));
+        p.denominatorDigits = intAttr(attrs, "min-denominator-digits", 1);
+        if (const char* most = attrs.findAnyNs("max-denominator-value")) {
+            p.denominatorDigits = std::max(p.denominatorDigits, int(std::string_view(most).size()));
+        }
+        p.denominatorValue = intAttr(attrs, "denominator-value", 0);
+        if (const char* factor = attrs.find("display-factor", kNumber)) {
+            const double f = xmlvalues::parseNumber(factor).value_or(1);
+            p.displayFactor = std::isfinite(f) && f > 0 ? f : 1;
+        }
+        parts.append(p);
+        if (p.kind == K::Text || p.kind == K::CurrencySymbol) {
+            collectText(&parts.back().text, depth);
+        }
+    }
+
+    void collectText(QString* target, int depth) {
+        m_text = target;
+        m_textDepth = depth;
+    }
+
+    SheetData::FormatIndex makeFormat(const std::string& cellStyle, SheetData& sheet) {
+        // The data style of the style itself, else of its parents.
+        const DataStyle* data = nullptr;
+        std::string name = cellStyle;
+        for (int i = 0; i < kMaxInheritance && !data; ++i) {
+            const auto style = m_cellStyles.find(name);
+            if (style == m_cellStyles.end()) {
+                break;
+            }
+            if (!style->second.dataStyle.empty()) {
+                const auto found = m_dataStyles.find(style->second.dataStyle);
+                if (found == m_dataStyles.end()) {
+                    break;
+                }
+                data = &found->second;
+            }
+            name = style->second.parent;
+        }
+        if (!data) {
+            return 0;
+        }
+        QList<OdsFormatMap> maps;
+        for (const auto& [condition, applied] : data->maps) {
+            const auto found = m_dataStyles.find(applied);
+            if (found != m_dataStyles.end()) {
+                maps.append({condition, found->second.style});
+            }
+        }
+        return sheet.addFormat(NumberFormat::parse(odsFormatCode(data->style, maps)));
+    }
+
+    std::unordered_map<std::string, CellStyle> m_cellStyles;
+    std::unordered_map<std::string, DataStyle> m_dataStyles;
+    std::unordered_map<std::string, SheetData::FormatIndex> m_formats;
+    std::string m_lastStyle;
+    SheetData::FormatIndex m_lastFormat = 0;
+    // The data style being read.
+    int m_dataDepth = 0;
+    std::string m_name;
+    DataStyle m_current;
+    QString* m_text = nullptr;
+    int m_textDepth = 0;
+};
+
+// styles.xml: the common styles (office:styles), which the cells' automatic styles name as
+// parents and which hold the data styles of formats a user defined.
+class StylesPartHandler final : public XmlHandler {
+public:
+    explicit StylesPartHandler(OdsStyles& styles) : m_styles(styles) {}
+
+    void startElement(const XmlName& name, const XmlAttributes& attrs) override {
+        ++m_depth;
+        if (m_stylesDepth != 0) {
+            m_styles.startElement(name, attrs, m_depth);
+        } else if (name.ns == kOffice && name.local == "styles") {
+            m_stylesDepth = m_depth;
+        }
+    }
+    void endElement(const XmlName&) override {
+        if (m_depth == m_stylesDepth) {
+            stopEarly(); // the rest (page layouts, master pages) has no cell formats
+        } else if (m_stylesDepth != 0) {
+            m_styles.endElement(m_depth);
+        }
+        --m_depth;
+    }
+    void characters(const char* data, int len) override {
+        if (m_stylesDepth != 0) {
+            m_styles.characters(data, len);
+        }
+    }
+
+private:
+    OdsStyles& m_styles;
+    int m_depth = 0;
+    int m_stylesDepth = 0;
+};
+
 class ContentHandler final : public XmlHandler {
 public:
-    ContentHandler(SheetData& sheet, Yielder& yielder) : m_sheet(sheet), m_yielder(yielder) {}
+    ContentHandler(SheetData& sheet, Yielder& yielder, OdsStyles& styles)
+        : m_sheet(sheet), m_yielder(yielder), m_styles(styles) {}
 
     bool sawSpreadsheet() const { return m_sawSpreadsheet; }
 
@@ -34,8 +322,14 @@ public:
             cellContentStart(name, attrs);
             return;
         }
+        if (m_autoStylesDepth != 0) {
+            m_styles.startElement(name, attrs, m_depth);
+            return;
+        }
         if (m_tableDepth == 0) {
-            if (name.ns == kOffice && name.local == "spreadsheet") {
+            if (name.ns == kOffice && name.local == "automatic-styles" && m_depth == 2) {
+                m_autoStylesDepth = m_depth;
+            } else if (name.ns == kOffice && name.local == "spreadsheet") {
                 m_sawSpreadsheet = true;
                 m_spreadsheetDepth = m_depth;
             } else if (m_spreadsheetDepth != 0 && name.ns == kTable && name.local == "table") {
@@ -48,6 +342,8 @@ public:
         }
         if (name.local == "table-row" && m_rowDepth == 0) {
             startRow(attrs);
+        } else if (name.local == "table-column" && m_rowDepth == 0) {
+            addColumns(attrs);
         } else if (m_rowDepth != 0 && m_depth == m_rowDepth + 1 &&
                    (name.local == "table-cell" || name.local == "covered-table-cell")) {
             startCell(attrs);
@@ -67,6 +363,10 @@ public:
         } else if (m_depth == m_rowDepth) {
             endRow();
             m_rowDepth = 0;
+        } else if (m_depth == m_autoStylesDepth) {
+            m_autoStylesDepth = 0;
+        } else if (m_autoStylesDepth != 0) {
+            m_styles.endElement(m_depth);
         } else if (m_depth == m_tableDepth) {
             stopEarly(); // only the first table is read
         }
@@ -76,6 +376,8 @@ public:
     void characters(const char* data, int len) override {
         if (m_paragraphDepth != 0 && m_skipDepth == 0) {
             appendText(data, size_t(len));
+        } else if (m_autoStylesDepth != 0) {
+            m_styles.characters(data, len);
         }
     }
 
@@ -89,6 +391,13 @@ private:
         double number; // the number, the truth value, or the code of an error
         size_t textStart;
         size_t textLength;
+        SheetData::FormatIndex format;
+    };
+
+    // Columns with a default cell style, for the cells that name none.
+    struct ColumnRun {
+        qint64 end; // one past the last column of the run
+        std::string cellStyle;
     };
 
     void appendText(const char* data, size_t len) {
@@ -99,9 +408,54 @@ private:
         m_cellText.append(data, len);
     }
 
+    void addColumns(const XmlAttributes& attrs) {
+        qint64 repeat = 1;
+        if (const char* r = attrs.find("number-columns-repeated", kTable)) {
+            repeat = std::max<qint64>(
+                1, xmlvalues::parseCount(r, qint64(limits::kMaxColumns) + 1).value_or(1));
+        }
+        const qint64 start = m_columns.empty() ? 0 : m_columns.back().end;
+        if (start >= limits::kMaxColumns) {
+            return;
+        }
+        const char* style = attrs.find("default-cell-style-name", kTable);
+        m_columns.push_back({std::min(start + repeat, qint64(limits::kMaxColumns)),
+                             style ? std::string(style) : std::string()});
+    }
+
+    const std::string& columnStyle(qint64 column) const {
+        static const std::string none;
+        const auto run = std::upper_bound(m_columns.begin(), m_columns.end(), column,
+                                          [](qint64 c, const ColumnRun& r) { return c < r.end; });
+        return run == m_columns.end() ? none : run->cellStyle;
+    }
+
+    // A date, time or percentage without a data style of its kind still shows as one:
+    // dates and times in ISO 8601, percentages as LibreOffice shows them.
+    SheetData::FormatIndex defaultFormat(std::string_view type, double value) {
+        int which;
+        if (type == "date") {
+            which = value == std::floor(value) ? 0 : 1;
+        } else if (type == "time") {
+            which = 2;
+        } else if (type == "percentage") {
+            which = 3;
+        } else {
+            return 0;
+        }
+        static const char16_t* const kCodes[] = {u"yyyy-mm-dd", u"yyyy-mm-dd hh:mm", u"[hh]:mm:ss",
+                                                 u"0.00%"};
+        if (m_defaultFormats[which] < 0) {
+            m_defaultFormats[which] = m_sheet.addFormat(NumberFormat::parse(kCodes[which]));
+        }
+        return SheetData::FormatIndex(m_defaultFormats[which]);
+    }
+
     void startRow(const XmlAttributes& attrs) {
         m_rowDepth = m_depth;
         m_rowRepeat = 1;
+        const char* style = attrs.find("default-cell-style-name", kTable);
+        m_rowStyle.assign(style ? style : "");
         if (const char* r = attrs.find("number-rows-repeated", kTable)) {
             m_rowRepeat = std::max<qint64>(
                 1, xmlvalues::parseCount(r, qint64(limits::kMaxRows) + 1).value_or(1));
@@ -123,6 +477,7 @@ private:
         m_hasValue = false;
         m_hasStringValue = false;
         m_isError = false;
+        m_cellStyle.clear();
         const char** raw = attrs.raw();
         for (int i = 0; raw[i]; i += 2) {
             const XmlName n = attrs.name(i);
@@ -132,6 +487,8 @@ private:
             if (ns == kTable && local == "number-columns-repeated") {
                 m_columnRepeat = std::max<qint64>(
                     1, xmlvalues::parseCount(value, qint64(limits::kMaxColumns) + 1).value_or(1));
+            } else if (ns == kTable && local == "style-name") {
+                m_cellStyle.assign(value);
             } else if (ns == kOffice) {
                 if (local == "value-type") {
                     m_valueType.assign(value);
@@ -188,7 +545,7 @@ private:
 
     void endCell() {
         m_yielder.tick();
-        Pending p{m_column, m_columnRepeat, Kind::Empty, 0.0, 0, 0};
+        Pending p{m_column, m_columnRepeat, Kind::Empty, 0.0, 0, 0, 0};
         m_column += m_columnRepeat;
         const std::string_view type = m_valueType;
         if (m_isError) {
@@ -206,6 +563,10 @@ private:
                 v = type == "date"   ? xmlvalues::isoDateToSerial(m_value)
                     : type == "time" ? xmlvalues::isoDurationToDays(m_value)
                                      : xmlvalues::parseNumber(m_value);
+            }
+            if (v && type == "date" && *v < 1 && !m_cellText.empty()) {
+                // Before 1900: no serial shows it, so the text the producer showed stands.
+                v.reset();
             }
             if (v) {
                 p.kind = Kind::Number;
@@ -234,6 +595,16 @@ private:
         }
         if (p.kind == Kind::Empty) {
             return; // an empty cell, however often repeated, costs nothing
+        }
+        if (p.kind == Kind::Number || p.kind == Kind::Text) {
+            // The cell's own style, else the row's default, else the column's.
+            const std::string& style = !m_cellStyle.empty()  ? m_cellStyle
+                                       : !m_rowStyle.empty() ? m_rowStyle
+                                                             : columnStyle(p.column);
+            p.format = m_styles.formatOf(style, m_sheet);
+            if (p.kind == Kind::Number && p.format == 0) {
+                p.format = defaultFormat(type, p.number);
+            }
         }
         if (p.kind == Kind::Text) {
             p.textStart = m_rowText.size();
@@ -293,13 +664,14 @@ private:
                     switch (p.kind) {
                     case Kind::Text:
                         written = shared >= 0
-                                      ? m_sheet.setSharedText(row, column, shared)
+                                      ? m_sheet.setSharedText(row, column, shared, p.format)
                                       : m_sheet.setText(
                                             row, column,
-                                            QStringView(m_text.data(), qsizetype(m_text.size())));
+                                            QStringView(m_text.data(), qsizetype(m_text.size())),
+                                            p.format);
                         break;
                     case Kind::Number:
-                        written = m_sheet.setNumber(row, column, p.number);
+                        written = m_sheet.setNumber(row, column, p.number, p.format);
                         break;
                     case Kind::Boolean:
                         written = m_sheet.setBoolean(row, column, p.number != 0);
@@ -322,7 +694,13 @@ private:
 
     SheetData& m_sheet;
     Yielder& m_yielder;
+    OdsStyles& m_styles;
+    std::vector<ColumnRun> m_columns;
+    std::string m_rowStyle;
+    std::string m_cellStyle;
+    qint64 m_defaultFormats[4] = {-1, -1, -1, -1};
     int m_depth = 0;
+    int m_autoStylesDepth = 0;
     int m_spreadsheetDepth = 0;
     int m_tableDepth = 0;
     int m_rowDepth = 0;
@@ -354,7 +732,15 @@ Status readOdsPackage(const ZipPackage& zip, SheetData& sheet, Yielder& yielder)
     if (content < 0) {
         return Status::failure(u"it is damaged (its content part, content.xml, is missing)."_s);
     }
-    ContentHandler handler(sheet, yielder);
+    // Without styles.xml the cells still read, with the data styles content.xml holds.
+    OdsStyles styles;
+    if (const qint64 stylesPart = zip.find("styles.xml"); stylesPart >= 0) {
+        StylesPartHandler stylesHandler(styles);
+        if (Status s = parseZipPart(zip, stylesPart, stylesHandler, u"styles.xml"_s, yielder); !s) {
+            return s;
+        }
+    }
+    ContentHandler handler(sheet, yielder, styles);
     if (Status s = parseZipPart(zip, content, handler, u"content.xml"_s, yielder); !s) {
         return s;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CellValue.h"
+#include "NumberFormat.h"
 
 #include <QString>
 #include <QStringView>
@@ -30,6 +31,9 @@ QString cellRefusalReason(CellRefusal refusal);
 // into fixed-size chunks so that growing never copies what is there (a million rows of
 // twenty columns stay well under a gigabyte). Readers append cells in any order; cell()
 // answers after finish().
+//
+// A cell may name one of the sheet's number formats; cell() shows the cell through it, so
+// only the cells that are read pay for the rendering.
 class SheetData {
 public:
     SheetData();
@@ -39,9 +43,21 @@ public:
     SheetData(SheetData&&) noexcept;
     SheetData& operator=(SheetData&&) noexcept;
 
+    // A sheet's number format, given to cells by its index; 0 is General. Formats that
+    // show numbers and texts as General does get 0, as does any format past the first
+    // 65,535 (more than any real workbook uses). Readers map their own style ids to these
+    // indices and add each format once.
+    using FormatIndex = quint32;
+    FormatIndex addFormat(const NumberFormat& format);
+    qint64 formatCount() const;
+    // The workbook's date system, for the cells shown through date formats.
+    void setDateSystem(DateSystem system) { m_dateSystem = system; }
+    DateSystem dateSystem() const { return m_dateSystem; }
+
     // Row from 1, column from 0. A refused cell is not stored; the caller reports why.
-    CellWrite setText(qint32 row, qint32 column, QStringView text);
-    CellWrite setNumber(qint32 row, qint32 column, double value);
+    // A text cell keeps its format only when the format's text section adds to the text.
+    CellWrite setText(qint32 row, qint32 column, QStringView text, FormatIndex format = 0);
+    CellWrite setNumber(qint32 row, qint32 column, double value, FormatIndex format = 0);
     CellWrite setBoolean(qint32 row, qint32 column, bool value);
     CellWrite setError(qint32 row, qint32 column, CellError error);
 
@@ -49,7 +65,7 @@ public:
     // Returns its index, or -1 when the text is too long.
     qint64 addSharedText(QStringView text);
     qint64 sharedTextCount() const { return qint64(m_shared.size()); }
-    CellWrite setSharedText(qint32 row, qint32 column, qint64 index);
+    CellWrite setSharedText(qint32 row, qint32 column, qint64 index, FormatIndex format = 0);
     QString sharedText(qint64 index) const;
 
     // Sorts when needed (a later write to the same cell wins) and builds the row index.
@@ -71,7 +87,8 @@ public:
 private:
     struct Cell;
     struct Chunks;
-    CellWrite append(qint32 row, qint32 column, quint8 kind, quint64 payload);
+    CellWrite append(qint32 row, qint32 column, quint8 kind, quint64 payload, FormatIndex format);
+    FormatIndex textFormat(FormatIndex format) const;
     bool storeText(QStringView text, quint8& kind, quint64& payload);
     QString textOf(quint8 kind, quint64 payload) const;
     const Cell& at(qint64 i) const;
@@ -86,4 +103,5 @@ private:
     qint32 m_prevColumn = -1;
     bool m_sorted = true;
     bool m_finished = false;
+    DateSystem m_dateSystem = DateSystem::Date1900;
 };

@@ -9,6 +9,9 @@
 #include <QByteArray>
 #include <QUrl>
 
+#include <cmath>
+#include <cstring>
+#include <unordered_map>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -242,10 +245,108 @@ private:
     std::u16string m_text;
 };
 
+// The number formats of xl/styles.xml: the custom codes (numFmts) and, for each cell style
+// (an index into cellXfs, the cells' s attribute), its format id.
+class StylesHandler final : public XmlHandler {
+public:
+    std::unordered_map<qint64, QString> codes; // numFmtId -> formatCode
+    std::vector<qint64> xfFormatIds;
+
+    void startElement(const XmlName& name, const XmlAttributes& attrs) override {
+        const std::string_view l = name.local;
+        if (l == "numFmt" && m_in == In::NumFmts) {
+            const char* id = attrs.find("numFmtId");
+            const char* code = attrs.find("formatCode");
+            const auto n = id ? xmlvalues::parseCount(id, kMaxFormatId) : std::nullopt;
+            if (n && code && std::strlen(code) <= kMaxCodeBytes && codes.size() < kMaxCodes) {
+                codes[*n] = QString::fromUtf8(code);
+            }
+        } else if (l == "xf" && m_in == In::CellXfs) {
+            if (xfFormatIds.size() < kMaxXfs) {
+                const char* id = attrs.find("numFmtId");
+                xfFormatIds.push_back(id ? xmlvalues::parseCount(id, kMaxFormatId).value_or(0) : 0);
+            }
+        } else if (l == "numFmts") {
+            m_in = In::NumFmts;
+            m_sawNumFmts = true;
+        } else if (l == "cellXfs") {
+            m_in = In::CellXfs;
+        }
+    }
+    void endElement(const XmlName& name) override {
+        if (name.local == "cellXfs" && m_in == In::CellXfs) {
+            m_in = In::None;
+            if (m_sawNumFmts) {
+                stopEarly(); // what follows (cell styles, colours) has no number format
+            }
+        } else if (name.local == "numFmts" && m_in == In::NumFmts) {
+            m_in = In::None;
+        }
+    }
+
+private:
+    // Excel allows 64,000 cell styles and format codes of 255 characters; the caps only
+    // keep a hostile part from filling the memory.
+    static constexpr size_t kMaxXfs = size_t(1) << 20;
+    static constexpr size_t kMaxCodes = size_t(1) << 16;
+    static constexpr size_t kMaxCodeBytes = 4096;
+    static constexpr qint64 kMaxFormatId = qint64(1) << 30;
+    enum class In : quint8 { None, NumFmts, CellXfs };
+    In m_in = In::None;
+    bool m_sawNumFmts = false;
+};
+
+// Cell styles as the sheet's formats, each format parsed once, when a cell first uses it.
+class CellFormats {
+public:
+    CellFormats(SheetData& sheet, const StylesHandler& styles)
+        : m_sheet(sheet), m_styles(styles), m_byStyle(styles.xfFormatIds.size(), kUnknown) {}
+
+    // A cell without a style attribute has style 0, the workbook's default.
+    SheetData::FormatIndex ofStyle(qint64 style) {
+        if (style < 0 || style >= qint64(m_byStyle.size())) {
+            return 0;
+        }
+        qint64& known = m_byStyle[size_t(style)];
+        if (known == kUnknown) {
+            known = ofId(m_styles.xfFormatIds[size_t(style)]);
+        }
+        return SheetData::FormatIndex(known);
+    }
+
+    SheetData::FormatIndex ofId(qint64 id) {
+        const auto known = m_byId.find(id);
+        if (known != m_byId.end()) {
+            return known->second;
+        }
+        QString code;
+        // The short date ids follow the reading machine's locale in Excel: ISO here, whatever
+        // code a producer wrote for them.
+        if (id != 14 && id != 22) {
+            if (const auto custom = m_styles.codes.find(id); custom != m_styles.codes.end()) {
+                code = custom->second;
+            }
+        }
+        if (code.isNull()) {
+            code = builtinFormatCode(int(std::min<qint64>(id, 1000)));
+        }
+        const SheetData::FormatIndex index = m_sheet.addFormat(NumberFormat::parse(code));
+        m_byId.emplace(id, index);
+        return index;
+    }
+
+private:
+    static constexpr qint64 kUnknown = -1;
+    SheetData& m_sheet;
+    const StylesHandler& m_styles;
+    std::vector<qint64> m_byStyle;
+    std::unordered_map<qint64, SheetData::FormatIndex> m_byId;
+};
+
 class WorksheetHandler final : public XmlHandler {
 public:
-    WorksheetHandler(SheetData& sheet, Yielder& yielder, bool date1904)
-        : m_sheet(sheet), m_yielder(yielder), m_date1904(date1904) {}
+    WorksheetHandler(SheetData& sheet, Yielder& yielder, CellFormats& formats, bool date1904)
+        : m_sheet(sheet), m_yielder(yielder), m_formats(formats), m_date1904(date1904) {}
 
     std::string root;
 
@@ -368,6 +469,7 @@ private:
     void startCell(const XmlAttributes& attrs) {
         m_cellDepth = m_depth;
         m_type = Type::Number;
+        m_style = 0;
         m_haveValue = false;
         m_haveInline = false;
         qint64 row = m_row;
@@ -379,6 +481,8 @@ private:
             }
             if (n[0] == 'r') {
                 parseReference(a[1], row, column);
+            } else if (n[0] == 's') {
+                m_style = xmlvalues::parseCount(a[1], kMaxStyle).value_or(0);
             } else if (n[0] == 't') {
                 const std::string_view t(a[1]);
                 if (t == "s") {
@@ -420,7 +524,8 @@ private:
         xmlvalues::utf8ToUtf16(bytes, m_text);
         xmlvalues::decodeEscapes(m_text);
         stored(m_sheet.setText(qint32(m_cellRow), qint32(m_column),
-                               QStringView(m_text.data(), qsizetype(m_text.size()))));
+                               QStringView(m_text.data(), qsizetype(m_text.size())),
+                               m_formats.ofStyle(m_style)));
     }
 
     void endCell() {
@@ -442,7 +547,7 @@ private:
         switch (m_type) {
         case Type::Number:
             if (const auto v = xmlvalues::parseNumber(m_value)) {
-                stored(m_sheet.setNumber(row, column, *v));
+                stored(m_sheet.setNumber(row, column, *v, m_formats.ofStyle(m_style)));
             } else if (!m_value.empty()) {
                 storeText(m_value);
             }
@@ -452,7 +557,7 @@ private:
             // spreadsheet programs show it.
             const auto index = xmlvalues::parseCount(m_value, limits::kMaxCells);
             if (index && *index < m_sheet.sharedTextCount()) {
-                stored(m_sheet.setSharedText(row, column, *index));
+                stored(m_sheet.setSharedText(row, column, *index, m_formats.ofStyle(m_style)));
             }
             return;
         }
@@ -478,7 +583,12 @@ private:
             return;
         case Type::Date:
             if (const auto v = xmlvalues::isoDateToSerial(m_value, m_date1904)) {
-                stored(m_sheet.setNumber(row, column, *v));
+                // A date cell in the General format still shows a date.
+                SheetData::FormatIndex format = m_formats.ofStyle(m_style);
+                if (format == 0) {
+                    format = m_formats.ofId(*v == std::floor(*v) ? 14 : *v < 1 ? 21 : 22);
+                }
+                stored(m_sheet.setNumber(row, column, *v, format));
             } else if (!m_value.empty()) {
                 storeText(m_value);
             }
@@ -486,8 +596,11 @@ private:
         }
     }
 
+    static constexpr qint64 kMaxStyle = qint64(1) << 30;
+
     SheetData& m_sheet;
     Yielder& m_yielder;
+    CellFormats& m_formats;
     bool m_date1904;
     int m_depth = 0;
     int m_sheetDataDepth = 0;
@@ -499,6 +612,7 @@ private:
     qint64 m_column = -1;
     qint64 m_cellRow = 0;
     Type m_type = Type::Number;
+    qint64 m_style = 0;
     bool m_haveValue = false;
     bool m_haveInline = false;
     std::string m_value;
@@ -658,10 +772,12 @@ Status readXlsxPackage(const ZipPackage& zip, SheetData& sheet, Yielder& yielder
         return fail(u"it holds no worksheet (only charts or other kinds of sheets)."_s);
     }
     std::string sharedPart;
+    std::string stylesPart;
     for (const Relationship& r : rels) {
-        if (typeName(r.type) == "sharedStrings") {
+        if (typeName(r.type) == "sharedStrings" && sharedPart.empty()) {
             sharedPart = resolvePartTarget(workbookFolder, r.target);
-            break;
+        } else if (typeName(r.type) == "styles" && stylesPart.empty()) {
+            stylesPart = resolvePartTarget(workbookFolder, r.target);
         }
     }
     // Without its shared-text part the cells that name shared texts are empty; the rest of
@@ -679,7 +795,17 @@ Status readXlsxPackage(const ZipPackage& zip, SheetData& sheet, Yielder& yielder
         return fail(
             u"it is damaged (its first worksheet, %1, is missing)."_s.arg(partText(sheetPart)));
     }
-    WorksheetHandler worksheet(sheet, yielder, workbook.date1904);
+    // Without its styles a sheet still reads, every cell in the General format.
+    StylesHandler styles;
+    if (const qint64 stylesIndex = stylesPart.empty() ? -1 : zip.find(stylesPart);
+        stylesIndex >= 0) {
+        if (Status s = parseZipPart(zip, stylesIndex, styles, u"the styles"_s, yielder); !s) {
+            return s;
+        }
+    }
+    sheet.setDateSystem(workbook.date1904 ? DateSystem::Date1904 : DateSystem::Date1900);
+    CellFormats formats(sheet, styles);
+    WorksheetHandler worksheet(sheet, yielder, formats, workbook.date1904);
     if (Status s = parseZipPart(zip, sheetIndex, worksheet, u"the worksheet"_s, yielder); !s) {
         return s;
     }

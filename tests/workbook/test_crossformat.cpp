@@ -11,6 +11,36 @@ QString contacts(const QString& name) {
     return QStringLiteral(E2V_FIXTURES_DIR "/contacts/") + name;
 }
 
+QString formats(const QString& name) {
+    return QStringLiteral(E2V_FIXTURES_DIR "/formats/") + name;
+}
+
+// number-formats.expected.tsv: label, shown text, kind (number, date, text), the day of a
+// date cell, the text in LibreOffice's own .xlsx and .xls exports.
+struct ShownCell {
+    QString label;
+    QString shown;
+    QString kind;
+    QString day;
+    QString shownInLibreOfficeExport;
+};
+
+QList<ShownCell> expectedShownCells() {
+    QFile f(formats(u"number-formats.expected.tsv"_s));
+    if (!f.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QList<ShownCell> rows;
+    for (const QString& line : QString::fromUtf8(f.readAll()).split(u'\n')) {
+        const QStringList c = line.split(u'\t');
+        if (line.startsWith(u'#') || c.size() != 5) {
+            continue;
+        }
+        rows.append({c[0], c[1], c[2], c[3], c[4]});
+    }
+    return rows;
+}
+
 // expected-cells.tsv: one line per row, cells TAB-separated, a line break written as "\n".
 QList<QStringList> expectedCells() {
     QFile f(contacts(u"expected-cells.tsv"_s));
@@ -111,6 +141,45 @@ private Q_SLOTS:
                 if (want.startsWith(u'#')) {
                     QVERIFY2(got.isError(), qPrintable(cellAddress(c, r)));
                 }
+            }
+        }
+    }
+
+    // Every cell of the table, each under its own number format, shows the same text in
+    // every format, whatever the date system of the workbook. LibreOffice's own exports
+    // spell the locale's short date out (m/d/yy), and those files show what they say.
+    void numberFormatsShowAlike_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("libreOfficeExport");
+        for (const QString& stem : {u"number-formats"_s, u"number-formats-1904"_s}) {
+            for (const QString& ext : {u"xlsx"_s, u"xls"_s, u"ods"_s}) {
+                const QString file = stem + u'.' + ext;
+                QTest::addRow("%s", qPrintable(file)) << file << false;
+            }
+        }
+        QTest::addRow("LibreOffice's xlsx") << u"number-formats-libreoffice.xlsx"_s << true;
+        QTest::addRow("LibreOffice's xls") << u"number-formats-libreoffice.xls"_s << true;
+    }
+    void numberFormatsShowAlike() {
+        QFETCH(QString, file);
+        QFETCH(bool, libreOfficeExport);
+        const QList<ShownCell> expected = expectedShownCells();
+        QVERIFY(expected.size() >= 20);
+        FileWorkbookSource source;
+        const Status s = source.openWorkbook(formats(file));
+        QVERIFY2(s.isOk(), qPrintable(s.message()));
+        for (qint32 r = 0; r < qint32(expected.size()); ++r) {
+            const ShownCell& e = expected[r];
+            QCOMPARE(source.cellAt(r + 1, 0).textForm(), e.label);
+            const CellValue v = source.cellAt(r + 1, 1);
+            const QString want = libreOfficeExport ? e.shownInLibreOfficeExport : e.shown;
+            QVERIFY2(v.textForm() == want,
+                     qPrintable(u"%1: \"%2\", expected \"%3\""_s.arg(e.label, v.textForm(), want)));
+            QVERIFY2(v.holdsDate() == (e.kind == u"date"_s), qPrintable(e.label));
+            QVERIFY2(v.isText() == (e.kind == u"text"_s), qPrintable(e.label));
+            if (!e.day.isEmpty()) {
+                QVERIFY2(v.dateValue() == QDate::fromString(e.day, Qt::ISODate),
+                         qPrintable(e.label));
             }
         }
     }

@@ -153,6 +153,8 @@ private Q_SLOTS:
         row("empty text section", u"0;0;0;"_s, u"abc"_s, QString());
         row("number under text format", u"@"_s, 1234.5, u"1234.5"_s);
         row("accounting text", QString(builtinFormatCode(44)), u"abc"_s, u" abc "_s);
+        row("text repeated, up to a bound", QString(20, u'@'), u"ab"_s,
+            QString(u"ab"_s).repeated(NumberFormat::kMaxTextCopies));
         // Dates: the 1900 system as Excel shows it (LibreOffice counts from 1899-12-30).
         row("date", u"yyyy-mm-dd"_s, 32874.0, u"1990-01-01"_s);
         row("date and time", u"yyyy-mm-dd hh:mm"_s, 45292.6041666667, u"2024-01-01 14:30"_s);
@@ -229,6 +231,8 @@ private Q_SLOTS:
         QTest::addRow("escaped letter") << u"0\\h"_s << false << false << false;
         QTest::addRow("text") << u"@"_s << false << false << true;
         QTest::addRow("number with text section") << u"0;-0;0;@"_s << false << false << false;
+        QTest::addRow("longer than any real code")
+            << QString(NumberFormat::kMaxCodeLength + 1, u'0') << true << false << false;
     }
     void kinds() {
         QFETCH(QString, code);
@@ -350,6 +354,22 @@ private Q_SLOTS:
                                                  longPart(K::Month, true), part(K::Text, u" "_s),
                                                  longPart(K::Year)})
                               << QList<OdsFormatMap>() << 32874.0 << u"Monday, 1. January 1990"_s;
+        OdsFormatPart endless = number(0);
+        endless.displayFactor = std::numeric_limits<double>::infinity();
+        QTest::addRow("display factor no number reaches")
+            << style(F::Number, {endless}) << QList<OdsFormatMap>() << 1234567.0 << u"0"_s;
+        // LibreOffice's General: a number without number:decimal-places.
+        QTest::addRow("general with a literal")
+            << style(F::Number, {part(K::Text, u"No. "_s), number(-1)}) << QList<OdsFormatMap>()
+            << 3.25 << u"No. 3.25"_s;
+        // The locale's short date (format-source="language"), as Excel's ids 14 and 22.
+        OdsFormatStyle localeDate =
+            style(F::Date, {part(K::Month), part(K::Text, u"/"_s), part(K::Day),
+                            part(K::Text, u"/"_s), part(K::Year), part(K::Text, u" "_s),
+                            longPart(K::Hours), part(K::Text, u":"_s), longPart(K::Minutes)});
+        localeDate.localeFormat = true;
+        QTest::addRow("locale date and time")
+            << localeDate << QList<OdsFormatMap>() << 33238.6041666667 << u"1990-12-31 14:30"_s;
         QTest::addRow("time am/pm")
             << style(F::Time, {part(K::Hours), part(K::Text, u":"_s), longPart(K::Minutes),
                                part(K::Text, u" "_s), part(K::AmPm)})

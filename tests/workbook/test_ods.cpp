@@ -22,15 +22,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("expected");
 
+        // Cells without a style: dates and times in ISO 8601, percentages as LibreOffice shows
+        // them.
         QTest::addRow("float") << u"value-types.ods"_s << u"A1"_s << u"N:42"_s;
-        QTest::addRow("percentage") << u"value-types.ods"_s << u"B1"_s << u"N:0.125"_s;
+        QTest::addRow("percentage") << u"value-types.ods"_s << u"B1"_s << u"N:12.50%"_s;
         QTest::addRow("currency") << u"value-types.ods"_s << u"C1"_s << u"N:1234.5"_s;
         QTest::addRow("phone as number") << u"value-types.ods"_s << u"D1"_s << u"N:5551234567"_s;
-        QTest::addRow("date") << u"value-types.ods"_s << u"A2"_s << u"N:45322"_s;
-        QTest::addRow("date time") << u"value-types.ods"_s << u"B2"_s << u"N:45322.5"_s;
-        QTest::addRow("time") << u"value-types.ods"_s << u"C2"_s << u"N:0.75"_s;
+        QTest::addRow("date") << u"value-types.ods"_s << u"A2"_s << u"D:2024-01-31=45322"_s;
+        QTest::addRow("date time")
+            << u"value-types.ods"_s << u"B2"_s << u"D:2024-01-31 12:00=45322.5"_s;
+        QTest::addRow("time") << u"value-types.ods"_s << u"C2"_s << u"D:18:00:00=0.75"_s;
         QTest::addRow("time with fraction")
-            << u"value-types.ods"_s << u"D2"_s << u"N:1.73611111111111E-05"_s;
+            << u"value-types.ods"_s << u"D2"_s << u"D:00:00:02=1.73611111111111E-05"_s;
         QTest::addRow("boolean true") << u"value-types.ods"_s << u"A3"_s << u"B:TRUE"_s;
         QTest::addRow("boolean false") << u"value-types.ods"_s << u"B3"_s << u"B:FALSE"_s;
         QTest::addRow("string value wins") << u"value-types.ods"_s << u"C3"_s << u"T:stored"_s;
@@ -40,7 +43,27 @@ private Q_SLOTS:
             << u"value-types.ods"_s << u"B4"_s << u"T:Err:502"_s;
         QTest::addRow("formula result") << u"value-types.ods"_s << u"C4"_s << u"N:2"_s;
         QTest::addRow("empty string value") << u"value-types.ods"_s << u"D4"_s << u"E"_s;
-        QTest::addRow("date before March 1900") << u"value-types.ods"_s << u"E4"_s << u"N:59"_s;
+        QTest::addRow("date before March 1900")
+            << u"value-types.ods"_s << u"E4"_s << u"D:1900-02-28=59"_s;
+
+        // A data style in styles.xml through a parent style, a column's default style, a
+        // style:map; cells without a style show dates and times in ISO 8601.
+        QTest::addRow("inherited data style")
+            << u"../formats/ods-style-inheritance.ods"_s << u"A1"_s << u"N:02134"_s;
+        QTest::addRow("column default style")
+            << u"../formats/ods-style-inheritance.ods"_s << u"B1"_s << u"N:(555) 123-4567"_s;
+        QTest::addRow("map for negatives")
+            << u"../formats/ods-style-inheritance.ods"_s << u"C1"_s << u"N:minus 12.5%"_s;
+        QTest::addRow("map's own style")
+            << u"../formats/ods-style-inheritance.ods"_s << u"D1"_s << u"N:50.0%"_s;
+        QTest::addRow("date without a style")
+            << u"../formats/ods-style-inheritance.ods"_s << u"A2"_s << u"D:1990-12-31=33238"_s;
+        QTest::addRow("own style over the column's")
+            << u"../formats/ods-style-inheritance.ods"_s << u"B2"_s << u"N:42"_s;
+        QTest::addRow("date before 1900: the text shown")
+            << u"../formats/ods-style-inheritance.ods"_s << u"A3"_s << u"T:01.03.1850"_s;
+        QTest::addRow("time without a style") << u"../formats/ods-style-inheritance.ods"_s
+                                              << u"D2"_s << u"D:14:30:00=0.604166666666667"_s;
 
         QTest::addRow("text:s") << u"text-content.ods"_s << u"A1"_s << u"T:a   b c"_s;
         QTest::addRow("text:tab") << u"text-content.ods"_s << u"B1"_s << u"T:col\tumn"_s;

@@ -157,6 +157,62 @@ private Q_SLOTS:
         }
     }
 
+    // Each cell keeps its own format through the sort, at the far corners of the sheet too.
+    void cellsShowThroughTheirFormats_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("textCell");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("date");
+        QTest::addRow("zip") << u"00000"_s << false << u"02134"_s << false;
+        QTest::addRow("phone") << u"(000) 000-0000"_s << false << u"(000) 000-2134"_s << false;
+        QTest::addRow("date") << u"yyyy-mm-dd"_s << false << u"1909-11-04"_s << true;
+        QTest::addRow("time") << u"h:mm"_s << false << u"0:00"_s << true;
+        QTest::addRow("text section") << u"0;0;0;\"Dr. \"@"_s << true << u"Dr. 2134"_s << false;
+        QTest::addRow("hidden text") << u"0;0;0;"_s << true << QString() << false;
+        QTest::addRow("text format") << u"@"_s << false << u"2134"_s << false;
+        QTest::addRow("number format, text cell") << u"0.00"_s << true << u"2134"_s << false;
+    }
+    void cellsShowThroughTheirFormats() {
+        QFETCH(QString, code);
+        QFETCH(bool, textCell);
+        QFETCH(QString, expected);
+        QFETCH(bool, date);
+        SheetData s;
+        s.setDateSystem(DateSystem::Date1904);
+        QCOMPARE(s.addFormat(NumberFormat::parse(u"0.0"_s)), 1u);
+        const SheetData::FormatIndex f = s.addFormat(NumberFormat::parse(code));
+        const qint32 lastRow = limits::kMaxRows;
+        const qint32 lastColumn = limits::kMaxColumns - 1;
+        // Written backwards, so that finish() has to sort.
+        for (const auto& [row, column] : {std::pair{lastRow, lastColumn}, std::pair{1, 0}}) {
+            QVERIFY(textCell ? s.setText(row, column, u"2134"_s, f)
+                             : s.setNumber(row, column, 2134, f));
+            QVERIFY(s.setNumber(row, column == 0 ? 1 : column - 1, 7, 1));
+        }
+        s.finish();
+        for (const auto& [row, column] : {std::pair{lastRow, lastColumn}, std::pair{1, 0}}) {
+            const CellValue v = s.cell(row, column);
+            QCOMPARE(v.textForm(), expected);
+            QCOMPARE(v.isText(), textCell);
+            QCOMPARE(v.holdsDate(), date);
+            QCOMPARE(s.cell(row, column == 0 ? 1 : column - 1).textForm(), u"7.0"_s);
+        }
+        if (date) {
+            QCOMPARE(s.cell(1, 0).dateValue(), std::optional(QDate(1909, 11, 4)));
+        }
+    }
+
+    void generalFormatsTakeNoIndex() {
+        SheetData s;
+        QCOMPARE(s.addFormat(NumberFormat()), 0u);
+        QCOMPARE(s.addFormat(NumberFormat::parse(u"General"_s)), 0u);
+        QCOMPARE(s.addFormat(NumberFormat::parse(u"@"_s)), 0u);
+        QCOMPARE(s.formatCount(), 0);
+        QVERIFY(s.setNumber(1, 0, 0.25, 7)); // an index never given: General
+        s.finish();
+        QCOMPARE(s.cell(1, 0), CellValue::number(0.25));
+    }
+
     void manyCellsAcrossCellChunks() {
         SheetData s;
         for (int r = 1; r <= 20000; ++r) {

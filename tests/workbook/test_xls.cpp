@@ -29,6 +29,14 @@ Expect text(const QString& a, const QString& t) {
 Expect num(const QString& a, double v) {
     return {a, CellValue::number(v)};
 }
+// A number shown through a date format.
+Expect date(const QString& a, double serial, const QString& shown,
+            DateSystem system = DateSystem::Date1900) {
+    return {a, CellValue::dateNumber(serial, system, shown)};
+}
+Expect shown(const QString& a, double v, const QString& text) {
+    return {a, CellValue::shownNumber(v, text)};
+}
 Expect boolean(const QString& a, bool v) {
     return {a, CellValue::boolean(v)};
 }
@@ -101,7 +109,7 @@ private Q_SLOTS:
                        num(u"B10"_s, 7)};
         // LibreOffice writes number, boolean, error and empty-text results (a non-empty text
         // result it stores without its text), a plain boolean as a number, dates as serial
-        // numbers and runs of numbers as MULRK records.
+        // numbers with a date format and runs of numbers as MULRK records.
         QTest::addRow("LibreOffice formulas, dates, MULRK")
             << u"xls/formulas-cached-results.xls"_s << 65536
             << Expects{text(u"A1"_s, u"Kind"_s),
@@ -113,7 +121,7 @@ private Q_SLOTS:
                        error(u"B8"_s, u"#DIV/0!"_s),
                        error(u"B9"_s, u"#N/A"_s),
                        text(u"B10"_s, QString()),
-                       num(u"B11"_s, 45366),
+                       date(u"B11"_s, 45366, u"2024-03-15"_s),
                        num(u"B12"_s, 1),
                        num(u"B13"_s, 1),
                        num(u"C13"_s, 2.5),
@@ -155,6 +163,13 @@ private Q_SLOTS:
             << Expects{text(u"A1"_s, u"\u540d\u524d"_s),
                        text(u"A2"_s, u"\u5c71\u7530\u592a\u90ce"_s),
                        text(u"B2"_s, u"\uff76\uff80\uff76\uff85"_s)};
+        // FORMAT records in the code page, DATEMODE 1904, an XF for each number of a MULRK;
+        // the short date (id 14) is ISO whatever code its FORMAT record gives.
+        QTest::addRow("Excel 95 formats, 1904 dates")
+            << u"formats/biff5-formats-1904.xls"_s << 16384
+            << Expects{date(u"A1"_s, 31776, u"1990-12-31"_s, DateSystem::Date1904),
+                       date(u"B1"_s, 31776, u"1990-12-31"_s, DateSystem::Date1904),
+                       shown(u"C1"_s, 1234, u"1,234.00 \u20ac"_s), shown(u"D1"_s, 0.25, u"25%"_s)};
         // The count in the table is only a bound; the strings that are there read.
         QTest::addRow("shared-string table claiming 2^31 strings")
             << u"xls-hostile/sst-claims-2g-strings.xls"_s << 65536
@@ -216,6 +231,9 @@ private Q_SLOTS:
                 want = CellValue::text(a.at(3).toString());
             } else if (kind == u"number"_s) {
                 want = CellValue::number(a.at(3).toDouble());
+            } else if (kind == u"date"_s) {
+                want = CellValue::dateNumber(a.at(3).toDouble(), DateSystem::Date1900,
+                                             a.at(4).toString());
             } else if (kind == u"boolean"_s) {
                 want = CellValue::boolean(a.at(3).toBool());
             } else if (kind == u"error"_s) {

@@ -61,19 +61,33 @@ private Q_SLOTS:
         QTest::addRow("b false") << u"cell-types.xlsx"_s << u"B3"_s << u"B:FALSE"_s;
         QTest::addRow("e") << u"cell-types.xlsx"_s << u"C3"_s << u"X:#DIV/0!"_s;
         QTest::addRow("e formula") << u"cell-types.xlsx"_s << u"D3"_s << u"X:#N/A"_s;
-        QTest::addRow("d date") << u"cell-types.xlsx"_s << u"A4"_s << u"N:45322"_s;
-        QTest::addRow("d date time") << u"cell-types.xlsx"_s << u"B4"_s << u"N:45322.5"_s;
+        QTest::addRow("d date") << u"cell-types.xlsx"_s << u"A4"_s << u"D:2024-01-31=45322"_s;
+        QTest::addRow("d date time")
+            << u"cell-types.xlsx"_s << u"B4"_s << u"D:2024-01-31 12:00=45322.5"_s;
         QTest::addRow("d before the phantom leap day")
-            << u"cell-types.xlsx"_s << u"C4"_s << u"N:59"_s;
+            << u"cell-types.xlsx"_s << u"C4"_s << u"D:1900-02-28=59"_s;
         QTest::addRow("d after the phantom leap day")
-            << u"cell-types.xlsx"_s << u"D4"_s << u"N:61"_s;
-        QTest::addRow("d time only") << u"cell-types.xlsx"_s << u"E4"_s << u"N:0.75"_s;
+            << u"cell-types.xlsx"_s << u"D4"_s << u"D:1900-03-01=61"_s;
+        QTest::addRow("d time only") << u"cell-types.xlsx"_s << u"E4"_s << u"D:18:00:00=0.75"_s;
         QTest::addRow("formula cached") << u"cell-types.xlsx"_s << u"A5"_s << u"N:2"_s;
         QTest::addRow("formula without value") << u"cell-types.xlsx"_s << u"B5"_s << u"E"_s;
         QTest::addRow("styled empty cell") << u"cell-types.xlsx"_s << u"C5"_s << u"E"_s;
         QTest::addRow("number with blanks") << u"cell-types.xlsx"_s << u"D5"_s << u"N:7"_s;
-        QTest::addRow("1904 date") << u"date1904.xlsx"_s << u"A1"_s << u"N:1"_s;
+        QTest::addRow("1904 date") << u"date1904.xlsx"_s << u"A1"_s << u"D:1904-01-02=1"_s;
         QTest::addRow("1904 plain number") << u"date1904.xlsx"_s << u"B1"_s << u"N:100"_s;
+
+        // numFmts after cellXfs; a cell without s takes style 0; id 14 stays ISO whatever code
+        // the file gives it; a style past the table is General.
+        QTest::addRow("default style")
+            << u"../formats/xlsx-style-pitfalls.xlsx"_s << u"A1"_s << u"N:2.3"_s;
+        QTest::addRow("id 14 redefined")
+            << u"../formats/xlsx-style-pitfalls.xlsx"_s << u"B1"_s << u"D:1990-12-31=33238"_s;
+        QTest::addRow("numFmts after cellXfs") << u"../formats/xlsx-style-pitfalls.xlsx"_s
+                                               << u"C1"_s << u"D:December 31, 1990=33238"_s;
+        QTest::addRow("style past the table")
+            << u"../formats/xlsx-style-pitfalls.xlsx"_s << u"D1"_s << u"N:33238"_s;
+        QTest::addRow("text format on a number")
+            << u"../formats/xlsx-style-pitfalls.xlsx"_s << u"E1"_s << u"N:2134"_s;
 
         QTest::addRow("no r: first") << u"missing-references.xlsx"_s << u"A1"_s << u"T:A1"_s;
         QTest::addRow("no r: second") << u"missing-references.xlsx"_s << u"B1"_s << u"T:B1"_s;
