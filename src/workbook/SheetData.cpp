@@ -285,7 +285,7 @@ void SheetData::finish() {
 
 SheetData::Position SheetData::positionAt(qint64 i) const {
     const Cell& c = at(i);
-    return {qint32(c.row), qint32(c.column)};
+    return {qint32(c.row()), qint32(c.column())};
 }
 
 CellValue SheetData::cell(qint32 row, qint32 column) const {

@@ -56,8 +56,10 @@ for option in $options; do
 done
 
 # Field names: the list under "FIELD is one of:".
+# One name a line with its description after two spaces, or names separated by commas.
 fields=$(printf '%s\n' "$help" | awk '/^FIELD is one of:/ { inside = 1; next }
-    inside && !/^ / { exit } inside' | tr ',' ' ')
+    inside && !/^ / { exit }
+    inside { sub(/^ +/, ""); if (index($0, "  ")) print $1; else { gsub(",", " "); print } }')
 [ -n "$fields" ] || fail "no field list found in $cli --help"
 for field in $fields; do
     if printf '%s\n' "$fields_section" | grep -qw -- "$field"; then
