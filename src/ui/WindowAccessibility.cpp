@@ -2,8 +2,11 @@
 
 #include "PreviewGrid.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QHash>
+#include <QItemSelectionModel>
 #include <QPointer>
 #include <QTabBar>
 #include <QWindow>
@@ -185,4 +188,20 @@ void notifyTabEnabledChanged(QTabBar* bar, int index) {
     QAccessibleStateChangeEvent event(bar, changed);
     event.setChild(index);
     QAccessible::updateAccessibility(&event);
+}
+
+void chooseByListSelection(QComboBox* combo) {
+    QAbstractItemView* list = combo->view();
+    QObject::connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, combo,
+                     [combo, list](const QItemSelection& selected) {
+                         // While the list is open its selection follows the highlight, and
+                         // the box takes the choice itself when the user picks.
+                         if (list->isVisible() || selected.indexes().isEmpty()) {
+                             return;
+                         }
+                         const int row = selected.indexes().first().row();
+                         if (row != combo->currentIndex()) {
+                             combo->setCurrentIndex(row);
+                         }
+                     });
 }

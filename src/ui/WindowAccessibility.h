@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QComboBox;
 class QTabBar;
 
 // A control's caption as a screen reader should say it: without the mnemonic marker, the
@@ -17,3 +18,8 @@ void installWindowAccessibility();
 
 // Tells an accessibility client that a tab was enabled or disabled.
 void notifyTabEnabledChanged(QTabBar* bar, int index);
+
+// Lets an accessibility client choose an item of a combo box by selecting it in the box's
+// list (the list's items offer a toggle action), as a click in the open list would. Qt's
+// combo box takes its choice only from clicks and keys in the open list.
+void chooseByListSelection(QComboBox* combo);

@@ -158,11 +158,12 @@ void frmMain::buildWindow() {
 
     fitToCaptions(central);
     setTabOrders();
-    // The text part of an editable combo box is spoken as the box.
     for (QComboBox* combo : central->findChildren<QComboBox*>()) {
+        // The text part of an editable combo box is spoken as the box.
         if (combo->lineEdit()) {
             combo->lineEdit()->setAccessibleName(combo->accessibleName());
         }
+        chooseByListSelection(combo);
     }
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);

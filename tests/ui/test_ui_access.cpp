@@ -413,6 +413,41 @@ private Q_SLOTS:
         QCOMPARE(table->cellAt(0, 1)->text(QAccessible::Name), u"ann@example.com"_s);
     }
 
+    // An accessibility client chooses in both boxes of step 2 by selecting an item of the
+    // box's list, and adds the pair with the button's action.
+    void mappingThroughAccessibility() {
+        WindowDriver d;
+        driveTo(d, u"select"_s);
+        d.next();
+        auto choose = [](QComboBox* box, const QString& text) {
+            QAccessibleInterface* list = accessible(box)->child(0);
+            QVERIFY(list && list->tableInterface());
+            QAccessibleInterface* item = nullptr;
+            for (int row = 0; row < list->tableInterface()->rowCount() && !item; ++row) {
+                QAccessibleInterface* cell = list->tableInterface()->cellAt(row, 0);
+                if (cell->text(QAccessible::Name) == text) {
+                    item = cell;
+                }
+            }
+            QVERIFY2(item, qPrintable(text));
+            QVERIFY(item->actionInterface());
+            item->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            QCOMPARE(box->currentText(), text);
+        };
+        choose(d.combo(u"cmbHeader"_s), u"Phone"_s);
+        choose(d.combo(u"cmbOutlook"_s), u"MobileNumber"_s);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+        accessible(d.button(u"cmdAddMapping"_s))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(d.listTexts(), QStringList{u"Phone\t->\tMobileNumber"_s});
+        QVERIFY(d.dialogs.messages.isEmpty());
+        // The choice the box made its own is cleared with the others after Add.
+        QCOMPARE(d.combo(u"cmbHeader"_s)->currentIndex(), -1);
+    }
+
     // The path boxes are reached and read, never typed into.
     void pathBoxesReadOnly_data() {
         QTest::addColumn<QString>("box");
