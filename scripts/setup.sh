@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev libzip-dev libexpat1-dev libgsf-1-dev
     locales fonts-dejavu-core
     clang libclang-rt-14-dev clang-format
+    # The window driven over the accessibility bus (tests/ui/test_ui_atspi.sh).
+    xvfb dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()
