@@ -148,6 +148,8 @@ private:
     QFrame* Line2 = nullptr;
     QListWidget* mappedList = nullptr;
 
+    // Step 3's settings live in their controls only: the run reads each one from its control
+    // when it uses it (WindowHost), so no copy can disagree with what the window shows.
     QCheckBox* chkNotNull = nullptr;
     QLabel* Label10 = nullptr;
     QCheckBox* ChkSinglevCard = nullptr;
