@@ -12,6 +12,8 @@ packages=(
     # AppStream and desktop-entry validators, man and groff, bash-completion, an SVG renderer.
     dpkg-dev binutils lintian appstream desktop-file-utils man-db groff-base bash-completion
     librsvg2-bin
+    # The window driven over the accessibility bus (tests/ui/test_ui_atspi.sh).
+    xvfb dbus-daemon at-spi2-core python3-pyatspi
 )
 
 missing=()

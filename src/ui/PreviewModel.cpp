@@ -9,6 +9,14 @@ void PreviewModel::setTable(PreviewTable table) {
     endResetModel();
 }
 
+int PreviewModel::dataRows() const {
+    return qBound(0, int(m_table.rows.size()) - 1, kGridRows - 1);
+}
+
+int PreviewModel::dataColumns() const {
+    return m_table.rows.isEmpty() ? 0 : qBound(0, m_table.columns, columnCount());
+}
+
 int PreviewModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kGridRows - 1;
 }

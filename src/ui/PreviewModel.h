@@ -17,6 +17,9 @@ public:
 
     // Replaces what the grid shows; rows[0] is the header row.
     void setTable(PreviewTable table);
+    // The part of the grid that holds the workbook: the data rows read and the header columns.
+    int dataRows() const;
+    int dataColumns() const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -3,9 +3,12 @@
 #include "ConversionRun.h"
 #include "DialogService.h"
 #include "OutputPaths.h"
+#include "PathBox.h"
+#include "PreviewGrid.h"
 #include "PreviewModel.h"
 #include "ProductInfo.h"
 #include "ShellServices.h"
+#include "WindowAccessibility.h"
 #include "WorkbookScan.h"
 #include "WorkbookSource.h"
 #include "Yielder.h"
@@ -13,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -24,8 +28,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
-#include <QTableView>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -36,18 +40,18 @@ constexpr int kYieldMs = 20;
 
 } // namespace
 
-// What the conversion run asks of the window: the step-3 controls, read when used, and the
-// two running counts. The counts change with every row; the labels show them when the window
-// gets to repaint, at each yield and at the end, not a hundred thousand times.
+// What the conversion run asks of the window: the step-3 controls, and the two running counts.
+// Every option is read from its control at the moment the run asks, never copied on a click:
+// a button checked by the keyboard, an accessibility action or code counts the same as one
+// clicked. Options added to step 3 answer here the same way.
+// The counts change with every row; the labels show them when the window gets to repaint, at
+// each yield and at the end, not a hundred thousand times.
 class frmMain::WindowHost final : public ConversionHost {
 public:
     explicit WindowHost(frmMain& window) : m_window(window) {}
 
     QString saveLocation() override { return m_window.txtvCardSavePath->text(); }
-    VCardVersion vCardVersion() override {
-        return parseVCardVersion(m_window.m_exportOptions.vCardVersion)
-            .value_or(kDefaultVCardVersion);
-    }
+    VCardVersion vCardVersion() override { return m_window.checkedVersion(); }
     bool singleFile() override { return m_window.ChkSinglevCard->isChecked(); }
     bool allowEmptyEmail() override { return m_window.chkNotNull->isChecked(); }
     void yield() override {
@@ -73,9 +77,9 @@ private:
         qint32 dataRows = 0;
         bool changed = false;
     };
-    static void show(Count& count, QLabel* label) {
+    void show(Count& count, QLabel* label) {
         if (count.changed) {
-            label->setText(countText(count.count, count.dataRows));
+            m_window.setCountText(label, countText(count.count, count.dataRows));
             count.changed = false;
         }
     }
@@ -88,6 +92,7 @@ private:
 frmMain::frmMain(DialogService& dialogs, QWidget* parent)
     : QMainWindow(parent), m_dialogs(dialogs),
       m_clock([] { return QDateTime::currentDateTime(); }) {
+    installWindowAccessibility();
     buildWindow();
 
     progressBar = new QTimer(this);
@@ -105,14 +110,13 @@ void frmMain::connectHandlers() {
     connect(m_aboutUs, &QAction::triggered, this, &frmMain::AboutUs_Click);
     connect(m_help, &QAction::triggered, this, &frmMain::Help_Click);
     connect(m_openExcel, &QAction::triggered, this, &frmMain::cmdBrowse_Click);
+    // First: the handlers after it see the step the guard lets through.
+    connect(ExportTab, &QTabWidget::currentChanged, this, &frmMain::ExportTab_CurrentChanged);
     connect(ExportTab, &QTabWidget::currentChanged, this, &frmMain::updateOpenExcelAction);
 
     connect(cmdBrowse, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
     connect(cmdAddMapping, &QPushButton::clicked, this, &frmMain::cmdAddMapping_Click);
     connect(cmdRemove, &QPushButton::clicked, this, &frmMain::cmdRemove_Click);
-    connect(Opt2, &QRadioButton::clicked, this, &frmMain::Opt2_Click);
-    connect(Opt3, &QRadioButton::clicked, this, &frmMain::Opt3_Click);
-    connect(Opt4, &QRadioButton::clicked, this, &frmMain::Opt4_Click);
     connect(CmdChangevCardPath, &QPushButton::clicked, this, &frmMain::CmdChangevCardPath_Click);
     // The captions beside the check boxes tick them (eventFilter).
     Label10->installEventFilter(this);
@@ -133,10 +137,38 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::showTab(int index) {
-    for (int i = 0; i < ExportTab->count(); ++i) {
-        ExportTab->setTabEnabled(i, i == index);
-    }
+    // The step is enabled and shown before the others are disabled, so that the shown tab is
+    // never a disabled one on the way.
+    ExportTab->setTabEnabled(index, true);
+    notifyTabEnabledChanged(ExportTab->tabBar(), index);
     ExportTab->setCurrentIndex(index);
+    for (int i = 0; i < ExportTab->count(); ++i) {
+        if (i != index && ExportTab->isTabEnabled(i)) {
+            ExportTab->setTabEnabled(i, false);
+            notifyTabEnabledChanged(ExportTab->tabBar(), i);
+        }
+    }
+}
+
+void frmMain::ExportTab_CurrentChanged(int index) {
+    // Clicks and Ctrl+Tab skip disabled tabs by themselves; QTabWidget::setCurrentIndex does
+    // not, and an accessibility client may call it.
+    if (index >= 0 && !ExportTab->isTabEnabled(index)) {
+        ExportTab->setCurrentIndex(m_shownTab);
+        return;
+    }
+    m_shownTab = index;
+}
+
+void frmMain::setNextCaption(const QString& caption) {
+    cmdNext->setText(caption);
+    cmdNext->setAccessibleName(spokenName(caption));
+}
+
+void frmMain::setCountText(QLabel* count, const QString& text) {
+    const QLabel* caption = count == lblContactCount ? contactCountLabel : lblNotNullLabel;
+    count->setText(text);
+    count->setAccessibleName(spokenName(caption->text()) + u": "_s + text.trimmed());
 }
 
 void frmMain::message(const QString& text) {
@@ -163,9 +195,9 @@ void frmMain::cmdNext_Click() {
             return;
         }
         if (txtvCardSavePath->text().isEmpty()) {
-            txtvCardSavePath->setText(m_dialogs.specialFolder());
+            txtvCardSavePath->setPath(m_dialogs.specialFolder());
         }
-        cmdNext->setText(u"Convert"_s);
+        setNextCaption(u"Convert"_s);
         m_state.currentStep = 3;
         showTab(2);
         break;
@@ -193,7 +225,7 @@ void frmMain::cmdPrevious_Click() {
     case 3:
         m_state.currentStep = 2;
         showTab(1);
-        cmdNext->setText(u"Next"_s);
+        setNextCaption(u"Next"_s);
         break;
     default:
         break;
@@ -210,7 +242,7 @@ void frmMain::cmdBrowse_Click() {
         m_fileName = chosen;
     }
     const QString loadedPath = txtExcelPath->text();
-    txtExcelPath->setText(m_fileName);
+    txtExcelPath->setPath(m_fileName);
     const bool read = extractExcelData();
     if (m_closeRequested) {
         close();
@@ -218,7 +250,7 @@ void frmMain::cmdBrowse_Click() {
     }
     if (!read) {
         // The window keeps the workbook it had, and the path the conversion will read.
-        txtExcelPath->setText(loadedPath);
+        txtExcelPath->setPath(loadedPath);
         m_fileName = loadedPath;
         return;
     }
@@ -263,6 +295,12 @@ void frmMain::refreshMappingControls(bool keepChoices) {
 
     mappedList->clear();
     mappedList->addItems(m_mapping.mappedListTexts());
+    // Shown with tabs and an arrow, spoken as "First Name to FirstName".
+    for (int k = 0; k < mappedList->count(); ++k) {
+        mappedList->item(k)->setData(Qt::AccessibleTextRole, m_state.mappedHeaders[size_t(k)] +
+                                                                 u" to "_s +
+                                                                 m_state.mappedFields[size_t(k)]);
+    }
     mappedList->setCurrentRow(-1);
 
     const bool enabled = m_mapping.addEnabled() && !busy();
@@ -317,7 +355,7 @@ void frmMain::CmdChangevCardPath_Click() {
     }
     cmdNext->setEnabled(false);
     setCountLabelsVisible(true);
-    txtvCardSavePath->setText(chosen);
+    txtvCardSavePath->setPath(chosen);
     const FolderResult folder = createStampedFolder(chosen, m_clock());
     m_state.outputFolder = folder.path;
     if (!folder.status) {
@@ -328,15 +366,25 @@ void frmMain::CmdChangevCardPath_Click() {
 }
 
 void frmMain::Opt2_Click() {
-    m_exportOptions.vCardVersion = u"2.1"_s;
+    Opt2->setChecked(true);
 }
 
 void frmMain::Opt3_Click() {
-    m_exportOptions.vCardVersion = u"3.0"_s;
+    Opt3->setChecked(true);
 }
 
 void frmMain::Opt4_Click() {
-    m_exportOptions.vCardVersion = u"4.0"_s;
+    Opt4->setChecked(true);
+}
+
+VCardVersion frmMain::checkedVersion() const {
+    // The group is exclusive and starts with Opt2 checked, so one button is always checked.
+    const int id = m_versions->checkedId();
+    return id < 0 ? kDefaultVCardVersion : static_cast<VCardVersion>(id);
+}
+
+QString frmMain::vCardVersion() const {
+    return vCardVersionText(checkedVersion());
 }
 
 void frmMain::progressBar_Timer() {

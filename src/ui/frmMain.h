@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FieldMapping.h"
+#include "VCardVersion.h"
 #include "WizardState.h"
 #include "WorkbookSource.h"
 
@@ -12,8 +13,11 @@
 #include <memory>
 
 class DialogService;
+class PathBox;
+class PreviewGrid;
 class PreviewModel;
 class QAction;
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -24,7 +28,6 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
-class QTableView;
 class QTimer;
 class frmAbout;
 
@@ -37,7 +40,8 @@ public:
     ~frmMain() override;
 
     const WizardState& state() const { return m_state; }
-    QString vCardVersion() const { return m_exportOptions.vCardVersion; }
+    // The version of the checked option button, "2.1", "3.0" or "4.0".
+    QString vCardVersion() const;
     // The clock that stamps the folders "Change..." makes (tests set a fixed one).
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     // True while a workbook is read or a conversion runs.
@@ -51,6 +55,7 @@ public Q_SLOTS:
     void cmdAddMapping_Click();
     void cmdRemove_Click();
     void CmdChangevCardPath_Click();
+    // Choose a version as a click on its option button would.
     void Opt2_Click();
     void Opt3_Click();
     void Opt4_Click();
@@ -86,9 +91,16 @@ private:
     // Step 3's Convert: runs the conversion, then tells how it ended.
     void runConversion();
     void showTab(int index);
+    // Refuses a disabled step however it was asked for: code, an accessibility action.
+    void ExportTab_CurrentChanged(int index);
+    // cmdNext's caption, and its spoken name without the arrow.
+    void setNextCaption(const QString& caption);
+    // A step-3 count, spoken with its caption: "Number of Contacts Added: 6/6".
+    void setCountText(QLabel* count, const QString& text);
     void setCountLabelsVisible(bool visible);
     void refreshMappingControls(bool keepChoices);
     void setWork(Work work);
+    VCardVersion checkedVersion() const;
     void updateOpenExcelAction();
     void message(const QString& text);
 
@@ -97,9 +109,6 @@ private:
     MappingModel m_mapping{m_state};
     // One source for step 1 and the conversion: an unchanged file is not read twice.
     std::unique_ptr<WorkbookSource> m_source = makeFileWorkbookSource();
-    // Step 3's settings. Only the version is kept here, set by clicks on the option buttons;
-    // the other three are read from their controls when the run asks for them.
-    ExportOptions m_exportOptions;
     // What the file dialog last reported: a cancelled dialog keeps the previous name.
     QString m_fileName;
     std::function<QDateTime()> m_clock;
@@ -107,6 +116,7 @@ private:
     bool m_closeRequested = false;
     bool m_nextWasEnabled = false;
     bool m_previousWasEnabled = false;
+    int m_shownTab = 0;
     QPointer<frmAbout> m_about;
 
     // The controls, made by buildWindow; the timer progressBar by the constructor.
@@ -121,11 +131,11 @@ private:
     QLabel* statusPanels[3] = {};
 
     QLabel* Label1 = nullptr;
-    QLineEdit* txtExcelPath = nullptr;
+    PathBox* txtExcelPath = nullptr;
     QPushButton* cmdBrowse = nullptr;
     QLabel* Label6 = nullptr;
     QFrame* Line1 = nullptr;
-    QTableView* sourceExcelData = nullptr;
+    PreviewGrid* sourceExcelData = nullptr;
     PreviewModel* m_preview = nullptr;
 
     QLabel* Label2 = nullptr;
@@ -138,6 +148,8 @@ private:
     QFrame* Line2 = nullptr;
     QListWidget* mappedList = nullptr;
 
+    // Step 3's settings live in their controls only: the run reads each one from its control
+    // when it uses it (WindowHost), so no copy can disagree with what the window shows.
     QCheckBox* chkNotNull = nullptr;
     QLabel* Label10 = nullptr;
     QCheckBox* ChkSinglevCard = nullptr;
@@ -145,13 +157,15 @@ private:
     QRadioButton* Opt2 = nullptr;
     QRadioButton* Opt3 = nullptr;
     QRadioButton* Opt4 = nullptr;
+    // The option buttons above, each with its VCardVersion as its id.
+    QButtonGroup* m_versions = nullptr;
     QLabel* lblNotNullLabel = nullptr;
     QLabel* lblNotNullCount = nullptr;
     QLabel* contactCountLabel = nullptr;
     QLabel* lblContactCount = nullptr;
     QProgressBar* statusBar = nullptr;
     QLabel* Label7 = nullptr;
-    QLineEdit* txtvCardSavePath = nullptr;
+    PathBox* txtvCardSavePath = nullptr;
     QPushButton* CmdChangevCardPath = nullptr;
     QTimer* progressBar = nullptr;
 };

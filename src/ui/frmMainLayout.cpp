@@ -3,10 +3,13 @@
 
 #include "frmMain.h"
 
+#include "PathBox.h"
+#include "PreviewGrid.h"
 #include "PreviewModel.h"
 #include "ProductInfo.h"
 #include "UiFonts.h"
 #include "UiGeometry.h"
+#include "WindowAccessibility.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -74,18 +77,6 @@ QFrame* makeLine(const QString& name, QWidget* parent) {
     return line;
 }
 
-// A control's caption without its mnemonic marker and the blanks around it, for screen
-// readers.
-QString spokenName(const QString& caption) {
-    QString text = caption;
-    text.remove(QLatin1Char('&'));
-    text = text.trimmed();
-    if (text.endsWith(QLatin1Char(':'))) {
-        text.chop(1);
-    }
-    return text.trimmed();
-}
-
 // A button named for tests and spoken by its caption without the mnemonic.
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -94,11 +85,19 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
     return button;
 }
 
-// A path shown but not typed into, spoken and reached through the label beside it.
-QLineEdit* makePathBox(const QString& name, QLabel* label, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
+// A path shown but not typed into, spoken and reached through the label beside it. It is
+// read-only rather than disabled, so that the keyboard and screen readers reach it; it keeps
+// the greyed look of a box the user cannot type into.
+PathBox* makePathBox(const QString& name, QLabel* label, QWidget* parent) {
+    auto* box = new PathBox(parent);
     box->setObjectName(name);
-    box->setEnabled(false);
+    QPalette p = box->palette();
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::Base}) {
+        const QColor greyed = p.color(QPalette::Disabled, role);
+        p.setColor(QPalette::Active, role, greyed);
+        p.setColor(QPalette::Inactive, role, greyed);
+    }
+    box->setPalette(p);
     box->setAccessibleName(spokenName(label->text()));
     label->setBuddy(box);
     return box;
@@ -150,8 +149,8 @@ void frmMain::buildWindow() {
     cmdPrevious->setEnabled(false);
     place(cmdPrevious, 5400, 6480, 1935, 495);
 
-    cmdNext = new QPushButton(kNextCaption, central); // spoken as its changing caption
-    cmdNext->setObjectName(u"cmdNext"_s);
+    cmdNext = makeButton(u"cmdNext"_s, QString(), central);
+    setNextCaption(kNextCaption);
     place(cmdNext, 7560, 6480, 1935, 495);
 
     central->setFixedSize(640, 7095 / 15);
@@ -159,6 +158,13 @@ void frmMain::buildWindow() {
 
     fitToCaptions(central);
     setTabOrders();
+    for (QComboBox* combo : central->findChildren<QComboBox*>()) {
+        // The text part of an editable combo box is spoken as the box.
+        if (combo->lineEdit()) {
+            combo->lineEdit()->setAccessibleName(combo->accessibleName());
+        }
+        chooseByListSelection(combo);
+    }
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -243,7 +249,7 @@ void frmMain::buildSelectTab(QWidget* page, int top) {
     place(Line1, 240, 1320, 9120 - 240, 15, top);
 
     m_preview = new PreviewModel(this);
-    sourceExcelData = new QTableView(page);
+    sourceExcelData = new PreviewGrid(page);
     sourceExcelData->setObjectName(u"sourceExcelData"_s);
     sourceExcelData->setModel(m_preview);
     sourceExcelData->setFont(designFont(u"Verdana"_s));
@@ -332,8 +338,8 @@ void frmMain::buildExportTab(QWidget* page, int top) {
     ChkSinglevCard->setAccessibleDescription(Label12->text());
     Label11->setBuddy(ChkSinglevCard);
 
-    auto* versions = new QButtonGroup(this);
-    versions->setExclusive(true);
+    m_versions = new QButtonGroup(this);
+    m_versions->setExclusive(true);
     Opt2 = new QRadioButton(u" vCard 2.1 Version"_s, page);
     Opt2->setObjectName(u"Opt2"_s);
     place(Opt2, 360, 1680, 2175, 375, top);
@@ -343,25 +349,27 @@ void frmMain::buildExportTab(QWidget* page, int top) {
     Opt4 = new QRadioButton(u" vCard 4.0 Version"_s, page);
     Opt4->setObjectName(u"Opt4"_s);
     place(Opt4, 5040, 1680, 2175, 375, top);
-    for (QRadioButton* option : {Opt2, Opt3, Opt4}) {
+    const std::pair<QRadioButton*, VCardVersion> options[] = {
+        {Opt2, VCardVersion::V21}, {Opt3, VCardVersion::V30}, {Opt4, VCardVersion::V40}};
+    for (auto [option, version] : options) {
         option->setAccessibleName(spokenName(option->text()));
-        versions->addButton(option);
+        m_versions->addButton(option, static_cast<int>(version));
     }
     Opt2->setChecked(true);
 
     lblNotNullLabel =
         makeLabel(u"lblNotNullLabel"_s, u"Number of Empty Email Contact(s)       :"_s, page);
     place(lblNotNullLabel, 360, 2760, 2895, 255, top);
-    lblNotNullCount = makeLabel(u"lblNotNullCount"_s, u"0"_s, page);
+    lblNotNullCount = makeLabel(u"lblNotNullCount"_s, QString(), page);
     setTextColour(lblNotNullCount, blue);
-    lblNotNullCount->setAccessibleName(spokenName(lblNotNullLabel->text()));
+    setCountText(lblNotNullCount, u"0"_s);
     place(lblNotNullCount, 3480, 2760, 2055, 255, top);
     contactCountLabel =
         makeLabel(u"contactCountLabel"_s, u"Number of Contacts Added                  :"_s, page);
     place(contactCountLabel, 360, 3120, 3015, 255, top);
-    lblContactCount = makeLabel(u"lblContactCount"_s, u"0"_s, page);
+    lblContactCount = makeLabel(u"lblContactCount"_s, QString(), page);
     setTextColour(lblContactCount, blue);
-    lblContactCount->setAccessibleName(spokenName(contactCountLabel->text()));
+    setCountText(lblContactCount, u"0"_s);
     place(lblContactCount, 3480, 3120, 1935, 255, top);
     setCountLabelsVisible(false);
 
@@ -392,7 +400,7 @@ void frmMain::buildStatusBar() {
         statusPanels[i]->setFrameShape(QFrame::StyledPanel);
         statusPanels[i]->setFrameShadow(QFrame::Sunken);
     }
-    statusPanels[1]->setAccessibleName(u"Items found"_s);
+    // The count panel is spoken as it reads, "Items Found:  12": it has no name of its own.
     bar->addWidget(statusPanels[0], 2);
     bar->addWidget(statusPanels[1], 2);
     bar->addPermanentWidget(statusPanels[2], 1);

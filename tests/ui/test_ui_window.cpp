@@ -82,9 +82,13 @@ private Q_SLOTS:
         QVERIFY(!d.button(u"cmdNext"_s)->isEnabled());
         QCOMPARE(d.button(u"cmdPrevious"_s)->text(), u"<  Pre&vious"_s);
         QVERIFY(!d.button(u"cmdPrevious"_s)->isEnabled());
-        QVERIFY(!d.edit(u"txtExcelPath"_s)->isEnabled());
+        // The path boxes are read-only, not disabled: the keyboard and screen readers reach
+        // them.
+        QVERIFY(d.edit(u"txtExcelPath"_s)->isReadOnly());
+        QVERIFY(d.edit(u"txtExcelPath"_s)->isEnabled());
         QVERIFY(d.edit(u"txtExcelPath"_s)->text().isEmpty());
-        QVERIFY(!d.edit(u"txtvCardSavePath"_s)->isEnabled());
+        QVERIFY(d.edit(u"txtvCardSavePath"_s)->isReadOnly());
+        QVERIFY(d.edit(u"txtvCardSavePath"_s)->isEnabledTo(d.tabs()->widget(2)));
         QVERIFY(d.get<QRadioButton>(u"Opt2"_s)->isChecked());
         QVERIFY(!d.get<QCheckBox>(u"chkNotNull"_s)->isChecked());
         QVERIFY(!d.get<QCheckBox>(u"ChkSinglevCard"_s)->isChecked());
