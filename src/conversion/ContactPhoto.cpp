@@ -117,24 +117,49 @@ QByteArray fitJpeg(const QImage& image, qsizetype maxBytes) {
         }
     }
     const int lowest = kQualities[std::size(kQualities) - 1];
-    QSize size = image.size();
-    while (size.width() > 1 || size.height() > 1) {
-        // Bytes grow roughly with the pixel count: aim a little below the budget, and shrink
-        // by at least a tenth so that the loop ends.
-        const double ratio =
+    const auto sizeAt = [&image](double scale) {
+        return QSize(std::max(1, int(std::lround(image.width() * scale))),
+                     std::max(1, int(std::lround(image.height() * scale))));
+    };
+    const auto encodeAt = [&](double scale) {
+        return encodeJpeg(
+            image.scaled(sizeAt(scale), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), lowest);
+    };
+    // Bytes grow roughly with the pixel count: aim a little below the budget, shrinking by at
+    // least a tenth each time so that the search ends.
+    double tooBig = 1.0;
+    double fits = 0.0;
+    QByteArray best;
+    while (best.isEmpty()) {
+        if (sizeAt(tooBig) == QSize(1, 1)) {
+            return {};
+        }
+        const double scale =
+            tooBig *
             std::clamp(0.9 * std::sqrt(double(maxBytes) / double(bytes.size())), 0.25, 0.9);
-        size = QSize(std::max(1, std::min(size.width() - 1, int(size.width() * ratio))),
-                     std::max(1, std::min(size.height() - 1, int(size.height() * ratio))));
-        const QImage smaller = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        bytes = encodeJpeg(smaller, lowest);
+        bytes = encodeAt(scale);
         if (bytes.isEmpty()) {
             return {};
         }
         if (bytes.size() <= maxBytes) {
-            return bytes;
+            best = bytes;
+            fits = scale;
+        } else {
+            tooBig = scale;
         }
     }
-    return {};
+    // The aim can fall well short: halve the gap a few times, keeping the largest that fits.
+    for (int step = 0; step < 4 && sizeAt(fits) != sizeAt(tooBig); ++step) {
+        const double middle = (fits + tooBig) / 2;
+        bytes = encodeAt(middle);
+        if (!bytes.isEmpty() && bytes.size() <= maxBytes) {
+            best = bytes;
+            fits = middle;
+        } else {
+            tooBig = middle;
+        }
+    }
+    return best;
 }
 
 PhotoValue readImageFile(const QString& cell, const QString& path, qsizetype maxBytes) {
