@@ -106,6 +106,9 @@ QImage opaque(const QImage& image) {
 
 // Lowers the quality, then the size, until the JPEG fits in maxBytes. Empty when it cannot.
 QByteArray fitJpeg(const QImage& image, qsizetype maxBytes) {
+    if (maxBytes <= 0) {
+        return {};
+    }
     QByteArray bytes;
     for (const int quality : kQualities) {
         bytes = encodeJpeg(image, quality);
@@ -195,7 +198,7 @@ PhotoValue readImageFile(const QString& cell, const QString& path, qsizetype max
                 u"image too large (%1 x %2 pixels)"_s.arg(declared.width()).arg(declared.height()));
         }
         if (scaledDecode) {
-            // Decoded straight at the size it is written at: far less memory and time.
+            // Decoded directly at the size it will be written at: far less memory and time.
             reader.setScaledSize(fitInto(declared, kPhotoMaxSide));
         }
     }

@@ -198,9 +198,41 @@ private Q_SLOTS:
         QCOMPARE(picture.width() > picture.height(), image.width() > image.height());
     }
 
+    // A JPEG whose header declares more pixels than are ever decoded: refused before reading.
+    void jpegDeclaringHugeSize() {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(gradient(8, 8).save(&buffer, "jpeg"));
+        const qsizetype frame = bytes.indexOf("\xff\xc0");
+        QVERIFY(frame > 0);
+        // Height, then width, after the marker, the length and the sample precision.
+        bytes[frame + 5] = char(50000 >> 8);
+        bytes[frame + 6] = char(50000 & 0xff);
+        bytes[frame + 7] = char(60000 >> 8);
+        bytes[frame + 8] = char(60000 & 0xff);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QFile file(dir.filePath(u"huge.jpg"_s));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+
+        const PhotoValue photo = readPhoto(u"huge.jpg"_s, dir.path());
+        QCOMPARE(photo.kind, PhotoValue::Kind::None);
+        QCOMPARE(photo.problem, u"huge.jpg: image too large (60000 x 50000 pixels)"_s);
+    }
+
     // A budget no JPEG can meet is a problem, not an endless loop or an oversized photo.
+    void budgetTooSmall_data() {
+        QTest::addColumn<qsizetype>("budget");
+        QTest::addRow("100 bytes") << qsizetype(100);
+        QTest::addRow("none") << qsizetype(0);
+        QTest::addRow("negative") << qsizetype(-1);
+    }
     void budgetTooSmall() {
-        const PhotoValue photo = readPhoto(u"small.png"_s, kPhotos, 100);
+        QFETCH(qsizetype, budget);
+        const PhotoValue photo = readPhoto(u"small.png"_s, kPhotos, budget);
         QCOMPARE(photo.kind, PhotoValue::Kind::None);
         QCOMPARE(photo.problem, u"small.png: cannot be made small enough"_s);
     }
