@@ -41,13 +41,22 @@ QList<SavedPair> savedPairs(const WizardState& state) {
 }
 
 QByteArray mappingFileJson(const QList<SavedPair>& pairs) {
-    QJsonArray list;
-    for (const SavedPair& p : pairs) {
-        list.append(
-            QJsonObject{{u"header"_s, p.header}, {u"column"_s, p.column}, {u"field"_s, p.field}});
+    // One pair a line, its members in the order a person reads them; QJsonObject would sort
+    // them by name.
+    auto quoted = [](const QString& text) {
+        const QByteArray list = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+        return list.mid(1, list.size() - 2);
+    };
+    QByteArray json =
+        "{\n    \"format\": " + QByteArray::number(kMappingFileFormat) + ",\n    \"pairs\": [";
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        const SavedPair& p = pairs.at(i);
+        json += (i == 0 ? "\n" : ",\n");
+        json += "        {\"header\": " + quoted(p.header) + ", \"column\": " + quoted(p.column) +
+                ", \"field\": " + quoted(p.field) + "}";
     }
-    const QJsonObject root{{u"format"_s, kMappingFileFormat}, {u"pairs"_s, list}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    json += pairs.isEmpty() ? "]\n}\n" : "\n    ]\n}\n";
+    return json;
 }
 
 MappingFileRead parseMappingFile(const QByteArray& json) {
