@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -66,10 +68,31 @@ QStringList headerTokens(QStringView header) {
         run = Run::None;
     };
     // Compatibility decomposition: accents become marks of their own (dropped below), and
-    // full-width letters, ligatures and superscript digits their plain forms.
-    const QList<uint> points = header.toString().normalized(QString::NormalizationForm_KD).toUcs4();
+    // full-width letters, ligatures and superscript digits their plain forms. Plain ASCII,
+    // most headers, needs none of it.
+    const bool ascii =
+        std::all_of(header.begin(), header.end(), [](QChar c) { return c.unicode() < 0x80; });
+    const QList<uint> points =
+        ascii ? header.toUcs4()
+              : header.toString().normalized(QString::NormalizationForm_KD).toUcs4();
     for (const uint point : points) {
         const char32_t u = point;
+        if (u < 0x80) {
+            const char c = char(u);
+            const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+            const bool digit = c >= '0' && c <= '9';
+            if (!letter && !digit) {
+                flush();
+                continue;
+            }
+            const Run kind = letter ? Run::Letters : Run::Digits;
+            if (run != Run::None && run != kind) {
+                flush();
+            }
+            current += QChar(letter ? char16_t(c | 0x20) : char16_t(c));
+            run = kind;
+            continue;
+        }
         if (QChar::isMark(u)) {
             continue;
         }
