@@ -382,6 +382,29 @@ private Q_SLOTS:
         QCOMPARE(pairTexts(s), expected);
     }
 
+    // Headers match a synonym whatever their spaces and punctuation, except the synonyms
+    // marked as one word: "Birth Day" is a day of the month, not a birthday.
+    void wordSynonymsWantTheirWords_data() {
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("field");
+        QTest::addRow("as written") << u"Birthday"_s << u"Notes"_s;
+        QTest::addRow("other case") << u"BIRTHDAY"_s << u"Notes"_s;
+        QTest::addRow("numbered") << u"Birthday 2"_s << u"Notes"_s;
+        QTest::addRow("two words") << u"Birth Day"_s << QString();
+        QTest::addRow("hyphenated") << u"Birth-day"_s << QString();
+        QTest::addRow("two words, numbered") << u"Birth Day 2"_s << QString();
+        QTest::addRow("other synonyms ignore spaces") << u"Mob ile"_s << u"MobileNumber"_s;
+    }
+    void wordSynonymsWantTheirWords() {
+        QFETCH(QString, header);
+        QFETCH(QString, field);
+        const HeaderSynonyms table(
+            parseSynonymTable(u"Birthday\tNotes\ten\tword\nMobile\tMobileNumber\ten\n"_s));
+        const QList<FieldPair> pairs =
+            suggestPairs({{header, 3}}, contactFieldCatalogue(), {}, table);
+        QCOMPARE(pairs.isEmpty() ? QString() : pairs.first().field, field);
+    }
+
     // With every header mapped, Add is disabled; auto-mapping the last header does the same.
     void autoMapUsingEveryHeaderDisablesAdd() {
         WizardState s = stateWithHeaders({u"First Name"_s, u"E-mail"_s});
