@@ -15,20 +15,41 @@ MemoryWorkbookSource MemoryWorkbookSource::fromTexts(const QList<QStringList>& r
     return MemoryWorkbookSource(std::move(cells));
 }
 
-Status MemoryWorkbookSource::openWorkbook(const QString&, Yielder*) {
+void MemoryWorkbookSource::addSheet(const QString& name, QList<QList<CellValue>> rows) {
+    m_moreSheets.append({name, std::move(rows)});
+}
+
+Status MemoryWorkbookSource::openSheet(const QString&, qint32 sheet, Yielder*) {
     ++m_opens;
+    m_lastSheet = sheet;
+    m_open = false;
     if (!m_openFailure.isEmpty()) {
-        m_open = false;
         return Status::failure(m_openFailure);
+    }
+    if (sheet < 0 || sheet > m_moreSheets.size()) {
+        return Status::failure(QStringLiteral("no such sheet"));
     }
     m_open = true;
     return Status::success();
 }
 
+QStringList MemoryWorkbookSource::sheetNames() const {
+    if (!m_open) {
+        return {};
+    }
+    QStringList names{QStringLiteral("Sheet1")};
+    for (const auto& sheet : m_moreSheets) {
+        names.append(sheet.first);
+    }
+    return names;
+}
+
 CellValue MemoryWorkbookSource::cellAt(qint32 row, qint32 column) const {
-    if (row < 1 || row > m_rows.size() || column < 0) {
+    const QList<QList<CellValue>>& rows =
+        m_lastSheet > 0 ? m_moreSheets[m_lastSheet - 1].second : m_rows;
+    if (row < 1 || row > rows.size() || column < 0) {
         return CellValue::empty();
     }
-    const QList<CellValue>& r = m_rows[row - 1];
+    const QList<CellValue>& r = rows[row - 1];
     return column < r.size() ? r[column] : CellValue::empty();
 }
