@@ -15,41 +15,24 @@ MemoryWorkbookSource MemoryWorkbookSource::fromTexts(const QList<QStringList>& r
     return MemoryWorkbookSource(std::move(cells));
 }
 
-void MemoryWorkbookSource::addSheet(const QString& name, QList<QList<CellValue>> rows) {
-    m_moreSheets.append({name, std::move(rows)});
-}
-
 Status MemoryWorkbookSource::openSheet(const QString&, qint32 sheet, Yielder*) {
     ++m_opens;
-    m_lastSheet = sheet;
-    m_open = false;
-    if (!m_openFailure.isEmpty()) {
-        return Status::failure(m_openFailure);
-    }
-    if (sheet < 0 || sheet > m_moreSheets.size()) {
-        return Status::failure(QStringLiteral("no such sheet"));
+    if (!m_openFailure.isEmpty() || sheet != 0) {
+        m_open = false;
+        return Status::failure(sheet != 0 ? QStringLiteral("no such worksheet") : m_openFailure);
     }
     m_open = true;
     return Status::success();
 }
 
 QStringList MemoryWorkbookSource::sheetNames() const {
-    if (!m_open) {
-        return {};
-    }
-    QStringList names{QStringLiteral("Sheet1")};
-    for (const auto& sheet : m_moreSheets) {
-        names.append(sheet.first);
-    }
-    return names;
+    return m_open ? QStringList{QStringLiteral("Sheet1")} : QStringList();
 }
 
 CellValue MemoryWorkbookSource::cellAt(qint32 row, qint32 column) const {
-    const QList<QList<CellValue>>& rows =
-        m_lastSheet > 0 ? m_moreSheets[m_lastSheet - 1].second : m_rows;
-    if (row < 1 || row > rows.size() || column < 0) {
+    if (row < 1 || row > m_rows.size() || column < 0) {
         return CellValue::empty();
     }
-    const QList<CellValue>& r = rows[row - 1];
+    const QList<CellValue>& r = m_rows[row - 1];
     return column < r.size() ? r[column] : CellValue::empty();
 }

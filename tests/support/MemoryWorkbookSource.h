@@ -15,12 +15,11 @@ public:
     static MemoryWorkbookSource fromTexts(const QList<QStringList>& rows);
 
     void setRows(QList<QList<CellValue>> rows) { m_rows = std::move(rows); }
-    // A worksheet after the first ("Sheet1", the rows above): opening it selects its rows.
-    void addSheet(const QString& name, QList<QList<CellValue>> rows);
     // The next openWorkbook fails with this message (empty: succeeds).
     void setOpenFailure(QString message) { m_openFailure = std::move(message); }
 
     using WorkbookSource::openWorkbook;
+    // One worksheet, "Sheet1": any other number fails to open.
     Status openSheet(const QString& path, qint32 sheet, Yielder* yielder) override;
     QStringList sheetNames() const override;
     CellValue cellAt(qint32 row, qint32 column) const override;
@@ -29,13 +28,9 @@ public:
 
     bool isOpen() const { return m_open; }
     int opens() const { return m_opens; }
-    // The sheet the last open asked for.
-    qint32 lastSheet() const { return m_lastSheet; }
 
 private:
     QList<QList<CellValue>> m_rows;
-    QList<std::pair<QString, QList<QList<CellValue>>>> m_moreSheets;
-    qint32 m_lastSheet = -1;
     qint32 m_rowLimit = 1048576;
     QString m_openFailure;
     bool m_open = false;
