@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <unistd.h>
@@ -23,6 +24,25 @@ QString scratchPath() {
                                     .arg(::getpid())
                                     .arg(QLatin1String(E2V_FUZZ_SUFFIX));
     return path;
+}
+
+// The other worksheets, a few of them: each is read on its own, with the same limits.
+void readOtherSheets(FileWorkbookSource& source, Yielder& yielder) {
+    QStringList names;
+    const Status listed = listWorkbookSheets(scratchPath(), names);
+    if (!listed && listed.message().isEmpty()) {
+        __builtin_trap();
+    }
+    constexpr qsizetype kSheetsRead = 4;
+    for (qint32 index = 1; index < qint32(std::min(names.size(), kSheetsRead)); ++index) {
+        const WorkbookScanResult other = scanWorkbook(source, scratchPath(), index, yielder);
+        if (!other.status && other.status.message().isEmpty()) {
+            __builtin_trap();
+        }
+        if (other.status && other.sheetNames != names) {
+            __builtin_trap(); // every sheet lists the same workbook
+        }
+    }
 }
 } // namespace
 
@@ -46,6 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (scan.status.message().isEmpty()) {
             __builtin_trap(); // every failure must say why
         }
+        readOtherSheets(source, yielder); // a broken first sheet does not stop the others
         return 0;
     }
     // Then every cell the sheet holds, wherever it stands, and the empty places around the
@@ -66,5 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     source.closeWorkbook();
+
+    readOtherSheets(source, yielder);
     return 0;
 }

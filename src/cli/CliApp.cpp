@@ -16,8 +16,10 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -43,8 +45,9 @@ QString helpText() {
                "                  [--vcard-version 2.1|3.0|4.0] [--single-file] "
                "[--allow-empty-email]\n"
                "                  [--mapping-file FILE] [--auto-map] [--save-mapping FILE]\n"
-               "                  [-o|--output DIR] SPREADSHEET\n"
-               "  excel2vcard-cli --list-headers SPREADSHEET\n"
+               "                  [-o|--output DIR] [--sheet NAME|NUMBER] SPREADSHEET\n"
+               "  excel2vcard-cli --list-headers [--sheet NAME|NUMBER] SPREADSHEET\n"
+               "  excel2vcard-cli --list-sheets SPREADSHEET\n"
                "  excel2vcard-cli --suggest-mapping [mapping options] [--save-mapping FILE] "
                "SPREADSHEET\n"
                "\n"
@@ -98,6 +101,22 @@ QString helpText() {
                "                                column letters, a TAB, the header text. Then the\n"
                "                                \"Items Found: \" line with the number of contact "
                "rows.\n"
+               "  --sheet NAME|NUMBER           Read this worksheet instead of the first: its "
+               "name, "
+               "or\n"
+               "                                its number from 1 in --list-sheets. A name wins "
+               "over a\n"
+               "                                number: \"--sheet 2\" reads a sheet named 2 if "
+               "there is\n"
+               "                                one. Letter case counts only when two names "
+               "differ by it.\n"
+               "  --list-sheets                 Print the names of the worksheets, one a line, in "
+               "the\n"
+               "                                workbook's order (hidden ones too; chart sheets "
+               "are not\n"
+               "                                worksheets). A .csv file is one sheet, named after "
+               "the\n"
+               "                                file.\n"
                "  -h, --help                    Show this text.\n"
                "\n"
                "FIELD is one of:\n"
@@ -115,9 +134,9 @@ QString helpText() {
                "     written; the message says how many and why;\n"
                "  2  bad usage, an unknown field name, a field or column mapped twice, a header "
                "that\n"
-               "     is not in the sheet, no column mapped, a --mapping-file that cannot be used, "
-               "or\n"
-               "     a spreadsheet that cannot be read (the reason is printed).\n"
+               "     is not in the sheet, a worksheet the spreadsheet does not have, no column\n"
+               "     mapped, a --mapping-file that cannot be used, or a spreadsheet that cannot be\n"
+               "     read (the reason is printed).\n"
                "\n"
                "Example:\n"
                "  excel2vcard-cli -m \"First name=FirstName\" -m \"Last name=LastName\" \\\n"
@@ -133,11 +152,99 @@ int usageError(QTextStream& err, const QString& message) {
     return kExitUsage;
 }
 
-// Step 1's reading; false (after printing the reader's message) when the file cannot be read.
-bool readSheet(FileWorkbookSource& source, const QString& path, WizardState& state,
-               QTextStream& err) {
+// The worksheet --sheet names, among the workbook's: a name as spelt, then a name in other
+// letter case when only one matches, then a number from 1.
+std::optional<qint32> findSheet(const QStringList& names, const QString& wanted) {
+    if (const qsizetype exact = names.indexOf(wanted); exact >= 0) {
+        return qint32(exact);
+    }
+    qsizetype found = -1;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (names[i].compare(wanted, Qt::CaseInsensitive) == 0) {
+            if (found >= 0) {
+                found = -1;
+                break;
+            }
+            found = i;
+        }
+    }
+    if (found >= 0) {
+        return qint32(found);
+    }
+    bool number = false;
+    const qint64 n = wanted.trimmed().toLongLong(&number);
+    if (number && n >= 1 && n <= names.size()) {
+        return qint32(n - 1);
+    }
+    return std::nullopt;
+}
+
+QString quotedNames(const QStringList& names) {
+    QStringList quoted;
+    for (const QString& name : names) {
+        quoted.append(QStringLiteral("\u201C%1\u201D").arg(name));
+    }
+    return quoted.join(QStringLiteral(", "));
+}
+
+// The worksheet number of --sheet (0 when not given); false after printing why when the
+// file cannot be read or has no such sheet.
+bool chooseSheet(const QString& path, const std::optional<QString>& given, qint32& sheet,
+                 QTextStream& err) {
+    sheet = 0;
+    if (!given) {
+        return true;
+    }
+    const QString& wanted = *given;
+    QStringList names;
+    if (const Status listed = listWorkbookSheets(path, names); !listed) {
+        err << listed.message() << Qt::endl;
+        return false;
+    }
+    if (const std::optional<qint32> found = findSheet(names, wanted)) {
+        sheet = *found;
+        return true;
+    }
+    const QString file = QFileInfo(path).fileName();
+    if (names.isEmpty()) {
+        err << QStringLiteral("There is no worksheet \u201C%1\u201D in \u201C%2\u201D: it has "
+                              "no worksheet at all.")
+                   .arg(wanted, file)
+            << Qt::endl;
+    } else {
+        err << QStringLiteral("There is no worksheet \u201C%1\u201D in \u201C%2\u201D. Give one "
+                              "of its worksheets by name or by number (1 to %3): %4.")
+                   .arg(wanted, file)
+                   .arg(names.size())
+                   .arg(quotedNames(names))
+            << Qt::endl;
+    }
+    return false;
+}
+
+int listSheets(const QString& path, QTextStream& out, QTextStream& err) {
+    QStringList names;
+    if (const Status listed = listWorkbookSheets(path, names); !listed) {
+        err << listed.message() << Qt::endl;
+        return kExitUsage;
+    }
+    for (const QString& name : names) {
+        out << name << '\n';
+    }
+    out.flush();
+    return kExitOk;
+}
+
+// Step 1's reading of the worksheet --sheet names (the first when not given); false (after
+// printing the reader's message) when the file or the sheet cannot be read.
+bool readSheet(FileWorkbookSource& source, const QString& path,
+               const std::optional<QString>& wanted, WizardState& state, QTextStream& err) {
+    qint32 sheet = 0;
+    if (!chooseSheet(path, wanted, sheet, err)) {
+        return false;
+    }
     Yielder yielder;
-    const WorkbookScanResult scan = scanWorkbook(source, path, yielder);
+    const WorkbookScanResult scan = scanWorkbook(source, path, sheet, yielder);
     applyScan(state, scan);
     if (!scan.status) {
         err << scan.status.message() << Qt::endl;
@@ -146,10 +253,11 @@ bool readSheet(FileWorkbookSource& source, const QString& path, WizardState& sta
     return true;
 }
 
-int listHeaders(const QString& path, QTextStream& out, QTextStream& err) {
+int listHeaders(const QString& path, const std::optional<QString>& sheet, QTextStream& out,
+                QTextStream& err) {
     FileWorkbookSource source;
     WizardState state;
-    if (!readSheet(source, path, state, err)) {
+    if (!readSheet(source, path, sheet, state, err)) {
         return kExitUsage;
     }
     for (qint32 i = 0; i < state.headerCount; ++i) {
@@ -368,6 +476,11 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                                   QStringLiteral("Show help."));
     const QCommandLineOption list(QStringLiteral("list-headers"),
                                   QStringLiteral("List the header columns."));
+    const QCommandLineOption listSheetsOption(QStringLiteral("list-sheets"),
+                                              QStringLiteral("List the worksheets."));
+    const QCommandLineOption sheetOption(QStringLiteral("sheet"),
+                                         QStringLiteral("The worksheet to read."),
+                                         QStringLiteral("NAME|NUMBER"));
     const QCommandLineOption map({QStringLiteral("m"), QStringLiteral("map")},
                                  QStringLiteral("Map a header."), QStringLiteral("HEADER=FIELD"));
     const QCommandLineOption mapColumn(QStringLiteral("map-column"),
@@ -391,7 +504,8 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QCommandLineOption saveMapping(QStringLiteral("save-mapping"),
                                          QStringLiteral("Save the mapping."),
                                          QStringLiteral("FILE"));
-    parser.addOptions({help, list, map, mapColumn, version, single, allowEmpty, output});
+    parser.addOptions({help, list, listSheetsOption, sheetOption, map, mapColumn, version, single,
+                       allowEmpty, output});
     parser.addOptions({mappingFile, autoMapping, suggest, saveMapping});
     parser.addPositionalArgument(QStringLiteral("SPREADSHEET"), QStringLiteral("The spreadsheet."));
     if (!parser.parse(arguments)) {
@@ -407,8 +521,15 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return usageError(err, files.isEmpty() ? QStringLiteral("No spreadsheet given.")
                                                : QStringLiteral("Give exactly one spreadsheet."));
     }
+    // Every action reads this worksheet; the first when none is given.
+    const std::optional<QString> sheet = parser.isSet(sheetOption)
+                                             ? std::optional<QString>(parser.value(sheetOption))
+                                             : std::nullopt;
+    if (parser.isSet(listSheetsOption)) {
+        return listSheets(files.first(), out, err);
+    }
     if (parser.isSet(list)) {
-        return listHeaders(files.first(), out, err);
+        return listHeaders(files.first(), sheet, out, err);
     }
 
     // The mappings in the order given, --map and --map-column mixed.
@@ -480,7 +601,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QString path = files.first();
     FileWorkbookSource source;
     WizardState state;
-    if (!readSheet(source, path, state, err)) {
+    if (!readSheet(source, path, sheet, state, err)) {
         return kExitUsage;
     }
     if (const QString problem = applyMappings(mappings, state); !problem.isEmpty()) {

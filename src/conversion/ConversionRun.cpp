@@ -162,7 +162,7 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
     }
 
     Yielder yielder([&host] { host.yield(); }, kConversionYieldMs);
-    const Status opened = source.openWorkbook(path, &yielder);
+    const Status opened = source.openSheet(path, state.sheetIndex, &yielder);
     if (!opened) {
         // Nothing was written: leave no empty folder behind.
         QDir().rmdir(folder.path);

@@ -72,8 +72,9 @@ QString noSaveLocationMessage();
 QString countText(qint32 count, qint32 dataRows);
 
 // The conversion run. Makes the stamped folder under the save location, opens the workbook
-// at path through source, converts every non-blank row from 2 to state.lastItemRow (the
-// rows step 1 counted) and writes the cards. state.outputFolder and state.progressDone are
-// written as it goes. Never throws; every failure is in the report.
+// at path through source at the worksheet step 1 read (state.sheetIndex), converts every non-blank
+// row from 2 to state.lastItemRow (the rows step 1 counted) and writes the cards.
+// state.outputFolder and state.progressDone are written as it goes. Never throws; every failure is
+// in the report.
 ConversionReport convertContacts(WizardState& state, const QString& path, WorkbookSource& source,
                                  ConversionHost& host);

@@ -27,6 +27,7 @@ void applyScan(WizardState& state, const WorkbookScanResult& scan) {
     state.headersLeftOut = scan.header.leftOut;
     state.itemCount = scan.itemCount;
     state.lastItemRow = scan.lastItemRow;
+    state.sheetIndex = scan.sheetIndex;
     state.progressDone = 0;
     state.mappingCount = 0;
 }

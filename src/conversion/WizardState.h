@@ -33,6 +33,8 @@ struct WizardState {
     qint32 lastItemRow = 0;
     // Header cells of row 1 beyond the 101 that fit (they are not offered for mapping).
     qint32 headersLeftOut = 0;
+    // The worksheet step 1 read (0 is the first); the conversion reads the same one.
+    qint32 sheetIndex = 0;
 };
 
 // The export settings of step 3; the command line keeps its options in one too.

@@ -21,10 +21,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
@@ -32,6 +36,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -102,6 +107,15 @@ frmMain::frmMain(DialogService& dialogs, QWidget* parent)
     connectHandlers();
     updateOpenExcelAction();
     Form_Load();
+
+    // A spreadsheet dropped anywhere opens; the controls that take dropped text of their own
+    // (the line edits) leave such a drop to the window.
+    setAcceptDrops(true);
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (child->acceptDrops()) {
+            child->installEventFilter(this);
+        }
+    }
 }
 
 frmMain::~frmMain() = default;
@@ -116,6 +130,7 @@ void frmMain::connectHandlers() {
     connect(ExportTab, &QTabWidget::currentChanged, this, &frmMain::updateOpenExcelAction);
 
     connect(cmdBrowse, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
+    connect(cmbSheet, &QComboBox::currentIndexChanged, this, &frmMain::cmbSheet_Change);
     connect(cmdAddMapping, &QPushButton::clicked, this, &frmMain::cmdAddMapping_Click);
     connect(cmdRemove, &QPushButton::clicked, this, &frmMain::cmdRemove_Click);
     connect(cmdAutoMap, &QPushButton::clicked, this, &frmMain::cmdAutoMap_Click);
@@ -242,9 +257,27 @@ void frmMain::cmdBrowse_Click() {
     }
     const QString chosen = m_dialogs.openFileName(this, spreadsheetFileFilter());
     // Like a file dialog component, a cancelled dialog reports the name chosen last.
-    if (!chosen.isEmpty()) {
-        m_fileName = chosen;
+    openSpreadsheet(chosen.isEmpty() ? m_fileName : chosen);
+}
+
+void frmMain::openFile(const QString& path) {
+    if (busy()) {
+        return;
     }
+    if (ExportTab->currentIndex() != 0) {
+        // Back to step 1, as Previous would go, before the file is read there.
+        if (m_state.currentStep == 3) {
+            setNextCaption(u"Next"_s);
+        }
+        m_state.currentStep = 1;
+        cmdPrevious->setEnabled(false);
+        showTab(0);
+    }
+    openSpreadsheet(path);
+}
+
+void frmMain::openSpreadsheet(const QString& path) {
+    m_fileName = path;
     const QString loadedPath = txtExcelPath->text();
     txtExcelPath->setPath(m_fileName);
     const bool read = extractExcelData();
@@ -262,10 +295,10 @@ void frmMain::cmdBrowse_Click() {
     m_state.currentStep = 1;
 }
 
-bool frmMain::extractExcelData() {
+bool frmMain::extractExcelData(qint32 sheet) {
     Yielder yielder([] { QCoreApplication::processEvents(); }, kYieldMs);
     setWork(Work::Reading);
-    const WorkbookScanResult result = scanWorkbook(*m_source, txtExcelPath->text(), yielder);
+    const WorkbookScanResult result = scanWorkbook(*m_source, txtExcelPath->text(), sheet, yielder);
     applyScan(m_state, result);
     setWork(Work::Idle);
     if (!result.status) {
@@ -275,12 +308,108 @@ bool frmMain::extractExcelData() {
     if (!result.read) {
         return true; // a blank path: nothing was read and nothing changes
     }
+    showSheets(result.sheetNames, result.sheetIndex);
     m_preview->setTable(result.preview);
     statusPanels[1]->setText(result.itemsFound);
     // A new header row: the mapping list starts again so that display and mappings agree.
     m_mapping.workbookLoaded();
     refreshMappingControls(false);
     return true;
+}
+
+void frmMain::showSheets(const QStringList& names, qint32 current) {
+    m_fillingSheets = true;
+    QStringList listed;
+    for (int i = 0; i < cmbSheet->count(); ++i) {
+        listed.append(cmbSheet->itemText(i));
+    }
+    if (listed != names) {
+        cmbSheet->clear();
+        cmbSheet->addItems(names);
+    }
+    cmbSheet->setCurrentIndex(current < cmbSheet->count() ? current : -1);
+    m_fillingSheets = false;
+    const bool several = names.size() > 1;
+    lblSheet->setVisible(several);
+    cmbSheet->setVisible(several);
+}
+
+void frmMain::cmbSheet_Change(int index) {
+    if (m_fillingSheets || index < 0 || busy() || index == m_state.sheetIndex) {
+        return;
+    }
+    const qint32 shown = m_state.sheetIndex;
+    if (!extractExcelData(index)) {
+        // The window keeps the sheet it had.
+        m_fillingSheets = true;
+        cmbSheet->setCurrentIndex(shown);
+        m_fillingSheets = false;
+    }
+    if (m_closeRequested) {
+        close();
+    }
+}
+
+bool frmMain::isSpreadsheetDrop(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls()) {
+        return false;
+    }
+    const QList<QUrl> urls = mime->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile()) {
+        return false;
+    }
+    const QString suffix = QFileInfo(urls.first().toLocalFile()).suffix().toLower();
+    return suffix == u"xlsx"_s || suffix == u"xls"_s || suffix == u"ods"_s || suffix == u"csv"_s;
+}
+
+QString frmMain::fileArgument(const QStringList& arguments) {
+    bool options = true;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (options && argument == u"--"_s) {
+            options = false;
+        } else if ((options && argument.startsWith(u'-')) || argument.isEmpty()) {
+            continue;
+        } else {
+            const QString path = argument.startsWith(u"file:"_s, Qt::CaseInsensitive)
+                                     ? QUrl(argument).toLocalFile()
+                                     : argument;
+            return path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+        }
+    }
+    return QString();
+}
+
+bool frmMain::takeDrag(QDropEvent* event) {
+    if (busy() || !isSpreadsheetDrop(event->mimeData())) {
+        return false;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!takeDrag(event)) {
+        event->ignore();
+    }
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent* event) {
+    if (!takeDrag(event)) {
+        event->ignore();
+    }
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    if (!takeDrag(event)) {
+        event->ignore();
+        return;
+    }
+    const QString path = event->mimeData()->urls().first().toLocalFile();
+    // Read once the drop has returned: the program the file came from waits for its answer,
+    // and a message about the file must not hold it.
+    QTimer::singleShot(0, this, [this, path] { openFile(path); });
 }
 
 void frmMain::refreshMappingControls(bool keepChoices) {
@@ -499,6 +628,7 @@ void frmMain::setWork(Work work) {
         cmdPrevious->setEnabled(idle && m_previousWasEnabled);
     }
     cmdBrowse->setEnabled(idle);
+    cmbSheet->setEnabled(idle);
     CmdChangevCardPath->setEnabled(idle);
     const bool mapping = idle && m_mapping.addEnabled();
     cmbHeader->setEnabled(mapping);
@@ -527,6 +657,22 @@ void frmMain::Exit_Click() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        if (takeDrag(static_cast<QDropEvent*>(event))) {
+            return true;
+        }
+        break;
+    case QEvent::Drop:
+        if (takeDrag(static_cast<QDropEvent*>(event))) {
+            dropEvent(static_cast<QDropEvent*>(event));
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
     // The check boxes carry no text: a click on the caption beside one ticks it.
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

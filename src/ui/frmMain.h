@@ -24,6 +24,10 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMimeData;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -46,6 +50,15 @@ public:
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     // True while a workbook is read or a conversion runs.
     bool busy() const { return m_work != Work::Idle; }
+    // Opens a spreadsheet as Browse does with the file chosen in its dialog: the program
+    // started with a path, or a file dropped on the window. Shows step 1 first.
+    void openFile(const QString& path);
+    // Whether a drag carries something openFile takes: one local file with a spreadsheet's
+    // extension (.xlsx, .xls, .ods, .csv).
+    static bool isSpreadsheetDrop(const QMimeData* mime);
+    // The file the program was started with: the first argument after the program's name
+    // that is not an option ("--" ends the options), made absolute; empty when none.
+    static QString fileArgument(const QStringList& arguments);
 
 public Q_SLOTS:
     void Form_Load();
@@ -70,6 +83,9 @@ public Q_SLOTS:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     enum class Work { Idle, Reading, Converting };
@@ -89,8 +105,17 @@ private:
     // Which handler each control's signal runs.
     void connectHandlers();
 
-    // Reads the workbook named in txtExcelPath; false when it could not be read.
-    bool extractExcelData();
+    // Reads worksheet number sheet of the workbook named in txtExcelPath; false when it
+    // could not be read.
+    bool extractExcelData(qint32 sheet = 0);
+    // Browse's work once it has a path: read it, or keep the workbook the window had.
+    void openSpreadsheet(const QString& path);
+    // Another worksheet chosen in cmbSheet: its rows are read as a new workbook's would be.
+    void cmbSheet_Change(int index);
+    // cmbSheet lists the workbook's worksheets; shown only when there are two or more.
+    void showSheets(const QStringList& names, qint32 current);
+    // A drag or drop the window takes (anywhere in it); false leaves it to the control.
+    bool takeDrag(QDropEvent* event);
     // Step 3's Convert: runs the conversion, then tells how it ended.
     void runConversion();
     void showTab(int index);
@@ -136,6 +161,10 @@ private:
     QLabel* Label1 = nullptr;
     PathBox* txtExcelPath = nullptr;
     QPushButton* cmdBrowse = nullptr;
+    QLabel* lblSheet = nullptr;
+    QComboBox* cmbSheet = nullptr;
+    // Set while cmbSheet is filled or put back, so that only a user's choice reads a sheet.
+    bool m_fillingSheets = false;
     QLabel* Label6 = nullptr;
     QFrame* Line1 = nullptr;
     PreviewGrid* sourceExcelData = nullptr;

@@ -180,6 +180,7 @@ void frmMain::fitToCaptions(QWidget* central) {
     // Wider or taller captions than designed push their neighbours aside instead of covering
     // them: a text box starts after its label, a label sits above its list.
     for (auto [label, box] : {std::pair<QLabel*, QWidget*>{Label1, txtExcelPath},
+                              std::pair<QLabel*, QWidget*>{lblSheet, cmbSheet},
                               std::pair<QLabel*, QWidget*>{Label7, txtvCardSavePath}}) {
         const int left = label->geometry().right() + 5;
         if (box->x() < left) {
@@ -241,6 +242,22 @@ void frmMain::buildSelectTab(QWidget* page, int top) {
 
     cmdBrowse = makeButton(u"cmdBrowse"_s, u"&Browse..."_s, page);
     place(cmdBrowse, 7920, 600, 1215, 375, top);
+
+    // The worksheet to read, in the free row above the preview's line, right-aligned with the
+    // grid; shown only for a workbook of several worksheets.
+    lblSheet = makeLabel(u"lblSheet"_s, u"Sheet:"_s, page);
+    place(lblSheet, 5280, 1050, 615, 255, top);
+    cmbSheet = new QComboBox(page);
+    cmbSheet->setObjectName(u"cmbSheet"_s);
+    cmbSheet->setEditable(false);
+    cmbSheet->setAccessibleName(spokenName(lblSheet->text()));
+    cmbSheet->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Flat: the row between Browse and the preview's line is lower than a framed box.
+    cmbSheet->setFrame(false);
+    lblSheet->setBuddy(cmbSheet);
+    place(cmbSheet, 5940, 1000, 3195, 315, top);
+    lblSheet->setVisible(false);
+    cmbSheet->setVisible(false);
 
     Label6 = makeLabel(u"Label6"_s, u"Excel File Preview"_s, page);
     place(Label6, 240, 1080, 1695, 255, top);
@@ -417,23 +434,10 @@ void frmMain::buildStatusBar() {
 }
 
 void frmMain::setTabOrders() {
-    const QList<QWidget*> chain = {txtExcelPath,
-                                   cmdBrowse,
-                                   sourceExcelData,
-                                   cmbHeader,
-                                   cmbOutlook,
-                                   cmdAddMapping,
-                                   cmdRemove,
-                                   mappedList,
-                                   chkNotNull,
-                                   ChkSinglevCard,
-                                   Opt2,
-                                   Opt3,
-                                   Opt4,
-                                   txtvCardSavePath,
-                                   CmdChangevCardPath,
-                                   cmdPrevious,
-                                   cmdNext};
+    const QList<QWidget*> chain = {
+        txtExcelPath,  cmdBrowse, cmbSheet,         sourceExcelData,    cmbHeader,      cmbOutlook,
+        cmdAddMapping, cmdRemove, mappedList,       chkNotNull,         ChkSinglevCard, Opt2,
+        Opt3,          Opt4,      txtvCardSavePath, CmdChangevCardPath, cmdPrevious,    cmdNext};
     for (qsizetype i = 1; i < chain.size(); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
     }

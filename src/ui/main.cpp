@@ -2,6 +2,7 @@
 #include "frmMain.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -10,5 +11,9 @@ int main(int argc, char* argv[]) {
     SystemDialogService dialogs;
     frmMain window(dialogs);
     window.show();
+    // "excel2vcard FILE" (as the desktop's Open With starts it) opens the file at once.
+    if (const QString file = frmMain::fileArgument(QApplication::arguments()); !file.isEmpty()) {
+        QTimer::singleShot(0, &window, [&window, file] { window.openFile(file); });
+    }
     return app.exec();
 }

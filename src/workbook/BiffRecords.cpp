@@ -1,6 +1,8 @@
 #include "BiffRecords.h"
 
 #include "BiffDecryption.h"
+#include "Limits.h"
+#include "WorkbookReader.h"
 #include "Yielder.h"
 
 #include <QStringDecoder>
@@ -24,12 +26,14 @@ enum Record : quint16 {
     kContinue = 0x003C,
     kCodePage = 0x0042,
     kBoundSheet = 0x0085,
+    kWsBool = 0x0081,
     kMulRk = 0x00BD,
     kMulBlank = 0x00BE,
     kRString = 0x00D6,
     kXf = 0x00E0,
     kSst = 0x00FC,
     kLabelSst = 0x00FD,
+    kDimensions = 0x0200,
     kBlank = 0x0201,
     kNumber = 0x0203,
     kLabel = 0x0204,
@@ -52,8 +56,8 @@ enum SubstreamType : quint16 {
 // An error byte that names no error still marks an error cell; it reads as "not available".
 constexpr CellError kUnknownError = CellError::NotAvailable;
 
-// Candidate worksheets looked at; a workbook with more leading non-worksheets is not real.
-constexpr qsizetype kMaxCandidates = 4096;
+// Records looked through for a sheet's WSBOOL before its cells begin.
+constexpr int kMaxSettingRecords = 64;
 
 inline quint16 u16(const uchar* p) {
     return quint16(p[0] | (p[1] << 8));
@@ -349,29 +353,46 @@ public:
     Parser(const uchar* data, qint64 size, SheetData& sheet, Yielder& yielder)
         : m_data(data), m_size(size), m_sheet(sheet), m_yielder(yielder) {}
 
-    ParseResult run() {
-        std::vector<qint64> candidates;
-        qint64 sheetStart = -1;
-        if (!readGlobals(candidates, sheetStart)) {
+    ParseResult run(qint32 sheetIndex) {
+        m_namesOnly = sheetIndex < 0;
+        std::vector<BoundSheet> candidates;
+        qint64 loneSheet = -1;
+        if (!readGlobals(candidates, loneSheet)) {
             return failed();
         }
-        if (sheetStart < 0) {
-            for (const qint64 offset : candidates) {
-                if (offset < 0 || offset + 8 > m_size || u16(m_data + offset) != kBof) {
-                    m_result.reason = damaged(u"a sheet's position in the workbook is wrong"_s);
-                    return failed();
-                }
-                if (u16(m_data + offset + 2) >= 4 && u16(m_data + offset + 6) == kWorksheet) {
-                    sheetStart = offset;
-                    break;
-                }
+        std::vector<qint64> sheetStarts;
+        if (loneSheet >= 0) {
+            sheetStarts.push_back(loneSheet);
+            m_result.sheetNames.append(QString());
+        }
+        bool wrongOffset = false;
+        for (const BoundSheet& candidate : candidates) {
+            const qint64 offset = candidate.offset;
+            if (offset < 0 || offset + 8 > m_size || u16(m_data + offset) != kBof) {
+                // Left out; a workbook whose every sheet is misplaced is damaged.
+                wrongOffset = true;
+                continue;
+            }
+            if (u16(m_data + offset + 2) >= 4 && u16(m_data + offset + 6) == kWorksheet &&
+                !isDialogSheet(offset)) {
+                sheetStarts.push_back(offset);
+                m_result.sheetNames.append(candidate.name);
             }
         }
-        if (sheetStart < 0) {
-            m_result.reason = u"it holds no worksheet (only charts or macros)."_s;
+        if (sheetStarts.empty()) {
+            m_result.reason = wrongOffset
+                                  ? damaged(u"a sheet's position in the workbook is wrong"_s)
+                                  : u"it holds no worksheet (only charts or macros)."_s;
             return failed();
         }
-        if (!readSheet(sheetStart)) {
+        if (m_namesOnly) {
+            return m_result;
+        }
+        if (size_t(sheetIndex) >= sheetStarts.size()) {
+            m_result.reason = missingSheetReason(sheetIndex, m_result.sheetNames.size());
+            return failed();
+        }
+        if (!readSheet(sheetStarts[size_t(sheetIndex)])) {
             return failed();
         }
         return m_result;
@@ -402,7 +423,33 @@ private:
         return true;
     }
 
-    bool readGlobals(std::vector<qint64>& candidates, qint64& sheetStart) {
+    // A worksheet as the workbook's globals list it: where its records start, and its name.
+    struct BoundSheet {
+        qint64 offset;
+        QString name;
+    };
+
+    // A dialog sheet has a worksheet's BOF; its WSBOOL record, among the settings ahead of
+    // its cells, says what it is.
+    bool isDialogSheet(qint64 start) {
+        qint64 pos = start;
+        for (int n = 0; n < kMaxSettingRecords && pos + 4 <= m_size; ++n) {
+            const quint16 type = u16(m_data + pos);
+            const qint64 length = u16(m_data + pos + 2);
+            const qint64 body = pos + 4;
+            if (body + length > m_size || type == kEof || type == kDimensions ||
+                (n > 0 && type == kBof)) {
+                return false;
+            }
+            if (type == kWsBool && length >= 1) {
+                return (m_data[body] & 0x10) != 0;
+            }
+            pos = body + length;
+        }
+        return false;
+    }
+
+    bool readGlobals(std::vector<BoundSheet>& candidates, qint64& sheetStart) {
         quint16 type;
         qint64 body;
         qint64 len;
@@ -495,7 +542,7 @@ private:
                 }
                 break;
             case kSst:
-                if (m_result.biff8 && !readSst(body, len)) {
+                if (m_result.biff8 && !m_namesOnly && !readSst(body, len)) {
                     return false;
                 }
                 break;
@@ -527,7 +574,7 @@ private:
         return false;
     }
 
-    bool readBoundSheet(const uchar* p, qint64 len, std::vector<qint64>& candidates) {
+    bool readBoundSheet(const uchar* p, qint64 len, std::vector<BoundSheet>& candidates) {
         if (len < 8) {
             return fail(u"a sheet record is too short"_s);
         }
@@ -535,17 +582,30 @@ private:
         const quint8 sheetType = p[5];
         const qint64 cch = p[6];
         qint64 need = 7 + cch;
+        const bool wide = m_result.biff8 && (p[7] & 1);
         if (m_result.biff8) {
-            need = 8 + cch * ((p[7] & 1) ? 2 : 1);
+            need = 8 + cch * (wide ? 2 : 1);
         }
         if (need > len) {
             return fail(u"a sheet name runs past its record"_s);
         }
         // Type 0 is a worksheet (or dialog); charts (2), macro sheets (1) and VB modules (6)
-        // are passed over.
-        if (sheetType == 0 && qsizetype(candidates.size()) < kMaxCandidates) {
-            candidates.push_back(offset);
+        // are passed over. The visibility byte is not looked at: hidden sheets hold data too.
+        if (sheetType != 0 || qsizetype(candidates.size()) >= limits::kMaxSheets) {
+            return true;
         }
+        QString name;
+        if (!m_result.biff8) {
+            m_decoder.decode(reinterpret_cast<const char*>(p + 7), qsizetype(cch), name);
+        } else if (wide) {
+            name.resize(qsizetype(cch));
+            for (qint64 i = 0; i < cch; ++i) {
+                name[qsizetype(i)] = QChar(u16(p + 8 + 2 * i));
+            }
+        } else {
+            name = QString::fromLatin1(reinterpret_cast<const char*>(p + 8), qsizetype(cch));
+        }
+        candidates.push_back({offset, name});
         return true;
     }
 
@@ -892,6 +952,7 @@ private:
     std::vector<qint64> m_byXf;
     std::unordered_map<quint16, SheetData::FormatIndex> m_byFormatId;
     CodePageDecoder m_decoder;
+    bool m_namesOnly = false;
     bool m_haveSst = false;
     qint64 m_sstCount = 0;
     std::u16string m_chars;
@@ -902,9 +963,10 @@ private:
 
 } // namespace
 
-ParseResult readWorkbookStream(const uchar* data, qint64 size, SheetData& sheet, Yielder& yielder) {
+ParseResult readWorkbookStream(const uchar* data, qint64 size, SheetData& sheet, Yielder& yielder,
+                               qint32 sheetIndex) {
     Parser parser(data, size, sheet, yielder);
-    return parser.run();
+    return parser.run(sheetIndex);
 }
 
 } // namespace biff

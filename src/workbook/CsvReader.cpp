@@ -6,6 +6,7 @@
 #include "Yielder.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSysInfo>
 #include <QtEndian>
@@ -445,8 +446,19 @@ Status readBytes(const uchar* data, qsizetype size, bool utf8, SheetData& sheet,
 
 } // namespace
 
-Status readCsvWorkbook(const QString& path, LoadedSheet& out, Yielder& yielder) {
+QString csvSheetName(const QString& path) {
+    return QFileInfo(path).completeBaseName();
+}
+
+Status readCsvWorkbook(const QString& path, qint32 sheet, LoadedSheet& out, Yielder& yielder) {
     out.format = WorkbookFormat::Csv;
+    out.sheetNames = {csvSheetName(path)};
+    if (sheet == kSheetNamesOnly) {
+        return Status::success();
+    }
+    if (sheet != 0) {
+        return Status::failure(missingSheetReason(sheet, 1));
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return Status::failure(u"the file cannot be opened (%1)."_s.arg(file.errorString()));

@@ -18,4 +18,8 @@ inline constexpr qint64 kMaxCellChars = qint64(64) * 1024 * 1024 - 1;
 // Cells one sheet may hold (a full 1,048,576 x 20 list is about 21 million); guards against
 // repeat counts that would multiply a few bytes into billions of cells.
 inline constexpr qint64 kMaxCells = 60000000;
+// Worksheets listed from one workbook, and the characters of a name kept; far above real
+// workbooks, the caps only bound what a hostile file can make the program hold.
+inline constexpr qsizetype kMaxSheets = 4096;
+inline constexpr qsizetype kMaxSheetNameChars = 1024;
 } // namespace limits

@@ -1,6 +1,7 @@
 #include "OdsReader.h"
 
 #include "Limits.h"
+#include "WorkbookReader.h"
 #include "XmlStream.h"
 #include "XmlValues.h"
 #include "Yielder.h"
@@ -311,10 +312,13 @@ private:
 
 class ContentHandler final : public XmlHandler {
 public:
-    ContentHandler(SheetData& sheet, Yielder& yielder, OdsStyles& styles)
-        : m_sheet(sheet), m_yielder(yielder), m_styles(styles) {}
+    // Reads table number wanted (none when negative) and lists every table's name.
+    ContentHandler(SheetData& sheet, Yielder& yielder, OdsStyles& styles, qint32 wanted,
+                   QStringList& names)
+        : m_sheet(sheet), m_yielder(yielder), m_styles(styles), m_wanted(wanted), m_names(names) {}
 
     bool sawSpreadsheet() const { return m_sawSpreadsheet; }
+    qint64 tableCount() const { return m_tables; }
 
     void startElement(const XmlName& name, const XmlAttributes& attrs) override {
         ++m_depth;
@@ -333,11 +337,12 @@ public:
                 m_sawSpreadsheet = true;
                 m_spreadsheetDepth = m_depth;
             } else if (m_spreadsheetDepth != 0 && name.ns == kTable && name.local == "table") {
-                m_tableDepth = m_depth;
+                startTable(attrs);
             }
             return;
         }
-        if (name.ns != kTable) {
+        if (!m_readingTable || name.ns != kTable) {
+            // The cells of the other tables are passed over unread.
             return;
         }
         if (name.local == "table-row" && m_rowDepth == 0) {
@@ -368,7 +373,10 @@ public:
         } else if (m_autoStylesDepth != 0) {
             m_styles.endElement(m_depth);
         } else if (m_depth == m_tableDepth) {
-            stopEarly(); // only the first table is read
+            m_tableDepth = 0;
+            m_readingTable = false;
+        } else if (m_depth == m_spreadsheetDepth) {
+            stopEarly(); // every table has been seen
         }
         --m_depth;
     }
@@ -399,6 +407,17 @@ private:
         qint64 end; // one past the last column of the run
         std::string cellStyle;
     };
+
+    void startTable(const XmlAttributes& attrs) {
+        m_tableDepth = m_depth;
+        m_readingTable = m_tables == m_wanted;
+        ++m_tables;
+        if (m_names.size() < limits::kMaxSheets) {
+            const char* tableName = attrs.find("name", kTable);
+            m_names.append(
+                QString::fromUtf8(tableName ? tableName : "").left(limits::kMaxSheetNameChars));
+        }
+    }
 
     void appendText(const char* data, size_t len) {
         if (m_cellText.size() + len > size_t(limits::kMaxCellChars)) {
@@ -695,6 +714,10 @@ private:
     SheetData& m_sheet;
     Yielder& m_yielder;
     OdsStyles& m_styles;
+    const qint32 m_wanted;
+    QStringList& m_names;
+    qint64 m_tables = 0;
+    bool m_readingTable = false;
     std::vector<ColumnRun> m_columns;
     std::string m_rowStyle;
     std::string m_cellStyle;
@@ -727,25 +750,30 @@ private:
 
 } // namespace
 
-Status readOdsPackage(const ZipPackage& zip, SheetData& sheet, Yielder& yielder) {
+Status readOdsPackage(const ZipPackage& zip, qint32 sheetIndex, SheetData& sheet,
+                      QStringList& names, Yielder& yielder) {
     const qint64 content = zip.find("content.xml");
     if (content < 0) {
         return Status::failure(u"it is damaged (its content part, content.xml, is missing)."_s);
     }
     // Without styles.xml the cells still read, with the data styles content.xml holds.
     OdsStyles styles;
-    if (const qint64 stylesPart = zip.find("styles.xml"); stylesPart >= 0) {
+    if (const qint64 stylesPart = zip.find("styles.xml"); stylesPart >= 0 && sheetIndex >= 0) {
         StylesPartHandler stylesHandler(styles);
         if (Status s = parseZipPart(zip, stylesPart, stylesHandler, u"styles.xml"_s, yielder); !s) {
             return s;
         }
     }
-    ContentHandler handler(sheet, yielder, styles);
+    ContentHandler handler(sheet, yielder, styles, sheetIndex, names);
     if (Status s = parseZipPart(zip, content, handler, u"content.xml"_s, yielder); !s) {
         return s;
     }
     if (!handler.sawSpreadsheet()) {
         return Status::failure(u"it is not a spreadsheet (its content holds no table body)."_s);
+    }
+    // A spreadsheet without a table reads as one empty sheet, as it always has.
+    if (sheetIndex > 0 && sheetIndex >= handler.tableCount()) {
+        return Status::failure(missingSheetReason(sheetIndex, names.size()));
     }
     return Status::success();
 }

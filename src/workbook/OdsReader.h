@@ -3,9 +3,13 @@
 #include "SheetData.h"
 #include "Status.h"
 
+#include <QStringList>
+
 class Yielder;
 class ZipPackage;
 
-// Reads the first table of an OpenDocument spreadsheet (content.xml) into the sheet. The
-// failure carries only the reason clause.
-Status readOdsPackage(const ZipPackage& zip, SheetData& sheet, Yielder& yielder);
+// Lists the tables of an OpenDocument spreadsheet (content.xml) into names and reads table
+// number sheetIndex into the sheet (none for a negative number). The failure carries only
+// the reason clause.
+Status readOdsPackage(const ZipPackage& zip, qint32 sheetIndex, SheetData& sheet,
+                      QStringList& names, Yielder& yielder);

@@ -30,7 +30,7 @@ QString otherOpenDocument(const QByteArray& mime) {
 
 } // namespace
 
-Status readPackageWorkbook(const QString& path, LoadedSheet& out, Yielder& yielder) {
+Status readPackageWorkbook(const QString& path, qint32 sheet, LoadedSheet& out, Yielder& yielder) {
     ZipPackage zip;
     if (Status s = zip.open(path); !s) {
         return s;
@@ -55,11 +55,11 @@ Status readPackageWorkbook(const QString& path, LoadedSheet& out, Yielder& yield
     }
     if (ods) {
         out.format = WorkbookFormat::Ods;
-        return readOdsPackage(zip, out.sheet, yielder);
+        return readOdsPackage(zip, sheet, out.sheet, out.sheetNames, yielder);
     }
     if (ooxml) {
         out.format = WorkbookFormat::Xlsx;
-        return readXlsxPackage(zip, out.sheet, yielder);
+        return readXlsxPackage(zip, sheet, out.sheet, out.sheetNames, yielder);
     }
     if (zip.contains("word/document.xml")) {
         return Status::failure(u"it is a word-processing document, not a spreadsheet."_s);

@@ -2,6 +2,6 @@
 
 #include "WorkbookReader.h"
 
-// Reads the first worksheet of a zip package: Office Open XML (.xlsx, .xlsm) or
-// OpenDocument (.ods), told apart by the package's content.
-Status readPackageWorkbook(const QString& path, LoadedSheet& out, Yielder& yielder);
+// Reads one worksheet of a zip package: Office Open XML (.xlsx, .xlsm) or OpenDocument
+// (.ods), told apart by the package's content.
+Status readPackageWorkbook(const QString& path, qint32 sheet, LoadedSheet& out, Yielder& yielder);

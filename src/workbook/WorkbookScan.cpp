@@ -34,15 +34,22 @@ HeaderRow readHeaderRow(const WorkbookSource& source) {
 }
 
 WorkbookScanResult scanWorkbook(WorkbookSource& source, const QString& path, Yielder& yielder) {
+    return scanWorkbook(source, path, 0, yielder);
+}
+
+WorkbookScanResult scanWorkbook(WorkbookSource& source, const QString& path, qint32 sheet,
+                                Yielder& yielder) {
     WorkbookScanResult result;
     if (path.trimmed().isEmpty()) {
         return result;
     }
-    result.status = source.openWorkbook(path, &yielder);
+    result.status = source.openSheet(path, sheet, &yielder);
     if (!result.status) {
         return result;
     }
     result.read = true;
+    result.sheetNames = source.sheetNames();
+    result.sheetIndex = sheet;
 
     result.header = readHeaderRow(source);
 

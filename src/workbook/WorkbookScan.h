@@ -42,6 +42,9 @@ struct WorkbookScanResult {
     qint32 itemCount = 0;
     // Row number of the last row counted (0 when none).
     qint32 lastItemRow = 0;
+    // The workbook's worksheets, and which of them was read.
+    QStringList sheetNames;
+    qint32 sheetIndex = 0;
 };
 
 // "Items Found: " followed by a space and the number of data rows (itemCount - 1, never
@@ -51,8 +54,10 @@ QString itemsFoundText(qint32 itemCount);
 // Step 1's reading of a workbook: opens it through the source, reads the header row, walks
 // the rows below (five blank rows in a row end the data) counting the non-blank ones,
 // fills the preview, and closes the source. A blank path reads nothing (read is false).
-// The yielder is ticked per cell.
+// The yielder is ticked per cell. Reads worksheet number sheet (0, the first, unless given).
 WorkbookScanResult scanWorkbook(WorkbookSource& source, const QString& path, Yielder& yielder);
+WorkbookScanResult scanWorkbook(WorkbookSource& source, const QString& path, qint32 sheet,
+                                Yielder& yielder);
 
 // The progress bar's value: done / total x 100, to the nearest whole number, halves to
 // even, kept within 0..100 (0 while total is not positive).

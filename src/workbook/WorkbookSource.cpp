@@ -71,7 +71,7 @@ bool looksBinary(const QByteArray& head) {
 
 // Hands the file to the reader of its format (see FileWorkbookSource). A failure carries
 // only the reason.
-Status readWorkbookFile(const QString& path, LoadedSheet& out, Yielder& yielder) {
+Status readWorkbookFile(const QString& path, qint32 sheet, LoadedSheet& out, Yielder& yielder) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
         return Status::failure(QStringLiteral("the file does not exist."));
@@ -89,15 +89,16 @@ Status readWorkbookFile(const QString& path, LoadedSheet& out, Yielder& yielder)
     const QString suffix = info.suffix().toLower();
 
     if (startsWith(head, "\xd0\xcf\x11\xe0\xa1\xb1\x1a\xe1", 8)) {
-        return readXlsWorkbook(path, out, yielder);
+        return readXlsWorkbook(path, sheet, out, yielder);
     }
     if (startsWith(head, "PK\x03\x04", 4) || startsWith(head, "PK\x05\x06", 4)) {
-        return readPackageWorkbook(path, out, yielder);
+        return readPackageWorkbook(path, sheet, out, yielder);
     }
     if (head.isEmpty()) {
         if (suffix == QLatin1String("csv") || suffix == QLatin1String("txt")) {
             out.format = WorkbookFormat::Csv; // an empty list: no header, no rows
-            return Status::success();
+            out.sheetNames = {csvSheetName(path)};
+            return sheet > 0 ? Status::failure(missingSheetReason(sheet, 1)) : Status::success();
         }
         return Status::failure(QStringLiteral("the file is empty."));
     }
@@ -112,17 +113,17 @@ Status readWorkbookFile(const QString& path, LoadedSheet& out, Yielder& yielder)
                            "(.xlsx, .xls, .ods or .csv)."));
     }
     // Text, whatever its name: a CSV export renamed by hand is read as what it is.
-    return readCsvWorkbook(path, out, yielder);
+    return readCsvWorkbook(path, sheet, out, yielder);
 }
 
 } // namespace
 
-Status FileWorkbookSource::openWorkbook(const QString& path, Yielder* yielder) {
+Status FileWorkbookSource::openSheet(const QString& path, qint32 sheet, Yielder* yielder) {
     m_open = false;
     m_reused = false;
     // Taken before reading: a change made while the file is read shows at the next open.
     const FileIdentity identity = identifyFile(path);
-    if (m_kept && identity.size >= 0 && identity == m_identity) {
+    if (m_kept && identity.size >= 0 && identity == m_identity && sheet == m_sheetIndex) {
         m_open = true;
         m_reused = true;
         return Status::success();
@@ -130,11 +131,17 @@ Status FileWorkbookSource::openWorkbook(const QString& path, Yielder* yielder) {
     releaseKept();
     Yielder noYield;
     LoadedSheet loaded;
-    if (const Status s = readWorkbookFile(path, loaded, yielder ? *yielder : noYield); !s) {
+    if (sheet < 0) {
+        return Status::failure(
+            unreadableFileMessage(path, QStringLiteral("no worksheet was chosen.")));
+    }
+    if (const Status s = readWorkbookFile(path, sheet, loaded, yielder ? *yielder : noYield); !s) {
         return Status::failure(unreadableFileMessage(path, s.message()));
     }
     loaded.sheet.finish();
     m_sheet = std::move(loaded.sheet);
+    m_sheetIndex = sheet;
+    m_sheetNames = std::move(loaded.sheetNames);
     m_rowLimit = loaded.rowLimit;
     m_format = loaded.format;
     m_identity = identity;
@@ -152,10 +159,25 @@ void FileWorkbookSource::releaseKept() {
     m_kept = false;
     m_sheet.clear();
     m_identity = FileIdentity();
+    m_sheetIndex = 0;
+    m_sheetNames.clear();
     m_rowLimit = 0;
     m_format = WorkbookFormat::Unknown;
 }
 
 std::unique_ptr<WorkbookSource> makeFileWorkbookSource() {
     return std::make_unique<FileWorkbookSource>();
+}
+
+Status listWorkbookSheets(const QString& path, QStringList& names, Yielder* yielder) {
+    names.clear();
+    Yielder noYield;
+    LoadedSheet loaded;
+    if (const Status s =
+            readWorkbookFile(path, kSheetNamesOnly, loaded, yielder ? *yielder : noYield);
+        !s) {
+        return Status::failure(unreadableFileMessage(path, s.message()));
+    }
+    names = std::move(loaded.sheetNames);
+    return Status::success();
 }

@@ -101,7 +101,7 @@ QString readStream(GsfInput* input, qint64 fileSize, QByteArray& out) {
 
 } // namespace
 
-Status readXlsWorkbook(const QString& path, LoadedSheet& out, Yielder& yielder) {
+Status readXlsWorkbook(const QString& path, qint32 sheet, LoadedSheet& out, Yielder& yielder) {
     initGsf();
     out.format = WorkbookFormat::Xls;
 
@@ -160,11 +160,16 @@ Status readXlsWorkbook(const QString& path, LoadedSheet& out, Yielder& yielder) 
         }
     }
 
-    biff::ParseResult result = biff::readWorkbookStream(
-        reinterpret_cast<const uchar*>(stream.constData()), stream.size(), out.sheet, yielder);
+    biff::ParseResult result =
+        biff::readWorkbookStream(reinterpret_cast<const uchar*>(stream.constData()), stream.size(),
+                                 out.sheet, yielder, sheet);
     if (!result.reason.isEmpty()) {
         return Status::failure(result.reason);
     }
     out.rowLimit = result.rowLimit;
+    out.sheetNames = std::move(result.sheetNames);
+    if (out.sheetNames.size() == 1 && out.sheetNames.front().isEmpty()) {
+        out.sheetNames.front() = QFileInfo(path).completeBaseName(); // a lone, unnamed sheet
+    }
     return Status::success();
 }

@@ -1,6 +1,7 @@
 #include "XlsxReader.h"
 
 #include "Limits.h"
+#include "WorkbookReader.h"
 #include "XmlStream.h"
 #include "XmlValues.h"
 #include "Yielder.h"
@@ -145,7 +146,11 @@ class WorkbookHandler final : public XmlHandler {
 public:
     std::string root;
     bool date1904 = false;
-    std::vector<std::string> sheetIds; // in document order
+    struct SheetEntry {
+        std::string id;
+        QString name;
+    };
+    std::vector<SheetEntry> sheets; // in document order
 
     void startElement(const XmlName& name, const XmlAttributes& attrs) override {
         ++m_depth;
@@ -164,8 +169,10 @@ public:
             if (!id) {
                 id = attrs.findAnyNs("id");
             }
-            if (id) {
-                sheetIds.emplace_back(id);
+            if (id && qsizetype(sheets.size()) < limits::kMaxSheets) {
+                const char* sheetName = attrs.find("name");
+                sheets.push_back({id, QString::fromUtf8(sheetName ? sheetName : "")
+                                          .left(limits::kMaxSheetNameChars)});
             }
         } else if (name.local == "sheets") {
             m_inSheets = true;
@@ -620,6 +627,11 @@ private:
     std::u16string m_text;
 };
 
+// "first worksheet", or "worksheet number 3": how a damage message names the sheet read.
+QString sheetWords(qint32 sheetIndex, const QString& noun) {
+    return sheetIndex == 0 ? u"first "_s + noun : noun + u" number %1"_s.arg(sheetIndex + 1);
+}
+
 Status fail(const QString& reason) {
     return Status::failure(reason);
 }
@@ -691,7 +703,8 @@ std::string resolvePartTarget(std::string_view sourceFolder, std::string_view ta
     return out;
 }
 
-Status readXlsxPackage(const ZipPackage& zip, SheetData& sheet, Yielder& yielder) {
+Status readXlsxPackage(const ZipPackage& zip, qint32 sheetIndex, SheetData& sheet,
+                       QStringList& names, Yielder& yielder) {
     ContentTypesHandler types;
     const qint64 typesIndex = zip.find("[Content_Types].xml");
     if (typesIndex >= 0) {
@@ -756,21 +769,30 @@ Status readXlsxPackage(const ZipPackage& zip, SheetData& sheet, Yielder& yielder
     if (Status s = parseRels(zip, relsIndex, rels, yielder); !s) {
         return s;
     }
-    std::string sheetPart;
-    for (const std::string& id : workbook.sheetIds) {
+    // The worksheets, by the type of the relationship each sheet entry names: chart sheets,
+    // dialog and macro sheets are not offered.
+    std::vector<std::string> sheetParts;
+    for (const WorkbookHandler::SheetEntry& entry : workbook.sheets) {
         for (const Relationship& r : rels) {
-            if (r.id == id && typeName(r.type) == "worksheet") {
-                sheetPart = resolvePartTarget(workbookFolder, r.target);
+            if (r.id == entry.id) {
+                if (typeName(r.type) == "worksheet") {
+                    sheetParts.push_back(resolvePartTarget(workbookFolder, r.target));
+                    names.append(entry.name);
+                }
                 break;
             }
         }
-        if (!sheetPart.empty()) {
-            break;
-        }
     }
-    if (sheetPart.empty()) {
+    if (sheetParts.empty()) {
         return fail(u"it holds no worksheet (only charts or other kinds of sheets)."_s);
     }
+    if (sheetIndex < 0) {
+        return Status::success();
+    }
+    if (size_t(sheetIndex) >= sheetParts.size()) {
+        return fail(missingSheetReason(sheetIndex, names.size()));
+    }
+    const std::string& sheetPart = sheetParts[size_t(sheetIndex)];
     std::string sharedPart;
     std::string stylesPart;
     for (const Relationship& r : rels) {
@@ -790,10 +812,10 @@ Status readXlsxPackage(const ZipPackage& zip, SheetData& sheet, Yielder& yielder
         }
     }
 
-    const qint64 sheetIndex = zip.find(sheetPart);
-    if (sheetIndex < 0) {
-        return fail(
-            u"it is damaged (its first worksheet, %1, is missing)."_s.arg(partText(sheetPart)));
+    const qint64 sheetEntry = zip.find(sheetPart);
+    if (sheetEntry < 0) {
+        return fail(u"it is damaged (its %1, %2, is missing)."_s.arg(
+            sheetWords(sheetIndex, u"worksheet"_s), partText(sheetPart)));
     }
     // Without its styles a sheet still reads, every cell in the General format.
     StylesHandler styles;
@@ -806,12 +828,12 @@ Status readXlsxPackage(const ZipPackage& zip, SheetData& sheet, Yielder& yielder
     sheet.setDateSystem(workbook.date1904 ? DateSystem::Date1904 : DateSystem::Date1900);
     CellFormats formats(sheet, styles);
     WorksheetHandler worksheet(sheet, yielder, formats, workbook.date1904);
-    if (Status s = parseZipPart(zip, sheetIndex, worksheet, u"the worksheet"_s, yielder); !s) {
+    if (Status s = parseZipPart(zip, sheetEntry, worksheet, u"the worksheet"_s, yielder); !s) {
         return s;
     }
     if (worksheet.root != "worksheet") {
-        return fail(
-            u"it is damaged (its first sheet, %1, is not a worksheet)."_s.arg(partText(sheetPart)));
+        return fail(u"it is damaged (its %1, %2, is not a worksheet)."_s.arg(
+            sheetWords(sheetIndex, u"sheet"_s), partText(sheetPart)));
     }
     return Status::success();
 }

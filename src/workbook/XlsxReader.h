@@ -3,15 +3,19 @@
 #include "SheetData.h"
 #include "Status.h"
 
+#include <QStringList>
+
 #include <string>
 #include <string_view>
 
 class Yielder;
 class ZipPackage;
 
-// Reads the first worksheet of an Office Open XML package (transitional or Strict) into
-// the sheet. The failure carries only the reason clause.
-Status readXlsxPackage(const ZipPackage& zip, SheetData& sheet, Yielder& yielder);
+// Lists the worksheets of an Office Open XML package (transitional or Strict) into names and
+// reads worksheet number sheetIndex into the sheet (none for a negative number). The
+// failure carries only the reason clause.
+Status readXlsxPackage(const ZipPackage& zip, qint32 sheetIndex, SheetData& sheet,
+                       QStringList& names, Yielder& yielder);
 
 // The part name a relationship target points to, from the folder of the part that holds
 // the relationship ("xl/"): absolute targets start at the package root, "../" climbs,

@@ -14,6 +14,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/files/sheets" "$work/bin"
 touch "$work/files/"{contacts.csv,staff.xlsx,macros.xlsm,old.xls,calc.ods,SHOUT.CSV,notes.txt,card.vcf}
+mkdir -p "$work/other"
+printf 'Name\nAnn\n' >"$work/other/my list.csv"
 
 # A stand-in for a later program: a --target option whose names the usage lists, a
 # --profile option whose names follow "PROFILE is one of:", and another folder option.
@@ -126,6 +128,13 @@ check "$cli" "excel2vcard-cli --save-mapping=n" notes.txt
 check "$cli" "excel2vcard-cli --auto-map " "${sheets[@]}"
 check "$cli" "excel2vcard-cli --suggest-mapping s" sheets staff.xlsx
 check "$cli" "excel2vcard-cli --sug" --suggest-mapping
+# Worksheets of the spreadsheet on the line (a text file is one sheet, named after it).
+check "$cli" "excel2vcard-cli contacts.csv --sheet " contacts
+check "$cli" "excel2vcard-cli SHOUT.CSV --list-headers --sheet S" SHOUT
+check "$cli" "excel2vcard-cli SHOUT.CSV --list-headers --sheet c" ""
+check "$cli" 'excel2vcard-cli "../other/my list.csv" --sheet ' 'my\ list'
+check "$cli" "excel2vcard-cli --sheet " ""
+check "$cli" "excel2vcard-cli --sheet contacts " "${sheets[@]}"
 
 # A later program with targets and profiles.
 stub=$work/bin/excel2vcard-cli

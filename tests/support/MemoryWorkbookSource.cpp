@@ -15,14 +15,18 @@ MemoryWorkbookSource MemoryWorkbookSource::fromTexts(const QList<QStringList>& r
     return MemoryWorkbookSource(std::move(cells));
 }
 
-Status MemoryWorkbookSource::openWorkbook(const QString&, Yielder*) {
+Status MemoryWorkbookSource::openSheet(const QString&, qint32 sheet, Yielder*) {
     ++m_opens;
-    if (!m_openFailure.isEmpty()) {
+    if (!m_openFailure.isEmpty() || sheet != 0) {
         m_open = false;
-        return Status::failure(m_openFailure);
+        return Status::failure(sheet != 0 ? QStringLiteral("no such worksheet") : m_openFailure);
     }
     m_open = true;
     return Status::success();
+}
+
+QStringList MemoryWorkbookSource::sheetNames() const {
+    return m_open ? QStringList{QStringLiteral("Sheet1")} : QStringList();
 }
 
 CellValue MemoryWorkbookSource::cellAt(qint32 row, qint32 column) const {

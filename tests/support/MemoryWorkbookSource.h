@@ -18,7 +18,10 @@ public:
     // The next openWorkbook fails with this message (empty: succeeds).
     void setOpenFailure(QString message) { m_openFailure = std::move(message); }
 
-    Status openWorkbook(const QString& path, Yielder* yielder = nullptr) override;
+    using WorkbookSource::openWorkbook;
+    // One worksheet, "Sheet1": any other number fails to open.
+    Status openSheet(const QString& path, qint32 sheet, Yielder* yielder) override;
+    QStringList sheetNames() const override;
     CellValue cellAt(qint32 row, qint32 column) const override;
     qint32 sheetRowLimit() const override { return m_rowLimit; }
     void closeWorkbook() override { m_open = false; }

@@ -29,6 +29,11 @@ private:
     // Drives a window to the step named; on step 3 the count labels are shown.
     void driveTo(WindowDriver& d, const QString& step) {
         d.dialogs.special = m_save.path();
+        if (step == u"select, sheets"_s) {
+            // A workbook of several worksheets shows the sheet chooser too.
+            d.browse(fixturePath(u"sheets/several-sheets.xlsx"_s));
+            return;
+        }
         d.browse(fixturePath(u"contacts/contacts.csv"_s));
         if (step == u"select"_s) {
             return;
@@ -64,6 +69,7 @@ private Q_SLOTS:
     void steps_data() {
         QTest::addColumn<QString>("step");
         QTest::addRow("1. Select") << u"select"_s;
+        QTest::addRow("1. Select, several sheets") << u"select, sheets"_s;
         QTest::addRow("2. Map Columns") << u"mapping"_s;
         QTest::addRow("3. Export") << u"export"_s;
     }
