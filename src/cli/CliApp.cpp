@@ -135,7 +135,8 @@ QString helpText() {
                "  2  bad usage, an unknown field name, a field or column mapped twice, a header "
                "that\n"
                "     is not in the sheet, a worksheet the spreadsheet does not have, no column\n"
-               "     mapped, a --mapping-file that cannot be used, or a spreadsheet that cannot be\n"
+               "     mapped, a --mapping-file that cannot be used, or a spreadsheet that cannot "
+               "be\n"
                "     read (the reason is printed).\n"
                "\n"
                "Example:\n"
@@ -376,12 +377,12 @@ QString noColumnMappedText() {
 
 // --suggest-mapping: the mapping --auto-map would make, printed in column order, and saved
 // when asked; nothing is converted.
-int suggestMapping(const QString& path, const QList<MappingArgument>& mappings,
-                   const QList<SavedPair>& saved, const QString& saveTo, QTextStream& out,
-                   QTextStream& err) {
+int suggestMapping(const QString& path, const std::optional<QString>& sheet,
+                   const QList<MappingArgument>& mappings, const QList<SavedPair>& saved,
+                   const QString& saveTo, QTextStream& out, QTextStream& err) {
     FileWorkbookSource source;
     WizardState state;
-    if (!readSheet(source, path, state, err)) {
+    if (!readSheet(source, path, sheet, state, err)) {
         return kExitUsage;
     }
     if (const QString problem = applyMappings(mappings, state); !problem.isEmpty()) {
@@ -578,7 +579,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         }
     }
     if (suggesting) {
-        return suggestMapping(files.first(), mappings, saved.pairs,
+        return suggestMapping(files.first(), sheet, mappings, saved.pairs,
                               parser.isSet(saveMapping) ? parser.value(saveMapping) : QString(),
                               out, err);
     }
