@@ -39,6 +39,7 @@ QString helpText() {
                "  excel2vcard-cli [-m|--map \"HEADER=FIELD\"]... [--map-column LETTERS=FIELD]...\n"
                "                  [--vcard-version 2.1|3.0|4.0] [--single-file] "
                "[--allow-empty-email]\n"
+               "                  [--phone-format e164|international] [--phone-region CC]\n"
                "                  [-o|--output DIR] SPREADSHEET\n"
                "  excel2vcard-cli --list-headers SPREADSHEET\n"
                "\n"
@@ -61,6 +62,19 @@ QString helpText() {
                "                                otherwise one file per contact, named after it.\n"
                "  --allow-empty-email           Keep rows whose e-mail cell holds only spaces; by\n"
                "                                default such rows are left out and counted.\n"
+               "  --phone-format FORMAT         Write valid telephone numbers as e164 "
+               "(+16175550100)\n"
+               "                                or international (+1 617-555-0100); an extension "
+               "is\n"
+               "                                kept as \" ext. 12\". Other numbers are written as "
+               "they\n"
+               "                                stand and counted. By default numbers are not "
+               "changed.\n"
+               "  --phone-region CC             The country (two letters, such as US or DE) of "
+               "numbers\n"
+               "                                written without a country code (default: the "
+               "system\n"
+               "                                locale's country).\n"
                "  -o, --output DIR              The save location (default: your Documents "
                "folder).\n"
                "                                A new folder named with the date and time is made\n"
@@ -217,6 +231,7 @@ public:
     VCardVersion vCardVersion() override { return m_version; }
     bool singleFile() override { return m_options.singleFile; }
     bool allowEmptyEmail() override { return m_options.allowEmptyEmail; }
+    PhoneFormatOptions phoneFormat() override { return m_options.phoneFormat; }
     void yield() override {
         if (m_showProgress && m_sinceDrawn.elapsed() >= 100) {
             draw();
@@ -275,9 +290,16 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QCommandLineOption single(QStringLiteral("single-file"), QStringLiteral("One file."));
     const QCommandLineOption allowEmpty(QStringLiteral("allow-empty-email"),
                                         QStringLiteral("Keep e-mail cells of spaces."));
+    const QCommandLineOption phoneFormat(QStringLiteral("phone-format"),
+                                         QStringLiteral("Telephone number form."),
+                                         QStringLiteral("FORMAT"));
+    const QCommandLineOption phoneRegion(QStringLiteral("phone-region"),
+                                         QStringLiteral("Country of national numbers."),
+                                         QStringLiteral("CC"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Save location."), QStringLiteral("DIR"));
-    parser.addOptions({help, list, map, mapColumn, version, single, allowEmpty, output});
+    parser.addOptions({help, list, map, mapColumn, version, single, allowEmpty, phoneFormat,
+                       phoneRegion, output});
     parser.addPositionalArgument(QStringLiteral("SPREADSHEET"), QStringLiteral("The spreadsheet."));
     if (!parser.parse(arguments)) {
         return usageError(err, parser.errorText());
@@ -341,6 +363,26 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     options.vCardVersion = vCardVersionText(*cardVersion);
     options.singleFile = parser.isSet(single);
     options.allowEmptyEmail = parser.isSet(allowEmpty);
+    if (parser.isSet(phoneFormat)) {
+        const std::optional<PhoneStyle> style = phoneStyleFromText(parser.value(phoneFormat));
+        if (!style) {
+            return usageError(err, QStringLiteral("The phone format is e164 or international, "
+                                                  "not \u201C%1\u201D.")
+                                       .arg(parser.value(phoneFormat)));
+        }
+        options.phoneFormat.style = *style;
+    }
+    if (parser.isSet(phoneRegion)) {
+        const QString region = parser.value(phoneRegion).trimmed();
+        if (!isPhoneRegion(region)) {
+            return usageError(err, QStringLiteral("The phone region is a two-letter country code "
+                                                  "such as US or DE, not \u201C%1\u201D.")
+                                       .arg(parser.value(phoneRegion)));
+        }
+        options.phoneFormat.region = region.toUpper();
+    } else {
+        options.phoneFormat.region = systemPhoneRegion();
+    }
     options.saveLocation = parser.isSet(output) ? parser.value(output) : defaultSaveLocation();
     if (options.saveLocation.trimmed().isEmpty()) {
         return usageError(err, noSaveLocationMessage() + QLatin1Char('.'));
@@ -380,6 +422,9 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                             ? QStringLiteral("1 row was")
                             : QStringLiteral("%1 rows were").arg(report.emptyEmailCount))
             << Qt::endl;
+    }
+    if (const QString phones = report.phonesLeftText(); !phones.isEmpty()) {
+        err << phones << Qt::endl;
     }
     if (report.cardsFailed > 0) {
         err << QStringLiteral("%1 of %2 contacts could not be written. The first reason: %3")

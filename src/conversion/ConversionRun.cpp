@@ -14,6 +14,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -28,6 +29,7 @@ struct ColumnFeed {
     qint32 column;
     QString ContactValues::*member; // nullptr: the field reaches no card
     bool email;
+    bool phone;
 };
 
 // A row is read left to right, as its columns stand. Of two mappings made from one column the
@@ -82,6 +84,35 @@ bool readContact(const std::vector<ColumnFeed>& feeds, const std::vector<CellVal
     return true;
 }
 
+// The phone numbers of a contact in the chosen form (cells[i] for feeds[i]). A number cell
+// whose shown text is no valid number (a format such as "0.00E+00" hides digits) is tried
+// again with all the digits of its value. Numbers left as they were are counted.
+void formatPhones(const std::vector<ColumnFeed>& feeds, const std::vector<CellValue>& cells,
+                  qint32 row, PhoneFormatter& formatter, ContactValues& values,
+                  ValueProblems& left) {
+    for (size_t i = 0; i < feeds.size(); ++i) {
+        if (!feeds[i].phone || isBlankCell(cells[i])) {
+            continue;
+        }
+        QString& text = values.*feeds[i].member;
+        if (text.trimmed().isEmpty()) {
+            continue;
+        }
+        std::optional<QString> formatted = formatter.format(text);
+        const CellValue& cell = cells[i];
+        const double v = cell.numberValue();
+        if (!formatted && cell.isNumber() && !cell.holdsDate() && v >= 1.0 && v < 1e15 &&
+            v == std::floor(v)) {
+            formatted = formatter.format(QString::number(qint64(v)));
+        }
+        if (formatted) {
+            text = std::move(*formatted);
+        } else {
+            left.add(row, text);
+        }
+    }
+}
+
 // Writes each card where the host's options say at that moment: into the one file for all, or
 // into a file of its own named after the contact.
 class CardOutput {
@@ -125,20 +156,34 @@ QString countText(qint32 count, qint32 dataRows) {
     return QLatin1Char(' ') + QString::number(count) + QLatin1Char('/') + QString::number(dataRows);
 }
 
-QString ConversionReport::endText() const {
-    if (allWritten()) {
-        return QStringLiteral("The contacts have been exported successfully to vCard files.\r\n") +
-               kOpenQuestion;
+QString ConversionReport::phonesLeftText() const {
+    if (phonesLeft.count == 0) {
+        return QString();
     }
+    const QString example = QStringLiteral("(row %1: \"%2\")")
+                                .arg(QString::number(phonesLeft.firstRow), phonesLeft.firstText);
+    return phonesLeft.count == 1
+               ? QStringLiteral("1 phone number was left as it was ") + example
+               : QStringLiteral("%1 phone numbers were left as they were ").arg(phonesLeft.count) +
+                     example;
+}
+
+QString ConversionReport::endText() const {
     if (!finished()) {
         return message;
     }
-    return QStringLiteral("%1 of %2 contacts could not be written to vCard files. The first "
-                          "reason: %3\r\n")
-               .arg(cardsFailed)
-               .arg(contactsAdded)
-               .arg(firstFailure) +
-           kOpenQuestion;
+    QString text = allWritten()
+                       ? QStringLiteral("The contacts have been exported successfully to vCard "
+                                        "files.\r\n")
+                       : QStringLiteral("%1 of %2 contacts could not be written to vCard files. "
+                                        "The first reason: %3\r\n")
+                             .arg(cardsFailed)
+                             .arg(contactsAdded)
+                             .arg(firstFailure);
+    if (const QString phones = phonesLeftText(); !phones.isEmpty()) {
+        text += phones + QStringLiteral("\r\n");
+    }
+    return text + kOpenQuestion;
 }
 
 ConversionReport convertContacts(WizardState& state, const QString& path, WorkbookSource& source,
@@ -190,13 +235,15 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
             return report;
         }
         const ContactField& field = state.mappedFields[size_t(k)];
-        feeds.push_back({column, contactValueMember(field), isEmailField(field)});
+        feeds.push_back(
+            {column, contactValueMember(field), isEmailField(field), isPhoneField(field)});
     }
     putInColumnOrder(feeds);
 
     std::vector<CellValue> cells(feeds.size());
     const std::function<bool()> allowEmptyEmail = [&host] { return host.allowEmptyEmail(); };
     CardOutput output(folder.path, host);
+    PhoneFormatter phones;
     ContactValues values;
     state.progressDone = 0;
     const qint32 lastRow = qMin(state.lastItemRow, source.sheetRowLimit());
@@ -211,6 +258,12 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
             ++report.emptyEmailCount;
             host.emptyEmailCountChanged(report.emptyEmailCount, report.dataRows);
             continue;
+        }
+        if (PhoneFormatOptions phoneOptions = host.phoneFormat(); phoneOptions.active()) {
+            if (phoneOptions != phones.options()) {
+                phones = PhoneFormatter(std::move(phoneOptions));
+            }
+            formatPhones(feeds, cells, row, phones, values, report.phonesLeft);
         }
         ++report.contactsAdded;
         host.contactCountChanged(report.contactsAdded, report.dataRows);
