@@ -86,7 +86,8 @@ bool readContact(const std::vector<ColumnFeed>& feeds, const std::vector<CellVal
 
 // The phone numbers of a contact in the chosen form (cells[i] for feeds[i]). A number cell
 // whose shown text is no valid number (a format such as "0.00E+00" hides digits) is tried
-// again with all the digits of its value. Numbers left as they were are counted.
+// again with all the digits of its value; a date or a fraction is no phone number, whatever
+// its text. Numbers left as they were are counted.
 void formatPhones(const std::vector<ColumnFeed>& feeds, const std::vector<CellValue>& cells,
                   qint32 row, PhoneFormatter& formatter, ContactValues& values,
                   ValueProblems& left) {
@@ -98,12 +99,16 @@ void formatPhones(const std::vector<ColumnFeed>& feeds, const std::vector<CellVa
         if (text.trimmed().isEmpty()) {
             continue;
         }
-        std::optional<QString> formatted = formatter.format(text);
         const CellValue& cell = cells[i];
-        const double v = cell.numberValue();
-        if (!formatted && cell.isNumber() && !cell.holdsDate() && v >= 1.0 && v < 1e15 &&
-            v == std::floor(v)) {
-            formatted = formatter.format(QString::number(qint64(v)));
+        std::optional<QString> formatted;
+        if (!cell.isNumber()) {
+            formatted = formatter.format(text);
+        } else if (const double v = cell.numberValue();
+                   !cell.holdsDate() && v >= 1.0 && v < 1e15 && v == std::floor(v)) {
+            formatted = formatter.format(text);
+            if (!formatted) {
+                formatted = formatter.format(QString::number(qint64(v)));
+            }
         }
         if (formatted) {
             text = std::move(*formatted);
