@@ -40,6 +40,7 @@ QString helpText() {
                "                  [--vcard-version 2.1|3.0|4.0] [--single-file] "
                "[--allow-empty-email]\n"
                "                  [--phone-format e164|international] [--phone-region CC]\n"
+               "                  [--target generic|outlook|apple|google|android]\n"
                "                  [-o|--output DIR] SPREADSHEET\n"
                "  excel2vcard-cli --list-headers SPREADSHEET\n"
                "\n"
@@ -75,6 +76,21 @@ QString helpText() {
                "                                written without a country code (default: the "
                "system\n"
                "                                locale's country).\n"
+               "  --target TARGET               The address book the cards are for (default: "
+               "generic,\n"
+               "                                cards as always). outlook: vCard 2.1, one file "
+               "per\n"
+               "                                contact, CHARSET=UTF-8 on non-ASCII values. apple: "
+               "3.0,\n"
+               "                                at most 50,000 cards a file (\"All Contacts "
+               "2.vcf\", ...),\n"
+               "                                each under 256 KB. google: 3.0. android: 2.1 or "
+               "3.0;\n"
+               "                                in 2.1 non-ASCII values as UTF-8 "
+               "quoted-printable.\n"
+               "                                A version or --single-file the target does not "
+               "take\n"
+               "                                is refused.\n"
                "  -o, --output DIR              The save location (default: your Documents "
                "folder).\n"
                "                                A new folder named with the date and time is made\n"
@@ -220,8 +236,8 @@ QString applyMappings(const QList<MappingArgument>& mappings, WizardState& state
 // a terminal.
 class CliHost final : public ConversionHost {
 public:
-    CliHost(const WizardState& state, ExportOptions options, QTextStream& err)
-        : m_state(state), m_options(std::move(options)),
+    CliHost(const WizardState& state, ExportOptions options, ImportTarget target, QTextStream& err)
+        : m_state(state), m_options(std::move(options)), m_target(target),
           m_version(parseVCardVersion(m_options.vCardVersion).value_or(kDefaultVCardVersion)),
           m_err(err), m_showProgress(isTerminal(stderr)) {
         m_sinceDrawn.start();
@@ -232,6 +248,7 @@ public:
     bool singleFile() override { return m_options.singleFile; }
     bool allowEmptyEmail() override { return m_options.allowEmptyEmail; }
     PhoneFormatOptions phoneFormat() override { return m_options.phoneFormat; }
+    ImportTarget importTarget() override { return m_target; }
     void yield() override {
         if (m_showProgress && m_sinceDrawn.elapsed() >= 100) {
             draw();
@@ -259,6 +276,7 @@ private:
 
     const WizardState& m_state;
     const ExportOptions m_options;
+    const ImportTarget m_target;
     const VCardVersion m_version;
     QTextStream& m_err;
     bool m_showProgress;
@@ -296,10 +314,12 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QCommandLineOption phoneRegion(QStringLiteral("phone-region"),
                                          QStringLiteral("Country of national numbers."),
                                          QStringLiteral("CC"));
+    const QCommandLineOption target(QStringLiteral("target"), QStringLiteral("Import target."),
+                                    QStringLiteral("TARGET"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Save location."), QStringLiteral("DIR"));
     parser.addOptions({help, list, map, mapColumn, version, single, allowEmpty, phoneFormat,
-                       phoneRegion, output});
+                       phoneRegion, target, output});
     parser.addPositionalArgument(QStringLiteral("SPREADSHEET"), QStringLiteral("The spreadsheet."));
     if (!parser.parse(arguments)) {
         return usageError(err, parser.errorText());
@@ -360,7 +380,31 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                                               "\u201C%1\u201D.")
                                    .arg(versionText));
     }
-    options.vCardVersion = vCardVersionText(*cardVersion);
+    const std::optional<ImportTarget> importTarget = importTargetFromText(
+        parser.isSet(target) ? parser.value(target) : QStringLiteral("generic"));
+    if (!importTarget) {
+        return usageError(err, QStringLiteral("The target is one of %1, not \u201C%2\u201D.")
+                                   .arg(importTargetChoices(), parser.value(target)));
+    }
+    const ImportTargetRules& rules = importTargetRules(*importTarget);
+    if (rules.fixedVersion && parser.isSet(version) && *cardVersion != *rules.fixedVersion) {
+        return usageError(err,
+                          QStringLiteral("--target %1 writes vCard %2; --vcard-version %3 "
+                                         "cannot be used with it.")
+                              .arg(QStringView(rules.option), vCardVersionText(*rules.fixedVersion),
+                                   vCardVersionText(*cardVersion)));
+    }
+    if (rules.refusedVersion && *cardVersion == *rules.refusedVersion) {
+        return usageError(
+            err, QStringLiteral("--target %1 cannot read vCard %2.")
+                     .arg(QStringView(rules.option), vCardVersionText(*rules.refusedVersion)));
+    }
+    if (!rules.singleFileAllowed && parser.isSet(single)) {
+        return usageError(err, QStringLiteral("--target %1 takes one contact a file; "
+                                              "--single-file cannot be used with it.")
+                                   .arg(QStringView(rules.option)));
+    }
+    options.vCardVersion = vCardVersionText(rules.fixedVersion.value_or(*cardVersion));
     options.singleFile = parser.isSet(single);
     options.allowEmptyEmail = parser.isSet(allowEmpty);
     if (parser.isSet(phoneFormat)) {
@@ -398,7 +442,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return usageError(err, problem);
     }
 
-    CliHost host(state, std::move(options), err);
+    CliHost host(state, std::move(options), *importTarget, err);
     const ConversionReport report = convertContacts(state, path, source, host);
     host.finish();
     switch (report.outcome) {
@@ -415,6 +459,9 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     }
     const qint32 written = report.contactsAdded - report.cardsFailed;
     err << QStringLiteral("%1 written to vCard files.").arg(contactsText(written)) << Qt::endl;
+    if (const QString made = report.targetText(); !made.isEmpty()) {
+        err << made << Qt::endl;
+    }
     if (report.emptyEmailCount > 0) {
         err << QStringLiteral("%1 left out: an e-mail cell holds only spaces (--allow-empty-email "
                               "keeps them).")

@@ -122,18 +122,35 @@ void formatPhones(const std::vector<ColumnFeed>& feeds, const std::vector<CellVa
 // into a file of its own named after the contact.
 class CardOutput {
 public:
-    CardOutput(const QString& folder, ConversionHost& host)
-        : m_folder(folder), m_singlePath(cardFilePath(folder, true, QString(), 0)), m_host(host) {}
+    CardOutput(const QString& folder, ConversionHost& host, const ImportTargetRules& target)
+        : m_folder(folder), m_host(host), m_target(target) {}
 
     // Builds the contact's card and appends it to its file; number is the contact's running
     // number, which numbers the per-contact files.
     void write(const ContactValues& values, qint32 number) {
-        QByteArray bytes = buildCard(values, m_host.vCardVersion()).toUtf8();
+        const VCardVersion version = versionForTarget(m_target.target, m_host.vCardVersion());
+        QByteArray bytes = buildCard(values, version, m_target.card).toUtf8();
         bytes.append("\r\n", 2);
-        const bool single = m_host.singleFile();
+        if (m_target.cardBytesBelow > 0 && bytes.size() >= m_target.cardBytesBelow) {
+            m_writer.reject(QStringLiteral("the card of contact %1 has %2 KB, and %3 takes "
+                                           "cards under %4 KB")
+                                .arg(number)
+                                .arg((bytes.size() + 1023) / 1024)
+                                .arg(QStringView(m_target.title))
+                                .arg(m_target.cardBytesBelow / 1024));
+            return;
+        }
+        const bool single = m_host.singleFile() && m_target.singleFileAllowed;
         m_writer.setBatched(single);
-        const QString file =
-            single ? m_singlePath : cardFilePath(m_folder, false, makeNameKey(values), number);
+        QString file;
+        if (single) {
+            const qint32 part =
+                m_target.cardsPerFile > 0 ? m_singleCards / m_target.cardsPerFile + 1 : 1;
+            file = singleCardFilePath(m_folder, part);
+            ++m_singleCards;
+        } else {
+            file = cardFilePath(m_folder, false, makeNameKey(values), number);
+        }
         m_writer.append(file, bytes);
     }
 
@@ -146,8 +163,9 @@ public:
 
 private:
     QString m_folder;
-    QString m_singlePath;
     ConversionHost& m_host;
+    const ImportTargetRules& m_target;
+    qint32 m_singleCards = 0; // cards sent to the one file for all, for the target's limit
     CardFileWriter m_writer;
 };
 
@@ -159,6 +177,14 @@ QString noSaveLocationMessage() {
 
 QString countText(qint32 count, qint32 dataRows) {
     return QLatin1Char(' ') + QString::number(count) + QLatin1Char('/') + QString::number(dataRows);
+}
+
+QString ConversionReport::targetText() const {
+    if (target == ImportTarget::Generic) {
+        return QString();
+    }
+    return QStringLiteral("The cards are made for import into %1.")
+        .arg(QStringView(importTargetRules(target).title));
 }
 
 QString ConversionReport::phonesLeftText() const {
@@ -185,8 +211,10 @@ QString ConversionReport::endText() const {
                              .arg(cardsFailed)
                              .arg(contactsAdded)
                              .arg(firstFailure);
-    if (const QString phones = phonesLeftText(); !phones.isEmpty()) {
-        text += phones + QStringLiteral("\r\n");
+    for (const QString& line : {targetText(), phonesLeftText()}) {
+        if (!line.isEmpty()) {
+            text += line + QStringLiteral("\r\n");
+        }
     }
     return text + kOpenQuestion;
 }
@@ -247,7 +275,8 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
 
     std::vector<CellValue> cells(feeds.size());
     const std::function<bool()> allowEmptyEmail = [&host] { return host.allowEmptyEmail(); };
-    CardOutput output(folder.path, host);
+    report.target = host.importTarget();
+    CardOutput output(folder.path, host, importTargetRules(report.target));
     PhoneFormatter phones;
     ContactValues values;
     state.progressDone = 0;

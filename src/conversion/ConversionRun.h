@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ImportTarget.h"
 #include "PhoneFormat.h"
 #include "VCardVersion.h"
 
@@ -28,6 +29,9 @@ public:
     virtual bool allowEmptyEmail() = 0;
     // Read once per row; off unless the driver offers it.
     virtual PhoneFormatOptions phoneFormat() { return {}; }
+    // Read once at the start. The target's rules override the version and the single file
+    // where it fixes them.
+    virtual ImportTarget importTarget() { return ImportTarget::Generic; }
 
     // The local clock, for the folder's stamp.
     virtual QDateTime now() { return QDateTime::currentDateTime(); }
@@ -75,13 +79,16 @@ struct ConversionReport {
     qint32 cardsFailed = 0;     // cards built but not written
     QString firstFailure;       // the reason of the first card that failed
     ValueProblems phonesLeft;   // phone numbers the phone format could not rewrite
+    ImportTarget target = ImportTarget::Generic;
 
     bool finished() const { return outcome == Outcome::Finished; }
     bool allWritten() const { return finished() && cardsFailed == 0; }
     // The end dialog's text: the success text only when every card was written, otherwise
-    // how many could not be written and why; then the phone numbers left as they were, if
-    // any; then the open-folder question.
+    // how many could not be written and why; then the target when it is not the generic
+    // one, the phone numbers left as they were, if any; then the open-folder question.
     QString endText() const;
+    // "The cards are made for import into Outlook."; empty for the generic target.
+    QString targetText() const;
     // "4 phone numbers were left as they were (row 9: "ask reception")"; empty when none were.
     QString phonesLeftText() const;
 };

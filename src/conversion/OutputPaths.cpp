@@ -194,6 +194,11 @@ QString cardFilePath(const QString& outputFolder, bool singleFile, const QString
                     portableFileName(nameKey.left(unitsWithin(nameKey, room)) + suffix));
 }
 
+QString singleCardFilePath(const QString& outputFolder, qint32 part) {
+    return part <= 1 ? cardFilePath(outputFolder, true, QString(), 0)
+                     : joinPath(outputFolder, QStringLiteral("All Contacts %1.vcf").arg(part));
+}
+
 QString defaultSaveLocation() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!documents.isEmpty() && QFileInfo(documents).isDir()) {

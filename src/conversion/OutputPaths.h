@@ -40,6 +40,10 @@ QString portableFileName(const QString& name);
 QString cardFilePath(const QString& outputFolder, bool singleFile, const QString& nameKey,
                      qint32 contactsAdded);
 
+// The one file for all, or its continuation when a target limits the cards a file holds:
+// part 1 is "All Contacts.vcf", part 2 "All Contacts 2.vcf", and so on.
+QString singleCardFilePath(const QString& outputFolder, qint32 part);
+
 // The save location offered when the user has chosen none: the Documents folder, or the
 // home folder when there is no Documents folder.
 QString defaultSaveLocation();

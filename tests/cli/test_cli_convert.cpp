@@ -192,6 +192,45 @@ private Q_SLOTS:
         QCOMPARE(readBytes(r.folder() + u"/All Contacts.vcf"_s), cards);
     }
 
+    // Without --vcard-version a target writes its own; the report names it.
+    void targets_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<QString>("err");
+        QTest::addRow("generic") << QStringList{} << QByteArray("2.1")
+                                 << u"2 contacts written to vCard files.\n"_s;
+        QTest::addRow("google")
+            << QStringList{u"--target"_s, u"google"_s} << QByteArray("3.0")
+            << u"2 contacts written to vCard files.\nThe cards are made for import into Google "
+               "Contacts.\n"_s;
+        QTest::addRow("apple with its own version")
+            << QStringList{u"--target"_s, u"apple"_s, u"--vcard-version"_s, u"3.0"_s}
+            << QByteArray("3.0")
+            << u"2 contacts written to vCard files.\nThe cards are made for import into Apple "
+               "Contacts.\n"_s;
+        QTest::addRow("android 3.0")
+            << QStringList{u"--target"_s, u"android"_s, u"--vcard-version"_s, u"3.0"_s}
+            << QByteArray("3.0")
+            << u"2 contacts written to vCard files.\nThe cards are made for import into "
+               "Android.\n"_s;
+    }
+    void targets() {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, version);
+        QFETCH(QString, err);
+        QTemporaryDir out;
+        const CliRun r =
+            runCli(options + QStringList{u"-m"_s, u"Name=FirstName"_s, u"--single-file"_s, u"-o"_s,
+                                         out.path(), fixture(u"conversion/phones.csv"_s)});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, err);
+        QCOMPARE(readBytes(r.folder() + u"/All Contacts.vcf"_s),
+                 "BEGIN:VCARD\r\nVERSION:" + version +
+                     "\r\nN:;Ann;\r\nFN:Ann \r\nEND:VCARD\r\n"
+                     "BEGIN:VCARD\r\nVERSION:" +
+                     version + "\r\nN:;Bob;\r\nFN:Bob \r\nEND:VCARD\r\n");
+    }
+
     void refusals_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("code");
@@ -233,6 +272,28 @@ private Q_SLOTS:
         QTest::addRow("phone region of three letters")
             << QStringList{u"--phone-region"_s, u"DEU"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
             << u"not \u201CDEU\u201D"_s;
+        QTest::addRow("outlook with one file")
+            << QStringList{u"--target"_s, u"outlook"_s,     u"--single-file"_s,
+                           u"-m"_s,       u"Phone=Notes"_s, sheet}
+            << 2
+            << u"--target outlook takes one contact a file; --single-file cannot be used "
+               "with it."_s;
+        QTest::addRow("android with 4.0")
+            << QStringList{u"--target"_s,    u"android"_s, u"--vcard-version"_s, u"4.0"_s, u"-m"_s,
+                           u"Phone=Notes"_s, sheet}
+            << 2 << u"--target android cannot read vCard 4.0."_s;
+        QTest::addRow("apple with another version")
+            << QStringList{u"--vcard-version"_s, u"2.1"_s, u"--target"_s, u"apple"_s, u"-m"_s,
+                           u"Phone=Notes"_s,     sheet}
+            << 2
+            << u"--target apple writes vCard 3.0; --vcard-version 2.1 cannot be used with it."_s;
+        QTest::addRow("outlook with another version")
+            << QStringList{u"--target"_s,    u"outlook"_s, u"--vcard-version"_s, u"3.0"_s, u"-m"_s,
+                           u"Phone=Notes"_s, sheet}
+            << 2 << u"--target outlook writes vCard 2.1"_s;
+        QTest::addRow("unknown target")
+            << QStringList{u"--target"_s, u"Apple"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
+            << u"The target is one of generic|outlook|apple|google|android, not \u201CApple\u201D."_s;
         QTest::addRow("unreadable sheet")
             << QStringList{u"-m"_s, u"Phone=Notes"_s, u"/nonexistent/c.xlsx"_s} << 2
             << u"\u201Cc.xlsx\u201D cannot be read: the file does not exist."_s;
@@ -258,8 +319,8 @@ private Q_SLOTS:
         QCOMPARE(r.code, 0);
         for (const QString& option :
              {u"--map"_s, u"--map-column"_s, u"--vcard-version"_s, u"--single-file"_s,
-              u"--allow-empty-email"_s, u"--phone-format"_s, u"--phone-region"_s, u"--output"_s,
-              u"--list-headers"_s, u"Exit status"_s, u"BusinessTelephoneNumber"_s}) {
+              u"--allow-empty-email"_s, u"--phone-format"_s, u"--phone-region"_s, u"--target"_s,
+              u"--output"_s, u"--list-headers"_s, u"Exit status"_s, u"BusinessTelephoneNumber"_s}) {
             QVERIFY2(r.out.contains(option), qPrintable(option));
         }
     }

@@ -1,6 +1,7 @@
 #include "CellValue.h"
 #include "ConversionRun.h"
 #include "FieldMapping.h"
+#include "ImportTarget.h"
 #include "MemoryWorkbookSource.h"
 #include "OutputPaths.h"
 #include "WizardState.h"
@@ -26,6 +27,7 @@ public:
     bool single = false;
     bool allowEmpty = false;
     PhoneFormatOptions phones;
+    ImportTarget target = ImportTarget::Generic;
     // Called when a count changes: tests change options or the disk there.
     std::function<void(qint32 contactsAdded)> onContact;
     QStringList counts;
@@ -40,6 +42,7 @@ public:
     bool singleFile() override { return single; }
     bool allowEmptyEmail() override { return allowEmpty; }
     PhoneFormatOptions phoneFormat() override { return phones; }
+    ImportTarget importTarget() override { return target; }
     QDateTime now() override { return kClock; }
     void contactCountChanged(qint32 added, qint32 dataRows) override {
         counts.append(countText(added, dataRows));
@@ -333,6 +336,69 @@ private Q_SLOTS:
         r.phonesLeft.add(12, u"12"_s);
         QCOMPARE(r.phonesLeftText(),
                  u"2 phone numbers were left as they were (row 9: \"ask reception\")"_s);
+    }
+
+    // One file for all holds at most 50,000 cards for apple; the next go on in a second.
+    void appleSplitsTheOneFile() {
+        QList<QStringList> rows{{u"Last"_s}};
+        for (int i = 1; i <= 50001; ++i) {
+            rows.append({u"L%1"_s.arg(i)});
+        }
+        Fixture fx(rows, {u"LastName"_s});
+        fx.host.single = true;
+        fx.host.target = ImportTarget::Apple;
+        const ConversionReport r = fx.run();
+        QVERIFY(r.allWritten());
+        QCOMPARE(fx.files(), (QStringList{u"All Contacts 2.vcf"_s, u"All Contacts.vcf"_s}));
+        const QString first = fx.read(u"All Contacts.vcf"_s);
+        QCOMPARE(first.count(u"BEGIN:VCARD\r\nVERSION:3.0\r\n"_s), 50000);
+        QVERIFY(first.endsWith(card(u"3.0"_s, {u"N:L50000;;"_s, u"FN: L50000"_s})));
+        QCOMPARE(fx.read(u"All Contacts 2.vcf"_s),
+                 card(u"3.0"_s, {u"N:L50001;;"_s, u"FN: L50001"_s}));
+        QCOMPARE(r.endText(), u"The contacts have been exported successfully to vCard files.\r\n"
+                              "The cards are made for import into Apple Contacts.\r\n"
+                              "Would you like to open folder containing excel file. Click Yes "
+                              "else click No."_s);
+    }
+
+    // A card of 256 KB or more is not written for apple; one byte less is.
+    void appleCardSizeLimit_data() {
+        QTest::addColumn<int>("cardBytes");
+        QTest::addColumn<bool>("written");
+        QTest::addRow("one byte under") << 256 * 1024 - 1 << true;
+        QTest::addRow("256 KB") << 256 * 1024 << false;
+    }
+    void appleCardSizeLimit() {
+        QFETCH(int, cardBytes);
+        QFETCH(bool, written);
+        // "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:\r\nNOTE:" and "\r\nEND:VCARD\r\n"
+        const QString note(cardBytes - 49, u'x');
+        Fixture fx({{u"Note"_s}, {note}, {u"short"_s}}, {u"Notes"_s});
+        fx.host.target = ImportTarget::Apple;
+        const ConversionReport r = fx.run();
+        QVERIFY(r.finished());
+        QCOMPARE(r.contactsAdded, 2);
+        QCOMPARE(r.cardsFailed, written ? 0 : 1);
+        QCOMPARE(fx.files(),
+                 written ? (QStringList{u"1.vcf"_s, u"2.vcf"_s}) : QStringList{u"2.vcf"_s});
+        if (written) {
+            QCOMPARE(fx.read(u"1.vcf"_s).toUtf8().size(), cardBytes);
+        } else {
+            QCOMPARE(r.firstFailure,
+                     u"the card of contact 1 has 256 KB, and Apple Contacts takes cards under "
+                     "256 KB"_s);
+        }
+    }
+
+    // The targets' versions and files win over the options.
+    void targetsFixVersionAndFiles() {
+        Fixture fx({{u"Last"_s}, {u"a"_s}, {u"b"_s}}, {u"LastName"_s});
+        fx.host.single = true;
+        fx.host.version = VCardVersion::V40;
+        fx.host.target = ImportTarget::Outlook;
+        QVERIFY(fx.run().allWritten());
+        QCOMPARE(fx.files(), (QStringList{u"a_1.vcf"_s, u"b_2.vcf"_s}));
+        QCOMPARE(fx.read(u"b_2.vcf"_s), card(u"2.1"_s, {u"N:b;;"_s, u"FN: b"_s}));
     }
 
     void emptyEmailRule_data() {
