@@ -121,13 +121,15 @@ public:
         bool quoted = false;
         bool charset = false;
         if (!m_typed) {
+            // Only a target's rules ask whether the value is plain ASCII.
+            const bool askAscii = m_rules.charsetOnNonAscii || m_rules.quotedPrintableNonAscii;
             bool ascii = true;
             for (const QString* c : components) {
                 quoted = quoted || hasLineBreak(*c);
-                ascii = ascii && isPlainAscii(*c);
+                ascii = ascii && (!askAscii || isPlainAscii(*c));
             }
             quoted = quoted || (!ascii && m_rules.quotedPrintableNonAscii);
-            charset = !ascii && (m_rules.charsetOnNonAscii || m_rules.quotedPrintableNonAscii);
+            charset = !ascii;
         }
         m_card += kCrLf;
         if (m_typed) {
