@@ -92,11 +92,21 @@ check "lintian" lintian_clean
 
 # Installed into a throwaway root: dpkg checks the dependencies against the packages this
 # machine has, which the root's status database lists (with their file lists, which dpkg
-# reads to find conflicts).
+# reads to find conflicts). A name no package has is looked for among what the installed
+# packages provide (libphonenumber8 provides libphonenumber8-protobuf32).
 target=$work/root
 mkdir -p "$target/var/lib/dpkg/info" "$target/var/lib/dpkg/updates"
 touch "$target/var/lib/dpkg/available"
-for package in $(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/[ :(].*//'); do
+providers_of() {
+    dpkg-query -W -f='${Package}\t${Provides}\n' | awk -F'\t' -v name="$1" '{
+        n = split($2, provided, / *, */)
+        for (i = 1; i <= n; i++) { sub(/ .*/, "", provided[i]); if (provided[i] == name) print $1 }
+    }'
+}
+for package in $(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/[ :(].*//' |
+    while read -r name; do
+        if dpkg-query -s "$name" >/dev/null 2>&1; then echo "$name"; else providers_of "$name"; fi
+    done | sort -u); do
     dpkg-query -s "$package" >>"$target/var/lib/dpkg/status" 2>/dev/null && echo >>"$target/var/lib/dpkg/status"
     cp /var/lib/dpkg/info/"$package".list /var/lib/dpkg/info/"$package":*.list \
         "$target/var/lib/dpkg/info/" 2>/dev/null
