@@ -5,10 +5,13 @@
 // told from what the disk costs. Every timed run happens in a child process of its own (this
 // program started again with --measure), so each peak memory is that run's own.
 //
-// Usage: bench_conversion [--rows N] [--runs N] [--keep FOLDER]
+// Usage: bench_conversion [--rows N] [--runs N] [--keep FOLDER] [--phones e164|international]
+// --phones adds both modes again with the telephone numbers rewritten (region US, the sheet's),
+// to be held against the runs without: the rewriting may cost at most 25 %.
 // --keep writes the sheet and the card lists to FOLDER and leaves them there; single runs
 // on them are
 //   bench_conversion --measure convert-single|convert-each SHEET [--cards LIST]
+//                    [--phones e164|international]
 //   bench_conversion --measure read SHEET
 //   bench_conversion --measure bare-single|bare-each LIST
 // (LIST: one line per card, the file name, a TAB and the card's byte count).
@@ -28,6 +31,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -68,15 +73,18 @@ const Mapping kMappings[] = {
 // The options the command line would pass: the default card version, the chosen mode.
 class BenchHost final : public ConversionHost {
 public:
-    BenchHost(QString folder, bool single) : m_folder(std::move(folder)), m_single(single) {}
+    BenchHost(QString folder, bool single, PhoneFormatOptions phones)
+        : m_folder(std::move(folder)), m_single(single), m_phones(std::move(phones)) {}
     QString saveLocation() override { return m_folder; }
     VCardVersion vCardVersion() override { return VCardVersion::V21; }
     bool singleFile() override { return m_single; }
     bool allowEmptyEmail() override { return false; }
+    PhoneFormatOptions phoneFormat() override { return m_phones; }
 
 private:
     QString m_folder;
     bool m_single;
+    PhoneFormatOptions m_phones;
 };
 
 struct CardEntry {
@@ -175,13 +183,25 @@ Status scanAndMap(FileWorkbookSource& source, const QString& path, WizardState& 
     return Status::success();
 }
 
-// Prints seconds (scan and conversion), scan seconds, peak KB, cards written and their bytes.
-int measureConversion(const QString& sheetPath, bool single, const QString& cardListPath) {
+// The processor time this process has used so far (user and system), in seconds: on a
+// machine shared with other work it tells the cost apart from the waiting.
+double cpuSeconds() {
+    rusage use{};
+    getrusage(RUSAGE_SELF, &use);
+    return double(use.ru_utime.tv_sec + use.ru_stime.tv_sec) +
+           double(use.ru_utime.tv_usec + use.ru_stime.tv_usec) / 1e6;
+}
+
+// Prints seconds (scan and conversion), scan seconds, peak KB, cards written, their bytes,
+// the phone numbers left as they were and the processor seconds of scan and conversion.
+int measureConversion(const QString& sheetPath, bool single, const QString& cardListPath,
+                      const PhoneFormatOptions& phones) {
     QTextStream out(stdout);
     QTemporaryDir output;
     if (!output.isValid()) {
         return fail(out, u"cannot create a temporary folder"_s);
     }
+    const double cpuAtStart = cpuSeconds();
     QElapsedTimer timer;
     timer.start();
     FileWorkbookSource source;
@@ -190,9 +210,10 @@ int measureConversion(const QString& sheetPath, bool single, const QString& card
         return fail(out, s.message());
     }
     const double scanSeconds = double(timer.nsecsElapsed()) / 1e9;
-    BenchHost host(output.path(), single);
+    BenchHost host(output.path(), single, phones);
     const ConversionReport report = convertContacts(state, sheetPath, source, host);
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    const double cpu = cpuSeconds() - cpuAtStart;
     const qint64 peak = peakKilobytes();
     if (!report.allWritten()) {
         return fail(out, report.finished() ? report.firstFailure : report.message);
@@ -211,7 +232,7 @@ int measureConversion(const QString& sheetPath, bool single, const QString& card
         return fail(out, u"cannot write the card list"_s);
     }
     out << "ok\t" << seconds << '\t' << scanSeconds << '\t' << peak << '\t' << report.contactsAdded
-        << '\t' << bytes << Qt::endl;
+        << '\t' << bytes << '\t' << report.phonesLeft.count << '\t' << cpu << Qt::endl;
     return 0;
 }
 
@@ -326,16 +347,21 @@ struct ModeResult {
     QString bareChild; // the --measure kind of the bare run
     bool single = false;
     QString cardList;
+    QString phones{}; // the --phones style, empty for none
     std::vector<double> total{};
     std::vector<double> bare{};
+    std::vector<double> cpu{};
     qint64 peakKb = 0;
     qint64 cards = 0;
     qint64 bytes = 0;
     qint64 files = 0;
+    qint64 phonesLeft = 0;
 };
 
 int usage(QTextStream& err) {
-    err << "Usage: bench_conversion [--rows N] [--runs N] [--keep FOLDER]" << Qt::endl;
+    err << "Usage: bench_conversion [--rows N] [--runs N] [--keep FOLDER] "
+           "[--phones e164|international]"
+        << Qt::endl;
     return 2;
 }
 
@@ -354,17 +380,26 @@ int main(int argc, char** argv) {
     qint32 dataRows = 100000;
     int runs = 5;
     QString keepFolder;
+    QString phoneStyle;
     if (args.value(0) == u"--measure"_s && args.size() >= 3) {
         const QString& kind = args[1];
         const QString& path = args[2];
         QString cardList;
-        if (args.size() == 5 && args[3] == u"--cards"_s) {
-            cardList = args[4];
-        } else if (args.size() != 3) {
-            return usage(err);
+        PhoneFormatOptions phones{PhoneStyle::Off, u"US"_s};
+        for (qsizetype i = 3; i < args.size(); i += 2) {
+            if (i + 1 >= args.size()) {
+                return usage(err);
+            }
+            if (args[i] == u"--cards"_s) {
+                cardList = args[i + 1];
+            } else if (args[i] == u"--phones"_s && phoneStyleFromText(args[i + 1])) {
+                phones.style = *phoneStyleFromText(args[i + 1]);
+            } else {
+                return usage(err);
+            }
         }
         if (kind == u"convert-single"_s || kind == u"convert-each"_s) {
-            return measureConversion(path, kind == u"convert-single"_s, cardList);
+            return measureConversion(path, kind == u"convert-single"_s, cardList, phones);
         }
         if (kind == u"read"_s) {
             return measureRead(path);
@@ -388,6 +423,9 @@ int main(int argc, char** argv) {
             ok = ok && runs >= 1;
         } else if (a == u"--keep"_s) {
             keepFolder = args[++i];
+        } else if (a == u"--phones"_s) {
+            phoneStyle = args[++i];
+            ok = phoneStyleFromText(phoneStyle).has_value();
         } else {
             ok = false;
         }
@@ -419,6 +457,12 @@ int main(int argc, char** argv) {
         {u"per-contact"_s, u"convert-each"_s, u"bare-each"_s, false,
          dir.filePath(u"cards-each.txt"_s)},
     };
+    if (!phoneStyle.isEmpty()) {
+        modes.push_back({u"single+tel"_s, u"convert-single"_s, u"bare-single"_s, true,
+                         dir.filePath(u"cards-single-tel.txt"_s), phoneStyle});
+        modes.push_back({u"each+tel"_s, u"convert-each"_s, u"bare-each"_s, false,
+                         dir.filePath(u"cards-each-tel.txt"_s), phoneStyle});
+    }
     std::vector<double> readSeconds;
     std::vector<double> scanSeconds;
     qint64 readPeakKb = 0;
@@ -438,7 +482,10 @@ int main(int argc, char** argv) {
             if (run == 0) {
                 convertArgs << u"--cards"_s << m.cardList;
             }
-            const QStringList conv = runChild(convertArgs, 6, error);
+            if (!m.phones.isEmpty()) {
+                convertArgs << u"--phones"_s << m.phones;
+            }
+            const QStringList conv = runChild(convertArgs, 8, error);
             if (!error.isEmpty()) {
                 break;
             }
@@ -446,6 +493,8 @@ int main(int argc, char** argv) {
             m.peakKb = std::max(m.peakKb, conv[3].toLongLong());
             m.cards = conv[4].toLongLong();
             m.bytes = conv[5].toLongLong();
+            m.phonesLeft = conv[6].toLongLong();
+            m.cpu.push_back(conv[7].toDouble());
             const QStringList bare = runChild({u"--measure"_s, m.bareChild, m.cardList}, 4, error);
             if (!error.isEmpty()) {
                 break;
@@ -492,6 +541,29 @@ int main(int argc, char** argv) {
             << seconds(bare) << qSetFieldWidth(9)
             << QString::number(double(m.peakKb) / 1024.0, 'f', 1) << qSetFieldWidth(35) << target
             << qSetFieldWidth(0) << (total <= limit ? "met" : "MISSED") << Qt::endl;
+    }
+    // The rewriting of the numbers against the same mode without it.
+    for (const ModeResult& m : modes) {
+        if (m.phones.isEmpty()) {
+            continue;
+        }
+        const auto plain = std::find_if(modes.begin(), modes.end(), [&m](const ModeResult& p) {
+            return p.phones.isEmpty() && p.single == m.single;
+        });
+        const double with = median(m.total);
+        const double without = median(plain->total);
+        const double cpuWith = median(m.cpu);
+        const double cpuWithout = median(plain->cpu);
+        // Mobile and business numbers in every row, a home number in about two of three.
+        const double numbers = double(dataRows) * 8.0 / 3.0;
+        out << m.name << ": phone numbers as " << m.phones << " (region US), " << m.phonesLeft
+            << " left as they were; " << seconds(with) << " s against " << seconds(without)
+            << " s, +" << QString::number(100.0 * (with - without) / without, 'f', 1)
+            << " %; processor " << seconds(cpuWith) << " s against " << seconds(cpuWithout)
+            << " s, +" << QString::number(100.0 * (cpuWith - cpuWithout) / cpuWithout, 'f', 1)
+            << " %, about " << QString::number(1e6 * (cpuWith - cpuWithout) / numbers, 'f', 1)
+            << " us a number; target <= +25 %: " << (with <= 1.25 * without ? "met" : "MISSED")
+            << Qt::endl;
     }
     return 0;
 }

@@ -43,7 +43,9 @@ check "the package holds exactly tests/package/expected-files.txt" \
     diff -u tests/package/expected-files.txt <(file_list)
 
 # Every library the programs link is depended on, with the version dpkg-shlibdeps found (none
-# where the library's symbols file asks for none, as libnettle8's does for the symbols used).
+# where the library's symbols file asks for none, as libnettle8's does for the symbols used),
+# by its package's name or by a name that package provides: libphonenumber8's shlibs file
+# asks for libphonenumber8-protobuf32, so that the protobuf it was built with comes along.
 depends_cover_libraries() {
     local depends programs needed soname owners status=0
     depends=$(dpkg-deb -f "$deb" Depends)
@@ -58,12 +60,15 @@ depends_cover_libraries() {
         owners=$(dpkg-query -S "*/$soname" 2>/dev/null |
             awk -v name="/$soname" -F': ' 'substr($2, length($2) - length(name) + 1) == name { print $1 }' |
             tr ',' '\n' | sed 's/^ *//; s/:.*//' | sort -u)
-        local found= entry
+        local found= entry owner name
         for owner in $owners; do
-            while IFS= read -r entry; do
-                [[ $entry == "$owner (>= "*")" ]] && found=$owner
-                [[ $entry == "$owner" ]] && found=$owner
-            done < <(printf '%s\n' "$depends" | tr ',' '\n' | sed 's/^ *//')
+            for name in $owner $(dpkg-query -W -f='${Provides}' "$owner" 2>/dev/null |
+                tr ',' '\n' | sed 's/^ *//; s/ .*//'); do
+                while IFS= read -r entry; do
+                    [[ $entry == "$name (>= "*")" ]] && found=$name
+                    [[ $entry == "$name" ]] && found=$name
+                done < <(printf '%s\n' "$depends" | tr ',' '\n' | sed 's/^ *//')
+            done
         done
         if [ -z "$found" ]; then
             echo "$soname (from ${owners:-no package}) is not depended on"
@@ -87,11 +92,21 @@ check "lintian" lintian_clean
 
 # Installed into a throwaway root: dpkg checks the dependencies against the packages this
 # machine has, which the root's status database lists (with their file lists, which dpkg
-# reads to find conflicts).
+# reads to find conflicts). A name no package has is looked for among what the installed
+# packages provide (libphonenumber8 provides libphonenumber8-protobuf32).
 target=$work/root
 mkdir -p "$target/var/lib/dpkg/info" "$target/var/lib/dpkg/updates"
 touch "$target/var/lib/dpkg/available"
-for package in $(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/[ :(].*//'); do
+providers_of() {
+    dpkg-query -W -f='${Package}\t${Provides}\n' | awk -F'\t' -v name="$1" '{
+        n = split($2, provided, / *, */)
+        for (i = 1; i <= n; i++) { sub(/ .*/, "", provided[i]); if (provided[i] == name) print $1 }
+    }'
+}
+for package in $(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/[ :(].*//' |
+    while read -r name; do
+        if dpkg-query -s "$name" >/dev/null 2>&1; then echo "$name"; else providers_of "$name"; fi
+    done | sort -u); do
     dpkg-query -s "$package" >>"$target/var/lib/dpkg/status" 2>/dev/null && echo >>"$target/var/lib/dpkg/status"
     cp /var/lib/dpkg/info/"$package".list /var/lib/dpkg/info/"$package":*.list \
         "$target/var/lib/dpkg/info/" 2>/dev/null

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libzip-dev libexpat1-dev libgsf-1-dev nettle-dev
+    qt6-base-dev libzip-dev libexpat1-dev libgsf-1-dev nettle-dev libphonenumber-dev
     locales fonts-dejavu-core
     clang libclang-rt-14-dev clang-format
     # The Debian package and its checks: dpkg-buildflags and dpkg-shlibdeps, lintian,

@@ -44,6 +44,8 @@ QString helpText() {
                "  excel2vcard-cli [-m|--map \"HEADER=FIELD\"]... [--map-column LETTERS=FIELD]...\n"
                "                  [--vcard-version 2.1|3.0|4.0] [--single-file] "
                "[--allow-empty-email]\n"
+               "                  [--phone-format e164|international] [--phone-region CC]\n"
+               "                  [--target generic|outlook|apple|google|android]\n"
                "                  [--mapping-file FILE] [--auto-map] [--save-mapping FILE]\n"
                "                  [-o|--output DIR] [--sheet NAME|NUMBER] SPREADSHEET\n"
                "  excel2vcard-cli --list-headers [--sheet NAME|NUMBER] SPREADSHEET\n"
@@ -92,6 +94,34 @@ QString helpText() {
                "                                otherwise one file per contact, named after it.\n"
                "  --allow-empty-email           Keep rows whose e-mail cell holds only spaces; by\n"
                "                                default such rows are left out and counted.\n"
+               "  --phone-format FORMAT         Write valid telephone numbers as e164 "
+               "(+16175550100)\n"
+               "                                or international (+1 617-555-0100); an extension "
+               "is\n"
+               "                                kept as \" ext. 12\". Other numbers are written as "
+               "they\n"
+               "                                stand and counted. By default numbers are not "
+               "changed.\n"
+               "  --phone-region CC             The country (two letters, such as US or DE) of "
+               "numbers\n"
+               "                                written without a country code (default: the "
+               "system\n"
+               "                                locale's country).\n"
+               "  --target TARGET               The address book the cards are for (default: "
+               "generic,\n"
+               "                                cards as always). outlook: vCard 2.1, one file "
+               "per\n"
+               "                                contact, CHARSET=UTF-8 on non-ASCII values. apple: "
+               "3.0,\n"
+               "                                at most 50,000 cards a file (\"All Contacts "
+               "2.vcf\", ...),\n"
+               "                                each under 256 KB. google: 3.0. android: 2.1 or "
+               "3.0;\n"
+               "                                in 2.1 non-ASCII values as UTF-8 "
+               "quoted-printable.\n"
+               "                                A version or --single-file the target does not "
+               "take\n"
+               "                                is refused.\n"
                "  -o, --output DIR              The save location (default: your Documents "
                "folder).\n"
                "                                A new folder named with the date and time is made\n"
@@ -419,8 +449,8 @@ int suggestMapping(const QString& path, const std::optional<QString>& sheet,
 // a terminal.
 class CliHost final : public ConversionHost {
 public:
-    CliHost(const WizardState& state, ExportOptions options, QTextStream& err)
-        : m_state(state), m_options(std::move(options)),
+    CliHost(const WizardState& state, ExportOptions options, ImportTarget target, QTextStream& err)
+        : m_state(state), m_options(std::move(options)), m_target(target),
           m_version(parseVCardVersion(m_options.vCardVersion).value_or(kDefaultVCardVersion)),
           m_err(err), m_showProgress(isTerminal(stderr)) {
         m_sinceDrawn.start();
@@ -430,6 +460,8 @@ public:
     VCardVersion vCardVersion() override { return m_version; }
     bool singleFile() override { return m_options.singleFile; }
     bool allowEmptyEmail() override { return m_options.allowEmptyEmail; }
+    PhoneFormatOptions phoneFormat() override { return m_options.phoneFormat; }
+    ImportTarget importTarget() override { return m_target; }
     void yield() override {
         if (m_showProgress && m_sinceDrawn.elapsed() >= 100) {
             draw();
@@ -457,6 +489,7 @@ private:
 
     const WizardState& m_state;
     const ExportOptions m_options;
+    const ImportTarget m_target;
     const VCardVersion m_version;
     QTextStream& m_err;
     bool m_showProgress;
@@ -493,6 +526,14 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QCommandLineOption single(QStringLiteral("single-file"), QStringLiteral("One file."));
     const QCommandLineOption allowEmpty(QStringLiteral("allow-empty-email"),
                                         QStringLiteral("Keep e-mail cells of spaces."));
+    const QCommandLineOption phoneFormat(QStringLiteral("phone-format"),
+                                         QStringLiteral("Telephone number form."),
+                                         QStringLiteral("FORMAT"));
+    const QCommandLineOption phoneRegion(QStringLiteral("phone-region"),
+                                         QStringLiteral("Country of national numbers."),
+                                         QStringLiteral("CC"));
+    const QCommandLineOption target(QStringLiteral("target"), QStringLiteral("Import target."),
+                                    QStringLiteral("TARGET"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Save location."), QStringLiteral("DIR"));
     const QCommandLineOption mappingFile(QStringLiteral("mapping-file"),
@@ -506,7 +547,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                                          QStringLiteral("Save the mapping."),
                                          QStringLiteral("FILE"));
     parser.addOptions({help, list, listSheetsOption, sheetOption, map, mapColumn, version, single,
-                       allowEmpty, output});
+                       allowEmpty, phoneFormat, phoneRegion, target, output});
     parser.addOptions({mappingFile, autoMapping, suggest, saveMapping});
     parser.addPositionalArgument(QStringLiteral("SPREADSHEET"), QStringLiteral("The spreadsheet."));
     if (!parser.parse(arguments)) {
@@ -591,9 +632,53 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                                               "\u201C%1\u201D.")
                                    .arg(versionText));
     }
-    options.vCardVersion = vCardVersionText(*cardVersion);
+    const std::optional<ImportTarget> importTarget = importTargetFromText(
+        parser.isSet(target) ? parser.value(target) : QStringLiteral("generic"));
+    if (!importTarget) {
+        return usageError(err, QStringLiteral("The target is one of %1, not \u201C%2\u201D.")
+                                   .arg(importTargetChoices(), parser.value(target)));
+    }
+    const ImportTargetRules& rules = importTargetRules(*importTarget);
+    if (rules.fixedVersion && parser.isSet(version) && *cardVersion != *rules.fixedVersion) {
+        return usageError(err,
+                          QStringLiteral("--target %1 writes vCard %2; --vcard-version %3 "
+                                         "cannot be used with it.")
+                              .arg(QStringView(rules.option), vCardVersionText(*rules.fixedVersion),
+                                   vCardVersionText(*cardVersion)));
+    }
+    if (rules.refusedVersion && *cardVersion == *rules.refusedVersion) {
+        return usageError(
+            err, QStringLiteral("--target %1 cannot read vCard %2.")
+                     .arg(QStringView(rules.option), vCardVersionText(*rules.refusedVersion)));
+    }
+    if (!rules.singleFileAllowed && parser.isSet(single)) {
+        return usageError(err, QStringLiteral("--target %1 takes one contact a file; "
+                                              "--single-file cannot be used with it.")
+                                   .arg(QStringView(rules.option)));
+    }
+    options.vCardVersion = vCardVersionText(rules.fixedVersion.value_or(*cardVersion));
     options.singleFile = parser.isSet(single);
     options.allowEmptyEmail = parser.isSet(allowEmpty);
+    if (parser.isSet(phoneFormat)) {
+        const std::optional<PhoneStyle> style = phoneStyleFromText(parser.value(phoneFormat));
+        if (!style) {
+            return usageError(err, QStringLiteral("The phone format is e164 or international, "
+                                                  "not \u201C%1\u201D.")
+                                       .arg(parser.value(phoneFormat)));
+        }
+        options.phoneFormat.style = *style;
+    }
+    if (parser.isSet(phoneRegion)) {
+        const QString region = parser.value(phoneRegion).trimmed();
+        if (!isPhoneRegion(region)) {
+            return usageError(err, QStringLiteral("The phone region is a two-letter country code "
+                                                  "such as US or DE, not \u201C%1\u201D.")
+                                       .arg(parser.value(phoneRegion)));
+        }
+        options.phoneFormat.region = region.toUpper();
+    } else {
+        options.phoneFormat.region = systemPhoneRegion();
+    }
     options.saveLocation = parser.isSet(output) ? parser.value(output) : defaultSaveLocation();
     if (options.saveLocation.trimmed().isEmpty()) {
         return usageError(err, noSaveLocationMessage() + QLatin1Char('.'));
@@ -623,7 +708,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         }
     }
 
-    CliHost host(state, std::move(options), err);
+    CliHost host(state, std::move(options), *importTarget, err);
     const ConversionReport report = convertContacts(state, path, source, host);
     host.finish();
     switch (report.outcome) {
@@ -640,6 +725,9 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     }
     const qint32 written = report.contactsAdded - report.cardsFailed;
     err << QStringLiteral("%1 written to vCard files.").arg(contactsText(written)) << Qt::endl;
+    if (const QString made = report.targetText(); !made.isEmpty()) {
+        err << made << Qt::endl;
+    }
     if (report.emptyEmailCount > 0) {
         err << QStringLiteral("%1 left out: an e-mail cell holds only spaces (--allow-empty-email "
                               "keeps them).")
@@ -647,6 +735,9 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                             ? QStringLiteral("1 row was")
                             : QStringLiteral("%1 rows were").arg(report.emptyEmailCount))
             << Qt::endl;
+    }
+    if (const QString phones = report.phonesLeftText(); !phones.isEmpty()) {
+        err << phones << Qt::endl;
     }
     if (report.cardsFailed > 0) {
         err << QStringLiteral("%1 of %2 contacts could not be written. The first reason: %3")

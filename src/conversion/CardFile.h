@@ -23,6 +23,8 @@ public:
     void append(const QString& path, const QByteArray& card);
     // Writes out what is queued and closes the file.
     void close();
+    // Counts a card that is not written at all, for the reason given.
+    void reject(const QString& reason) { fail(1, reason); }
 
     // Cards that could not be written, and the reason of the first (names the file).
     qint32 failedCards() const { return m_failed; }

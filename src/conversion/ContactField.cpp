@@ -51,6 +51,16 @@ static_assert(fieldsReachingTheCard() * sizeof(QString) == sizeof(ContactValues)
               "a member of ContactValues is filled by no field of kContactFields");
 static_assert(emailFieldsReachTheCard(), "an e-mail field fills no member");
 
+constexpr bool phoneFieldsReachTheCard() {
+    for (const ContactFieldRow& f : kContactFields) {
+        if (f.phone && (!f.reachesCard() || f.email)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(phoneFieldsReachTheCard(), "a phone field fills no member, or is an e-mail field");
+
 const ContactFieldRow* findField(QStringView name) {
     for (const ContactFieldRow& f : kContactFields) {
         if (QStringView(f.name) == name) {
@@ -86,4 +96,9 @@ QString ContactValues::*contactValueMember(QStringView field) {
 bool isEmailField(QStringView field) {
     const ContactFieldRow* f = findField(field);
     return f && f->email;
+}
+
+bool isPhoneField(QStringView field) {
+    const ContactFieldRow* f = findField(field);
+    return f && f->phone;
 }

@@ -21,6 +21,8 @@ struct ContactFieldRow {
     // Whether the empty-e-mail rule applies to its cells.
     bool email = false;
     std::u16string_view help;
+    // Whether it holds a telephone number (written as TEL, rewritten by the phone format).
+    bool phone = false;
 
     constexpr bool reachesCard() const { return member != nullptr; }
 };
@@ -32,6 +34,10 @@ constexpr ContactFieldRow cardField(std::u16string_view name, QString ContactVal
 constexpr ContactFieldRow emailField(std::u16string_view name, QString ContactValues::*member,
                                      std::u16string_view help) {
     return {name, member, true, help};
+}
+constexpr ContactFieldRow phoneField(std::u16string_view name, QString ContactValues::*member,
+                                     std::u16string_view help) {
+    return {name, member, false, help, true};
 }
 constexpr ContactFieldRow noCardField(std::u16string_view name, std::u16string_view help) {
     return {name, nullptr, false, help};
@@ -59,10 +65,10 @@ inline constexpr std::array kContactFields = {
               u"work address: state or region"),
     cardField(u"BusinessAddressStreet", &ContactValues::BusinessAddressStreet,
               u"work address: street"),
-    cardField(u"BusinessFaxNumber", &ContactValues::BusinessFaxNumber, u"work fax number"),
+    phoneField(u"BusinessFaxNumber", &ContactValues::BusinessFaxNumber, u"work fax number"),
     cardField(u"BusinessHomePage", &ContactValues::BusinessHomePage, u"web page"),
-    cardField(u"BusinessTelephoneNumber", &ContactValues::BusinessTelephoneNumber,
-              u"work telephone number"),
+    phoneField(u"BusinessTelephoneNumber", &ContactValues::BusinessTelephoneNumber,
+               u"work telephone number"),
     cardField(u"Department", &ContactValues::Department, u"department (written with a Company)"),
     noCardField(u"HomeAddress", u"home address in one text"),
     cardField(u"HomeAddressCity", &ContactValues::HomeAddressCity, u"home address: city"),
@@ -73,10 +79,10 @@ inline constexpr std::array kContactFields = {
               u"home address: state or region"),
     cardField(u"HomeAddressStreet", &ContactValues::HomeAddressStreet, u"home address: street"),
     noCardField(u"HomeFaxNumber", u"home fax number"),
-    cardField(u"HomeTelephoneNumber", &ContactValues::HomeTelephoneNumber,
-              u"home telephone number"),
+    phoneField(u"HomeTelephoneNumber", &ContactValues::HomeTelephoneNumber,
+               u"home telephone number"),
     cardField(u"MiddleName", &ContactValues::MiddleName, u"middle name"),
-    cardField(u"MobileNumber", &ContactValues::MobileNumber, u"mobile telephone number"),
+    phoneField(u"MobileNumber", &ContactValues::MobileNumber, u"mobile telephone number"),
     noCardField(u"Title", u"form of address, such as Dr"),
     cardField(u"Notes", &ContactValues::Notes, u"notes"),
 };
@@ -94,3 +100,6 @@ QString ContactValues::*contactValueMember(QStringView field);
 
 // Whether the empty-e-mail rule applies to the field's cells.
 bool isEmailField(QStringView field);
+
+// Whether the field holds a telephone number.
+bool isPhoneField(QStringView field);

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -28,6 +29,7 @@ struct ColumnFeed {
     qint32 column;
     QString ContactValues::*member; // nullptr: the field reaches no card
     bool email;
+    bool phone;
 };
 
 // A row is read left to right, as its columns stand. Of two mappings made from one column the
@@ -82,22 +84,73 @@ bool readContact(const std::vector<ColumnFeed>& feeds, const std::vector<CellVal
     return true;
 }
 
+// The phone numbers of a contact in the chosen form (cells[i] for feeds[i]). A number cell
+// whose shown text is no valid number (a format such as "0.00E+00" hides digits) is tried
+// again with all the digits of its value; a date or a fraction is no phone number, whatever
+// its text. Numbers left as they were are counted.
+void formatPhones(const std::vector<ColumnFeed>& feeds, const std::vector<CellValue>& cells,
+                  qint32 row, PhoneFormatter& formatter, ContactValues& values,
+                  ValueProblems& left) {
+    for (size_t i = 0; i < feeds.size(); ++i) {
+        if (!feeds[i].phone || isBlankCell(cells[i])) {
+            continue;
+        }
+        QString& text = values.*feeds[i].member;
+        if (text.trimmed().isEmpty()) {
+            continue;
+        }
+        const CellValue& cell = cells[i];
+        std::optional<QString> formatted;
+        if (!cell.isNumber()) {
+            formatted = formatter.format(text);
+        } else if (const double v = cell.numberValue();
+                   !cell.holdsDate() && v >= 1.0 && v < 1e15 && v == std::floor(v)) {
+            formatted = formatter.format(text);
+            if (!formatted) {
+                formatted = formatter.format(QString::number(qint64(v)));
+            }
+        }
+        if (formatted) {
+            text = std::move(*formatted);
+        } else {
+            left.add(row, text);
+        }
+    }
+}
+
 // Writes each card where the host's options say at that moment: into the one file for all, or
 // into a file of its own named after the contact.
 class CardOutput {
 public:
-    CardOutput(const QString& folder, ConversionHost& host)
-        : m_folder(folder), m_singlePath(cardFilePath(folder, true, QString(), 0)), m_host(host) {}
+    CardOutput(const QString& folder, ConversionHost& host, const ImportTargetRules& target)
+        : m_folder(folder), m_host(host), m_target(target) {}
 
     // Builds the contact's card and appends it to its file; number is the contact's running
     // number, which numbers the per-contact files.
     void write(const ContactValues& values, qint32 number) {
-        QByteArray bytes = buildCard(values, m_host.vCardVersion()).toUtf8();
+        const VCardVersion version = versionForTarget(m_target.target, m_host.vCardVersion());
+        QByteArray bytes = buildCard(values, version, m_target.card).toUtf8();
         bytes.append("\r\n", 2);
-        const bool single = m_host.singleFile();
+        if (m_target.cardBytesBelow > 0 && bytes.size() >= m_target.cardBytesBelow) {
+            m_writer.reject(QStringLiteral("the card of contact %1 has %2 KB, and %3 takes "
+                                           "cards under %4 KB")
+                                .arg(number)
+                                .arg((bytes.size() + 1023) / 1024)
+                                .arg(QStringView(m_target.title))
+                                .arg(m_target.cardBytesBelow / 1024));
+            return;
+        }
+        const bool single = m_host.singleFile() && m_target.singleFileAllowed;
         m_writer.setBatched(single);
-        const QString file =
-            single ? m_singlePath : cardFilePath(m_folder, false, makeNameKey(values), number);
+        QString file;
+        if (single) {
+            const qint32 part =
+                m_target.cardsPerFile > 0 ? m_singleCards / m_target.cardsPerFile + 1 : 1;
+            file = singleCardFilePath(m_folder, part);
+            ++m_singleCards;
+        } else {
+            file = cardFilePath(m_folder, false, makeNameKey(values), number);
+        }
         m_writer.append(file, bytes);
     }
 
@@ -110,8 +163,9 @@ public:
 
 private:
     QString m_folder;
-    QString m_singlePath;
     ConversionHost& m_host;
+    const ImportTargetRules& m_target;
+    qint32 m_singleCards = 0; // cards sent to the one file for all, for the target's limit
     CardFileWriter m_writer;
 };
 
@@ -125,20 +179,44 @@ QString countText(qint32 count, qint32 dataRows) {
     return QLatin1Char(' ') + QString::number(count) + QLatin1Char('/') + QString::number(dataRows);
 }
 
-QString ConversionReport::endText() const {
-    if (allWritten()) {
-        return QStringLiteral("The contacts have been exported successfully to vCard files.\r\n") +
-               kOpenQuestion;
+QString ConversionReport::targetText() const {
+    if (target == ImportTarget::Generic) {
+        return QString();
     }
+    return QStringLiteral("The cards are made for import into %1.")
+        .arg(QStringView(importTargetRules(target).title));
+}
+
+QString ConversionReport::phonesLeftText() const {
+    if (phonesLeft.count == 0) {
+        return QString();
+    }
+    const QString example = QStringLiteral("(row %1: \"%2\")")
+                                .arg(QString::number(phonesLeft.firstRow), phonesLeft.firstText);
+    return phonesLeft.count == 1
+               ? QStringLiteral("1 phone number was left as it was ") + example
+               : QStringLiteral("%1 phone numbers were left as they were ").arg(phonesLeft.count) +
+                     example;
+}
+
+QString ConversionReport::endText() const {
     if (!finished()) {
         return message;
     }
-    return QStringLiteral("%1 of %2 contacts could not be written to vCard files. The first "
-                          "reason: %3\r\n")
-               .arg(cardsFailed)
-               .arg(contactsAdded)
-               .arg(firstFailure) +
-           kOpenQuestion;
+    QString text = allWritten()
+                       ? QStringLiteral("The contacts have been exported successfully to vCard "
+                                        "files.\r\n")
+                       : QStringLiteral("%1 of %2 contacts could not be written to vCard files. "
+                                        "The first reason: %3\r\n")
+                             .arg(cardsFailed)
+                             .arg(contactsAdded)
+                             .arg(firstFailure);
+    for (const QString& line : {targetText(), phonesLeftText()}) {
+        if (!line.isEmpty()) {
+            text += line + QStringLiteral("\r\n");
+        }
+    }
+    return text + kOpenQuestion;
 }
 
 ConversionReport convertContacts(WizardState& state, const QString& path, WorkbookSource& source,
@@ -190,13 +268,16 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
             return report;
         }
         const ContactField& field = state.mappedFields[size_t(k)];
-        feeds.push_back({column, contactValueMember(field), isEmailField(field)});
+        feeds.push_back(
+            {column, contactValueMember(field), isEmailField(field), isPhoneField(field)});
     }
     putInColumnOrder(feeds);
 
     std::vector<CellValue> cells(feeds.size());
     const std::function<bool()> allowEmptyEmail = [&host] { return host.allowEmptyEmail(); };
-    CardOutput output(folder.path, host);
+    report.target = host.importTarget();
+    CardOutput output(folder.path, host, importTargetRules(report.target));
+    PhoneFormatter phones;
     ContactValues values;
     state.progressDone = 0;
     const qint32 lastRow = qMin(state.lastItemRow, source.sheetRowLimit());
@@ -211,6 +292,12 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
             ++report.emptyEmailCount;
             host.emptyEmailCountChanged(report.emptyEmailCount, report.dataRows);
             continue;
+        }
+        if (PhoneFormatOptions phoneOptions = host.phoneFormat(); phoneOptions.active()) {
+            if (phoneOptions != phones.options()) {
+                phones = PhoneFormatter(std::move(phoneOptions));
+            }
+            formatPhones(feeds, cells, row, phones, values, report.phonesLeft);
         }
         ++report.contactsAdded;
         host.contactCountChanged(report.contactsAdded, report.dataRows);

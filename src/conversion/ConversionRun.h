@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ImportTarget.h"
+#include "PhoneFormat.h"
 #include "VCardVersion.h"
 
 #include <QDateTime>
@@ -25,6 +27,11 @@ public:
     virtual bool singleFile() = 0;
     // Read each time an e-mail cell holds nothing but spaces.
     virtual bool allowEmptyEmail() = 0;
+    // Read once per row; off unless the driver offers it.
+    virtual PhoneFormatOptions phoneFormat() { return {}; }
+    // Read once at the start. The target's rules override the version and the single file
+    // where it fixes them.
+    virtual ImportTarget importTarget() { return ImportTarget::Generic; }
 
     // The local clock, for the folder's stamp.
     virtual QDateTime now() { return QDateTime::currentDateTime(); }
@@ -38,6 +45,21 @@ public:
     virtual void emptyEmailCountChanged(qint32 emptyEmailCount, qint32 dataRows) {
         Q_UNUSED(emptyEmailCount)
         Q_UNUSED(dataRows)
+    }
+};
+
+// Values of one kind that were written as they stood although a rule would have changed them:
+// how many, and the first of them with its sheet row.
+struct ValueProblems {
+    qint32 count = 0;
+    qint32 firstRow = 0;
+    QString firstText;
+
+    void add(qint32 row, const QString& text) {
+        if (count++ == 0) {
+            firstRow = row;
+            firstText = text;
+        }
     }
 };
 
@@ -56,12 +78,19 @@ struct ConversionReport {
     qint32 emptyEmailCount = 0; // rows left out for an e-mail of spaces
     qint32 cardsFailed = 0;     // cards built but not written
     QString firstFailure;       // the reason of the first card that failed
+    ValueProblems phonesLeft;   // phone numbers the phone format could not rewrite
+    ImportTarget target = ImportTarget::Generic;
 
     bool finished() const { return outcome == Outcome::Finished; }
     bool allWritten() const { return finished() && cardsFailed == 0; }
     // The end dialog's text: the success text only when every card was written, otherwise
-    // how many could not be written and why; both followed by the open-folder question.
+    // how many could not be written and why; then the target when it is not the generic
+    // one, the phone numbers left as they were, if any; then the open-folder question.
     QString endText() const;
+    // "The cards are made for import into Outlook."; empty for the generic target.
+    QString targetText() const;
+    // "4 phone numbers were left as they were (row 9: "ask reception")"; empty when none were.
+    QString phonesLeftText() const;
 };
 
 inline constexpr const char16_t* kEndDialogCaption = u"Open Destination Folder";

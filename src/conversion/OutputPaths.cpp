@@ -29,6 +29,66 @@ bool isControl(char16_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 
+bool isForbiddenInFileName(char16_t c) {
+    switch (c) {
+    case u'\\':
+    case u'/':
+    case u':':
+    case u'*':
+    case u'?':
+    case u'"':
+    case u'<':
+    case u'>':
+    case u'|':
+        return true;
+    default:
+        return isControl(c);
+    }
+}
+
+// The number of leading UTF-16 units of text that fit in room bytes of UTF-8, never
+// splitting a surrogate pair.
+qsizetype unitsWithin(const QString& text, qsizetype room) {
+    qsizetype bytes = 0;
+    qsizetype keep = 0;
+    while (keep < text.size()) {
+        const QChar c = text.at(keep);
+        qsizetype units = 1;
+        char32_t cp = c.unicode();
+        if (c.isHighSurrogate() && keep + 1 < text.size() && text.at(keep + 1).isLowSurrogate()) {
+            cp = QChar::surrogateToUcs4(c, text.at(keep + 1));
+            units = 2;
+        }
+        // A lone surrogate is written as the three bytes of U+FFFD.
+        const int len = utf8Length(cp);
+        if (bytes + len > room) {
+            break;
+        }
+        bytes += len;
+        keep += units;
+    }
+    return keep;
+}
+
+// Windows reads "CON", "con.txt" and "CON .txt" alike as the device; so also the
+// superscript-digit forms COM¹ and LPT³.
+bool isDeviceName(QStringView stem) {
+    while (stem.endsWith(u' ')) {
+        stem.chop(1);
+    }
+    for (const char16_t* device : {u"CON", u"PRN", u"AUX", u"NUL"}) {
+        if (stem.compare(QStringView(device), Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    if (stem.size() != 4 || !(stem.left(3).compare(u"COM", Qt::CaseInsensitive) == 0 ||
+                              stem.left(3).compare(u"LPT", Qt::CaseInsensitive) == 0)) {
+        return false;
+    }
+    const char16_t d = stem.at(3).unicode();
+    return (d >= u'1' && d <= u'9') || d == u'\u00B9' || d == u'\u00B2' || d == u'\u00B3';
+}
+
 } // namespace
 
 QString stampedFolderPath(const QString& base, const QDateTime& now) {
@@ -84,6 +144,41 @@ QString makeNameKey(const ContactValues& values) {
     return key;
 }
 
+QString portableFileName(const QString& name) {
+    const auto chopDotsAndSpaces = [](QString& text) {
+        while (text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char(' '))) {
+            text.chop(1);
+        }
+    };
+    QString out = name;
+    for (QChar& c : out) {
+        if (isForbiddenInFileName(c.unicode())) {
+            c = QLatin1Char(' ');
+        }
+    }
+    chopDotsAndSpaces(out);
+    // The extension is kept whole when it leaves room for a character and a "_".
+    qsizetype dot = out.lastIndexOf(QLatin1Char('.'));
+    if (dot <= 0 || out.mid(dot).toUtf8().size() > kMaxFileNameBytes - 2) {
+        dot = out.size();
+    }
+    const QString extension = out.mid(dot);
+    const qsizetype room = kMaxFileNameBytes - extension.toUtf8().size();
+    QString stem = out.left(dot);
+    stem.truncate(unitsWithin(stem, room));
+    if (extension.isEmpty()) {
+        chopDotsAndSpaces(stem);
+    }
+    // Windows takes the part before the first dot for the device.
+    if (isDeviceName(QStringView(stem).left(stem.indexOf(QLatin1Char('.'))))) {
+        stem.truncate(unitsWithin(stem, room - 1));
+        const qsizetype firstDot = stem.indexOf(QLatin1Char('.'));
+        stem.insert(firstDot < 0 ? stem.size() : firstDot, QLatin1Char('_'));
+    }
+    out = stem + extension;
+    return out.isEmpty() ? QStringLiteral("_") : out;
+}
+
 QString cardFilePath(const QString& outputFolder, bool singleFile, const QString& nameKey,
                      qint32 contactsAdded) {
     if (singleFile) {
@@ -95,26 +190,13 @@ QString cardFilePath(const QString& outputFolder, bool singleFile, const QString
     }
     const QString suffix = QLatin1Char('_') + number + QStringLiteral(".vcf");
     const qsizetype room = kMaxFileNameBytes - suffix.size(); // the suffix is ASCII
-    qsizetype bytes = 0;
-    qsizetype keep = 0;
-    while (keep < nameKey.size()) {
-        const QChar c = nameKey.at(keep);
-        qsizetype units = 1;
-        char32_t cp = c.unicode();
-        if (c.isHighSurrogate() && keep + 1 < nameKey.size() &&
-            nameKey.at(keep + 1).isLowSurrogate()) {
-            cp = QChar::surrogateToUcs4(c, nameKey.at(keep + 1));
-            units = 2;
-        }
-        // A lone surrogate is written as the three bytes of U+FFFD.
-        const int len = utf8Length(cp);
-        if (bytes + len > room) {
-            break;
-        }
-        bytes += len;
-        keep += units;
-    }
-    return joinPath(outputFolder, nameKey.left(keep) + suffix);
+    return joinPath(outputFolder,
+                    portableFileName(nameKey.left(unitsWithin(nameKey, room)) + suffix));
+}
+
+QString singleCardFilePath(const QString& outputFolder, qint32 part) {
+    return part <= 1 ? cardFilePath(outputFolder, true, QString(), 0)
+                     : joinPath(outputFolder, QStringLiteral("All Contacts %1.vcf").arg(part));
 }
 
 QString defaultSaveLocation() {

@@ -1,5 +1,6 @@
 #include "VCardWriter.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -36,6 +37,10 @@ const Property kNOTE{u"NOTE", u"NOTE", u"NOTE", u""};
 
 bool hasLineBreak(const QString& s) {
     return s.contains(QLatin1Char('\n')) || s.contains(QLatin1Char('\r'));
+}
+
+bool isPlainAscii(const QString& s) {
+    return std::all_of(s.cbegin(), s.cend(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
 // Backslash, semicolon and comma escaped; in the typed versions line breaks become \n.
@@ -103,8 +108,9 @@ void appendQuotedPrintable(QString& out, const QString& escaped) {
 
 class CardBuilder {
 public:
-    explicit CardBuilder(VCardVersion version)
-        : m_typed(version != VCardVersion::V21), m_v40(version == VCardVersion::V40) {
+    explicit CardBuilder(VCardVersion version, const CardRules& rules = {})
+        : m_typed(version != VCardVersion::V21), m_v40(version == VCardVersion::V40),
+          m_rules(rules) {
         m_card.reserve(512);
         m_card += QStringLiteral("BEGIN:VCARD\r\nVERSION:");
         m_card += vCardVersionText(version);
@@ -113,10 +119,17 @@ public:
     // One property line; its value is the components joined by ";".
     void add(const Property& p, std::initializer_list<const QString*> components) {
         bool quoted = false;
+        bool charset = false;
         if (!m_typed) {
+            // Only a target's rules ask whether the value is plain ASCII.
+            const bool askAscii = m_rules.charsetOnNonAscii || m_rules.quotedPrintableNonAscii;
+            bool ascii = true;
             for (const QString* c : components) {
                 quoted = quoted || hasLineBreak(*c);
+                ascii = ascii && (!askAscii || isPlainAscii(*c));
             }
+            quoted = quoted || (!ascii && m_rules.quotedPrintableNonAscii);
+            charset = !ascii;
         }
         m_card += kCrLf;
         if (m_typed) {
@@ -126,9 +139,15 @@ public:
             }
         } else if (quoted) {
             m_card += QStringView(p.quoted);
+            if (charset) {
+                m_card += QStringLiteral(";CHARSET=UTF-8");
+            }
             m_card += QStringLiteral(";ENCODING=QUOTED-PRINTABLE");
         } else {
             m_card += QStringView(p.bare);
+            if (charset) {
+                m_card += QStringLiteral(";CHARSET=UTF-8");
+            }
         }
         m_card += QLatin1Char(':');
         // Plain values are escaped straight into the card; quoted ones are encoded whole.
@@ -155,14 +174,19 @@ public:
 private:
     bool m_typed;
     bool m_v40;
+    CardRules m_rules;
     QString m_card;
 };
 
 } // namespace
 
 QString buildCard(const ContactValues& v, VCardVersion version) {
+    return buildCard(v, version, CardRules{});
+}
+
+QString buildCard(const ContactValues& v, VCardVersion version, const CardRules& rules) {
     static const QString none;
-    CardBuilder card(version);
+    CardBuilder card(version, rules);
     const bool anyName = !v.LastName.isEmpty() || !v.FirstName.isEmpty() || !v.MiddleName.isEmpty();
     if (anyName) {
         card.add(kN, {&v.LastName, &v.FirstName, &v.MiddleName});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ContactValues.h"
+#include "ImportTarget.h"
 #include "VCardVersion.h"
 
 #include <QString>
@@ -10,3 +11,6 @@
 // break as quoted-printable; 3.0 and 4.0 use TYPE= lists and escape \ , ; and line breaks.
 // A pure function.
 QString buildCard(const ContactValues& values, VCardVersion version);
+
+// The same card with a target's encoding rules on top (see CardRules; 2.1 only).
+QString buildCard(const ContactValues& values, VCardVersion version, const CardRules& rules);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PhoneFormat.h"
+
 #include <QString>
 
 #include <array>
@@ -42,6 +44,7 @@ struct ExportOptions {
     QString vCardVersion = QStringLiteral("2.1");
     bool singleFile = false;
     bool allowEmptyEmail = false;
+    PhoneFormatOptions phoneFormat;
     QString saveLocation;
 };
 

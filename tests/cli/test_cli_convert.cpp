@@ -139,6 +139,98 @@ private Q_SLOTS:
         QCOMPARE(QDir(r.folder()).entryList(QDir::Files).size(), cards);
     }
 
+    void phoneNumbers_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("locale");
+        QTest::addColumn<QByteArray>("cards");
+        QTest::addColumn<QString>("err");
+        const auto cards = [](const char* annWork, const char* annCell, const char* bobWork,
+                              const char* bobCell) {
+            return QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nN:;Ann;\r\nFN:Ann \r\n"
+                              "TEL;TYPE=WORK,VOICE:") +
+                   annWork + "\r\nTEL;TYPE=CELL,VOICE:" + annCell +
+                   "\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nN:;Bob;\r\nFN:Bob \r\n"
+                   "TEL;TYPE=WORK,VOICE:" +
+                   bobWork + "\r\nTEL;TYPE=CELL,VOICE:" + bobCell + "\r\nEND:VCARD\r\n";
+        };
+        const QString written = u"2 contacts written to vCard files.\n"_s;
+        QTest::addRow("not asked for")
+            << QStringList{u"--phone-region"_s, u"DE"_s} << QByteArray("C.UTF-8")
+            << cards("030 5551000", "ask reception", "+1 (617) 555-0100 ext. 12", "0171 2345678")
+            << written;
+        QTest::addRow("international, region in lower case")
+            << QStringList{u"--phone-format"_s, u"international"_s, u"--phone-region"_s, u"de"_s}
+            << QByteArray("C.UTF-8")
+            << cards("+49 30 5551000", "ask reception", "+1 617-555-0100 ext. 12",
+                     "+49 171 2345678")
+            << written + u"1 phone number was left as it was (row 2: \"ask reception\")\n"_s;
+        QTest::addRow("e164, region from the locale")
+            << QStringList{u"--phone-format"_s, u"e164"_s} << QByteArray("de_DE.UTF-8")
+            << cards("+49305551000", "ask reception", "+16175550100 ext. 12", "+491712345678")
+            << written + u"1 phone number was left as it was (row 2: \"ask reception\")\n"_s;
+        QTest::addRow("locale without a country: numbers with a code only")
+            << QStringList{u"--phone-format"_s, u"e164"_s} << QByteArray("C.UTF-8")
+            << cards("030 5551000", "ask reception", "+16175550100 ext. 12", "0171 2345678")
+            << written + u"3 phone numbers were left as they were (row 2: \"030 5551000\")\n"_s;
+    }
+    void phoneNumbers() {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, locale);
+        QFETCH(QByteArray, cards);
+        QFETCH(QString, err);
+        const QByteArray saved = qgetenv("LC_ALL");
+        qputenv("LC_ALL", locale);
+        QTemporaryDir out;
+        const CliRun r = runCli(
+            options +
+            QStringList{u"-m"_s, u"Name=FirstName"_s, u"-m"_s, u"Phone=BusinessTelephoneNumber"_s,
+                        u"-m"_s, u"Mobile=MobileNumber"_s, u"--single-file"_s, u"--vcard-version"_s,
+                        u"3.0"_s, u"-o"_s, out.path(), fixture(u"conversion/phones.csv"_s)});
+        qputenv("LC_ALL", saved);
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, err);
+        QCOMPARE(readBytes(r.folder() + u"/All Contacts.vcf"_s), cards);
+    }
+
+    // Without --vcard-version a target writes its own; the report names it.
+    void targets_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QByteArray>("version");
+        QTest::addColumn<QString>("err");
+        QTest::addRow("generic") << QStringList{} << QByteArray("2.1")
+                                 << u"2 contacts written to vCard files.\n"_s;
+        QTest::addRow("google")
+            << QStringList{u"--target"_s, u"google"_s} << QByteArray("3.0")
+            << u"2 contacts written to vCard files.\nThe cards are made for import into Google "
+               "Contacts.\n"_s;
+        QTest::addRow("apple with its own version")
+            << QStringList{u"--target"_s, u"apple"_s, u"--vcard-version"_s, u"3.0"_s}
+            << QByteArray("3.0")
+            << u"2 contacts written to vCard files.\nThe cards are made for import into Apple "
+               "Contacts.\n"_s;
+        QTest::addRow("android 3.0")
+            << QStringList{u"--target"_s, u"android"_s, u"--vcard-version"_s, u"3.0"_s}
+            << QByteArray("3.0")
+            << u"2 contacts written to vCard files.\nThe cards are made for import into "
+               "Android.\n"_s;
+    }
+    void targets() {
+        QFETCH(QStringList, options);
+        QFETCH(QByteArray, version);
+        QFETCH(QString, err);
+        QTemporaryDir out;
+        const CliRun r =
+            runCli(options + QStringList{u"-m"_s, u"Name=FirstName"_s, u"--single-file"_s, u"-o"_s,
+                                         out.path(), fixture(u"conversion/phones.csv"_s)});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, err);
+        QCOMPARE(readBytes(r.folder() + u"/All Contacts.vcf"_s),
+                 "BEGIN:VCARD\r\nVERSION:" + version +
+                     "\r\nN:;Ann;\r\nFN:Ann \r\nEND:VCARD\r\n"
+                     "BEGIN:VCARD\r\nVERSION:" +
+                     version + "\r\nN:;Bob;\r\nFN:Bob \r\nEND:VCARD\r\n");
+    }
+
     void refusals_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("code");
@@ -170,6 +262,38 @@ private Q_SLOTS:
         QTest::addRow("bad version")
             << QStringList{u"--vcard-version"_s, u"3"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
             << u"The vCard version is 2.1, 3.0 or 4.0"_s;
+        QTest::addRow("unknown phone format")
+            << QStringList{u"--phone-format"_s, u"national"_s, u"-m"_s, u"Phone=Notes"_s, sheet}
+            << 2 << u"The phone format is e164 or international, not \u201Cnational\u201D."_s;
+        QTest::addRow("unknown phone region")
+            << QStringList{u"--phone-region"_s, u"XX"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
+            << u"The phone region is a two-letter country code such as US or DE, not "
+               "\u201CXX\u201D."_s;
+        QTest::addRow("phone region of three letters")
+            << QStringList{u"--phone-region"_s, u"DEU"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
+            << u"not \u201CDEU\u201D"_s;
+        QTest::addRow("outlook with one file")
+            << QStringList{u"--target"_s, u"outlook"_s,     u"--single-file"_s,
+                           u"-m"_s,       u"Phone=Notes"_s, sheet}
+            << 2
+            << u"--target outlook takes one contact a file; --single-file cannot be used "
+               "with it."_s;
+        QTest::addRow("android with 4.0")
+            << QStringList{u"--target"_s,    u"android"_s, u"--vcard-version"_s, u"4.0"_s, u"-m"_s,
+                           u"Phone=Notes"_s, sheet}
+            << 2 << u"--target android cannot read vCard 4.0."_s;
+        QTest::addRow("apple with another version")
+            << QStringList{u"--vcard-version"_s, u"2.1"_s, u"--target"_s, u"apple"_s, u"-m"_s,
+                           u"Phone=Notes"_s,     sheet}
+            << 2
+            << u"--target apple writes vCard 3.0; --vcard-version 2.1 cannot be used with it."_s;
+        QTest::addRow("outlook with another version")
+            << QStringList{u"--target"_s,    u"outlook"_s, u"--vcard-version"_s, u"3.0"_s, u"-m"_s,
+                           u"Phone=Notes"_s, sheet}
+            << 2 << u"--target outlook writes vCard 2.1"_s;
+        QTest::addRow("unknown target")
+            << QStringList{u"--target"_s, u"Apple"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
+            << u"The target is one of generic|outlook|apple|google|android, not \u201CApple\u201D."_s;
         QTest::addRow("unreadable sheet")
             << QStringList{u"-m"_s, u"Phone=Notes"_s, u"/nonexistent/c.xlsx"_s} << 2
             << u"\u201Cc.xlsx\u201D cannot be read: the file does not exist."_s;
@@ -195,8 +319,8 @@ private Q_SLOTS:
         QCOMPARE(r.code, 0);
         for (const QString& option :
              {u"--map"_s, u"--map-column"_s, u"--vcard-version"_s, u"--single-file"_s,
-              u"--allow-empty-email"_s, u"--output"_s, u"--list-headers"_s, u"Exit status"_s,
-              u"BusinessTelephoneNumber"_s}) {
+              u"--allow-empty-email"_s, u"--phone-format"_s, u"--phone-region"_s, u"--target"_s,
+              u"--output"_s, u"--list-headers"_s, u"Exit status"_s, u"BusinessTelephoneNumber"_s}) {
             QVERIFY2(r.out.contains(option), qPrintable(option));
         }
     }

@@ -1,5 +1,7 @@
+#include "CellValue.h"
 #include "ConversionRun.h"
 #include "FieldMapping.h"
+#include "ImportTarget.h"
 #include "MemoryWorkbookSource.h"
 #include "OutputPaths.h"
 #include "WizardState.h"
@@ -12,6 +14,8 @@
 
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(CellValue)
+
 namespace {
 
 const QDateTime kClock(QDate(2026, 12, 6), QTime(5, 7, 9));
@@ -22,6 +26,8 @@ public:
     VCardVersion version = VCardVersion::V21;
     bool single = false;
     bool allowEmpty = false;
+    PhoneFormatOptions phones;
+    ImportTarget target = ImportTarget::Generic;
     // Called when a count changes: tests change options or the disk there.
     std::function<void(qint32 contactsAdded)> onContact;
     QStringList counts;
@@ -35,6 +41,8 @@ public:
     }
     bool singleFile() override { return single; }
     bool allowEmptyEmail() override { return allowEmpty; }
+    PhoneFormatOptions phoneFormat() override { return phones; }
+    ImportTarget importTarget() override { return target; }
     QDateTime now() override { return kClock; }
     void contactCountChanged(qint32 added, qint32 dataRows) override {
         counts.append(countText(added, dataRows));
@@ -193,6 +201,204 @@ private Q_SLOTS:
         // An error cell gives the error as the spreadsheet shows it.
         QCOMPARE(fx.read(u"3.vcf"_s),
                  card(u"2.1"_s, {u"FN:"_s, u"TEL;WORK;VOICE:TRUE"_s, u"NOTE:#N/A"_s}));
+    }
+
+    // Every phone field is rewritten, other fields are not; what cannot be rewritten is
+    // written as it stands and counted, except in rows left out.
+    void phoneNumbers_data() {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QStringList>("firstCard");
+        QTest::addColumn<QStringList>("lastCard");
+        QTest::addColumn<QString>("note");
+        const QString question = u"Would you like to open folder containing excel file. Click "
+                                 "Yes else click No."_s;
+        const QString success =
+            u"The contacts have been exported successfully to vCard files.\r\n"_s;
+        QTest::addRow("off") << int(PhoneStyle::Off)
+                             << QStringList{u"N:a;;"_s,
+                                            u"FN: a"_s,
+                                            u"TEL;WORK;VOICE:(617) 555-0100"_s,
+                                            u"TEL;HOME;VOICE:ask reception"_s,
+                                            u"TEL;CELL;VOICE:16175550101"_s,
+                                            u"TEL;WORK;FAX:6.18E+09"_s,
+                                            u"NOTE:(617) 555-0100"_s}
+                             << QStringList{u"N:d;;"_s, u"FN: d"_s,
+                                            u"TEL;WORK;VOICE:+49 30 5551000"_s,
+                                            u"TEL;HOME;VOICE:  "_s}
+                             << success + question;
+        QTest::addRow("international")
+            << int(PhoneStyle::International)
+            << QStringList{u"N:a;;"_s,
+                           u"FN: a"_s,
+                           u"TEL;WORK;VOICE:+1 617-555-0100"_s,
+                           u"TEL;HOME;VOICE:ask reception"_s,
+                           u"TEL;CELL;VOICE:+1 617-555-0101"_s,
+                           u"TEL;WORK;FAX:+1 617-555-0102"_s,
+                           u"NOTE:(617) 555-0100"_s}
+            << QStringList{u"N:d;;"_s, u"FN: d"_s, u"TEL;WORK;VOICE:+49 30 5551000"_s,
+                           u"TEL;HOME;VOICE:  "_s}
+            << success +
+                   u"2 phone numbers were left as they were (row 2: \"ask reception\")\r\n"_s +
+                   question;
+        QTest::addRow("e164") << int(PhoneStyle::E164)
+                              << QStringList{u"N:a;;"_s,
+                                             u"FN: a"_s,
+                                             u"TEL;WORK;VOICE:+16175550100"_s,
+                                             u"TEL;HOME;VOICE:ask reception"_s,
+                                             u"TEL;CELL;VOICE:+16175550101"_s,
+                                             u"TEL;WORK;FAX:+16175550102"_s,
+                                             u"NOTE:(617) 555-0100"_s}
+                              << QStringList{u"N:d;;"_s, u"FN: d"_s,
+                                             u"TEL;WORK;VOICE:+49305551000"_s,
+                                             u"TEL;HOME;VOICE:  "_s}
+                              << success +
+                                     u"2 phone numbers were left as they were (row 2: \"ask "
+                                     "reception\")\r\n"_s +
+                                     question;
+    }
+    void phoneNumbers() {
+        QFETCH(int, style);
+        QFETCH(QStringList, firstCard);
+        QFETCH(QStringList, lastCard);
+        QFETCH(QString, note);
+        Fixture fx({{u"Last"_s, u"Work"_s, u"Mobile"_s, u"Fax"_s, u"Home"_s, u"Mail"_s, u"Note"_s}},
+                   {u"LastName"_s, u"BusinessTelephoneNumber"_s, u"MobileNumber"_s,
+                    u"BusinessFaxNumber"_s, u"HomeTelephoneNumber"_s, u"EmailAddress"_s,
+                    u"Notes"_s});
+        const auto t = [](const QString& text) { return CellValue::text(text); };
+        const CellValue none;
+        fx.sheet.setRows({
+            {t(u"Last"_s), t(u"Work"_s), t(u"Mobile"_s), t(u"Fax"_s), t(u"Home"_s), t(u"Mail"_s),
+             t(u"Note"_s)},
+            // The fax number's format hides its digits; the run takes them from its value.
+            {t(u"a"_s), t(u"(617) 555-0100"_s), CellValue::number(16175550101.0),
+             CellValue::shownNumber(6175550102.0, u"6.18E+09"_s), t(u"ask reception"_s), none,
+             t(u"(617) 555-0100"_s)},
+            // Left out for its e-mail of spaces: its number is not counted.
+            {t(u"b"_s), t(u"0"_s), none, none, none, t(u" "_s), none},
+            {t(u"c"_s), t(u"12"_s), none, none, none, none, none},
+            {t(u"d"_s), t(u"+49 30 5551000"_s), none, none, t(u"  "_s), none, none},
+        });
+        fx.state.itemCount = 5;
+        fx.state.lastItemRow = 5;
+        fx.host.phones = {PhoneStyle(style), u"US"_s};
+        const ConversionReport r = fx.run();
+        QVERIFY(r.allWritten());
+        QCOMPARE(r.contactsAdded, 3);
+        QCOMPARE(fx.read(u"a_1.vcf"_s), card(u"2.1"_s, firstCard));
+        QCOMPARE(fx.read(u"d_3.vcf"_s), card(u"2.1"_s, lastCard));
+        QCOMPARE(r.phonesLeft.count, style == int(PhoneStyle::Off) ? 0 : 2);
+        QCOMPARE(r.endText(), note);
+    }
+
+    // A number cell gives all its digits, whatever its format shows.
+    void phoneNumberCells_data() {
+        QTest::addColumn<CellValue>("cell");
+        QTest::addColumn<QString>("off");
+        QTest::addColumn<QString>("international");
+        QTest::addRow("General") << CellValue::number(4930555100.0) << u"4930555100"_s
+                                 << u"+49 30 555100"_s;
+        QTest::addRow("scientific format") << CellValue::shownNumber(4930555100.0, u"4.93E+09"_s)
+                                           << u"4.93E+09"_s << u"+49 30 555100"_s;
+        QTest::addRow("text") << CellValue::text(u"4930555100"_s) << u"4930555100"_s
+                              << u"+49 30 555100"_s;
+        QTest::addRow("date: left as shown")
+            << CellValue::dateNumber(45000.0, DateSystem::Date1900, u"030-555-1000"_s)
+            << u"030-555-1000"_s << u"030-555-1000"_s;
+        QTest::addRow("fraction: left as shown")
+            << CellValue::shownNumber(305551000.5, u"305551000.5"_s) << u"305551000.5"_s
+            << u"305551000.5"_s;
+    }
+    void phoneNumberCells() {
+        QFETCH(CellValue, cell);
+        QFETCH(QString, off);
+        QFETCH(QString, international);
+        for (const PhoneStyle style : {PhoneStyle::Off, PhoneStyle::International}) {
+            Fixture fx({{u"Mobile"_s}}, {u"MobileNumber"_s});
+            fx.sheet.setRows({{CellValue::text(u"Mobile"_s)}, {cell}});
+            fx.state.itemCount = 2;
+            fx.state.lastItemRow = 2;
+            fx.host.phones = {style, u"DE"_s};
+            QVERIFY(fx.run().allWritten());
+            QCOMPARE(
+                fx.read(u"1.vcf"_s),
+                card(u"2.1"_s, {u"FN:"_s, u"TEL;CELL;VOICE:"_s +
+                                              (style == PhoneStyle::Off ? off : international)}));
+        }
+    }
+
+    void onePhoneNumberLeft() {
+        ConversionReport r;
+        r.outcome = ConversionReport::Outcome::Finished;
+        r.phonesLeft.add(9, u"ask reception"_s);
+        QCOMPARE(r.phonesLeftText(),
+                 u"1 phone number was left as it was (row 9: \"ask reception\")"_s);
+        r.phonesLeft.add(12, u"12"_s);
+        QCOMPARE(r.phonesLeftText(),
+                 u"2 phone numbers were left as they were (row 9: \"ask reception\")"_s);
+    }
+
+    // One file for all holds at most 50,000 cards for apple; the next go on in a second.
+    void appleSplitsTheOneFile() {
+        QList<QStringList> rows{{u"Last"_s}};
+        for (int i = 1; i <= 50001; ++i) {
+            rows.append({u"L%1"_s.arg(i)});
+        }
+        Fixture fx(rows, {u"LastName"_s});
+        fx.host.single = true;
+        fx.host.target = ImportTarget::Apple;
+        const ConversionReport r = fx.run();
+        QVERIFY(r.allWritten());
+        QCOMPARE(fx.files(), (QStringList{u"All Contacts 2.vcf"_s, u"All Contacts.vcf"_s}));
+        const QString first = fx.read(u"All Contacts.vcf"_s);
+        QCOMPARE(first.count(u"BEGIN:VCARD\r\nVERSION:3.0\r\n"_s), 50000);
+        QVERIFY(first.endsWith(card(u"3.0"_s, {u"N:L50000;;"_s, u"FN: L50000"_s})));
+        QCOMPARE(fx.read(u"All Contacts 2.vcf"_s),
+                 card(u"3.0"_s, {u"N:L50001;;"_s, u"FN: L50001"_s}));
+        QCOMPARE(r.endText(), u"The contacts have been exported successfully to vCard files.\r\n"
+                              "The cards are made for import into Apple Contacts.\r\n"
+                              "Would you like to open folder containing excel file. Click Yes "
+                              "else click No."_s);
+    }
+
+    // A card of 256 KB or more is not written for apple; one byte less is.
+    void appleCardSizeLimit_data() {
+        QTest::addColumn<int>("cardBytes");
+        QTest::addColumn<bool>("written");
+        QTest::addRow("one byte under") << 256 * 1024 - 1 << true;
+        QTest::addRow("256 KB") << 256 * 1024 << false;
+    }
+    void appleCardSizeLimit() {
+        QFETCH(int, cardBytes);
+        QFETCH(bool, written);
+        // "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:\r\nNOTE:" and "\r\nEND:VCARD\r\n"
+        const QString note(cardBytes - 49, u'x');
+        Fixture fx({{u"Note"_s}, {note}, {u"short"_s}}, {u"Notes"_s});
+        fx.host.target = ImportTarget::Apple;
+        const ConversionReport r = fx.run();
+        QVERIFY(r.finished());
+        QCOMPARE(r.contactsAdded, 2);
+        QCOMPARE(r.cardsFailed, written ? 0 : 1);
+        QCOMPARE(fx.files(),
+                 written ? (QStringList{u"1.vcf"_s, u"2.vcf"_s}) : QStringList{u"2.vcf"_s});
+        if (written) {
+            QCOMPARE(fx.read(u"1.vcf"_s).toUtf8().size(), cardBytes);
+        } else {
+            QCOMPARE(r.firstFailure,
+                     u"the card of contact 1 has 256 KB, and Apple Contacts takes cards under "
+                     "256 KB"_s);
+        }
+    }
+
+    // The targets' versions and files win over the options.
+    void targetsFixVersionAndFiles() {
+        Fixture fx({{u"Last"_s}, {u"a"_s}, {u"b"_s}}, {u"LastName"_s});
+        fx.host.single = true;
+        fx.host.version = VCardVersion::V40;
+        fx.host.target = ImportTarget::Outlook;
+        QVERIFY(fx.run().allWritten());
+        QCOMPARE(fx.files(), (QStringList{u"a_1.vcf"_s, u"b_2.vcf"_s}));
+        QCOMPARE(fx.read(u"b_2.vcf"_s), card(u"2.1"_s, {u"N:b;;"_s, u"FN: b"_s}));
     }
 
     void emptyEmailRule_data() {

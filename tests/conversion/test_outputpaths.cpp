@@ -124,6 +124,68 @@ private Q_SLOTS:
         QVERIFY(name.toUtf8().size() <= kMaxFileNameBytes);
     }
 
+    void portableNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("portable");
+        QTest::addRow("valid name kept") << u"Smith Ann_4.vcf"_s << u"Smith Ann_4.vcf"_s;
+        QTest::addRow("valid non-ASCII name kept")
+            << u"M\u00fcller \u674e\U0001F600_1.vcf"_s << u"M\u00fcller \u674e\U0001F600_1.vcf"_s;
+        QTest::addRow("device name inside a longer name kept")
+            << u"CONSOLE.vcf"_s << u"CONSOLE.vcf"_s;
+        QTest::addRow("COM0 is no device") << u"COM0.vcf"_s << u"COM0.vcf"_s;
+        QTest::addRow("leading dot kept") << u".vcf"_s << u".vcf"_s;
+        for (const QChar c : u"\\/:*?\"<>|"_s) {
+            QTest::addRow("forbidden %c", char(c.unicode()))
+                << u"a"_s + c + u"b_1.vcf"_s << u"a b_1.vcf"_s;
+        }
+        for (char16_t c = 0; c < 0x20; ++c) {
+            QTest::addRow("control U+%04X", unsigned(c))
+                << u"a"_s + QChar(c) + u"b.vcf"_s << u"a b.vcf"_s;
+        }
+        QTest::addRow("DEL") << u"a\u007fb.vcf"_s << u"a b.vcf"_s;
+        QTest::addRow("C1 control") << u"a\u0085b.vcf"_s << u"a b.vcf"_s;
+        QStringList devices = {u"CON"_s, u"PRN"_s, u"AUX"_s, u"NUL"_s};
+        for (int n = 1; n <= 9; ++n) {
+            devices << u"COM%1"_s.arg(n) << u"LPT%1"_s.arg(n);
+        }
+        devices << u"COM\u00b9"_s << u"LPT\u00b3"_s;
+        for (const QString& d : devices) {
+            QTest::addRow("%s", qPrintable(d)) << d << d + u'_';
+            QTest::addRow("%s with an extension", qPrintable(d)) << d + u".vcf"_s << d + u"_.vcf"_s;
+            QTest::addRow("%s in lower case", qPrintable(d))
+                << d.toLower() + u".vcf"_s << d.toLower() + u"_.vcf"_s;
+        }
+        QTest::addRow("device with two extensions") << u"nul.tar.gz"_s << u"nul_.tar.gz"_s;
+        QTest::addRow("device with spaces before the dot") << u"Aux  .vcf"_s << u"Aux  _.vcf"_s;
+        QTest::addRow("device behind a trailing dot") << u"con."_s << u"con_"_s;
+        QTest::addRow("trailing dot") << u"Smith."_s << u"Smith"_s;
+        QTest::addRow("trailing dots and spaces") << u"Smith. . "_s << u"Smith"_s;
+        QTest::addRow("nothing left") << u" ..?"_s << u"_"_s;
+        QTest::addRow("empty") << QString() << u"_"_s;
+        QTest::addRow("long name cut before its extension")
+            << QString(300, u'a') + u".vcf"_s << QString(251, u'a') + u".vcf"_s;
+        QTest::addRow("long name cut on a character boundary")
+            << QString(100, QChar(0x674e)) + u".vcf"_s << QString(83, QChar(0x674e)) + u".vcf"_s;
+        QTest::addRow("cut that ends in a space")
+            << QString(254, u'a') + u"  b"_s << QString(254, u'a');
+        QTest::addRow("long device name with long extension")
+            << u"CON."_s + QString(250, u'x') << u"CON_."_s + QString(250, u'x');
+    }
+    void portableNames() {
+        QFETCH(QString, name);
+        QFETCH(QString, portable);
+        QCOMPARE(portableFileName(name), portable);
+        QVERIFY(portable.toUtf8().size() <= kMaxFileNameBytes);
+        // Made portable once, a name stays as it is.
+        QCOMPARE(portableFileName(portable), portable);
+    }
+
+    // A card's file name is portable whatever the contact is called.
+    void cardNamesArePortable() {
+        QCOMPARE(cardFilePath(u"/out"_s, false, u"Smith|Ann"_s, 3), u"/out/Smith Ann_3.vcf"_s);
+        QCOMPARE(cardFilePath(u"/out"_s, false, u"a\tb"_s, 3), u"/out/a b_3.vcf"_s);
+    }
+
     // A name cut to the limit can really be created.
     void longestNameCanBeCreated() {
         QTemporaryDir dir;

@@ -5,6 +5,8 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -33,15 +35,20 @@ class TestVCardRoundTrip : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Random values full of separators, escapes and line breaks come back exactly (line
-    // breaks as the version writes them), in every version.
+    // breaks as the version writes them), in every version and with each target's encoding.
     void randomValuesComeBack_data() {
         QTest::addColumn<QString>("version");
-        QTest::addRow("2.1") << u"2.1"_s;
-        QTest::addRow("3.0") << u"3.0"_s;
-        QTest::addRow("4.0") << u"4.0"_s;
+        QTest::addColumn<int>("target");
+        QTest::addRow("2.1") << u"2.1"_s << int(ImportTarget::Generic);
+        QTest::addRow("3.0") << u"3.0"_s << int(ImportTarget::Generic);
+        QTest::addRow("4.0") << u"4.0"_s << int(ImportTarget::Generic);
+        QTest::addRow("2.1 outlook") << u"2.1"_s << int(ImportTarget::Outlook);
+        QTest::addRow("2.1 android") << u"2.1"_s << int(ImportTarget::Android);
     }
     void randomValuesComeBack() {
         QFETCH(QString, version);
+        QFETCH(int, target);
+        const CardRules& rules = importTargetRules(ImportTarget(target)).card;
         const QString lineBreak = version == u"2.1" ? u"\r\n"_s : u"\n"_s;
         QRandomGenerator rng(20261207);
         for (int round = 0; round < 3000; ++round) {
@@ -56,7 +63,7 @@ private Q_SLOTS:
             if (in.Company.isEmpty()) {
                 in.Department.clear();
             }
-            const QString card = buildCard(in, parseVCardVersion(version).value());
+            const QString card = buildCard(in, parseVCardVersion(version).value(), rules);
             const carddecoder::Decoded out = carddecoder::decodeCard(card);
             QVERIFY2(out.ok, qPrintable(out.error + u"\n"_s + card));
             QCOMPARE(out.version, version);
@@ -75,6 +82,18 @@ private Q_SLOTS:
             QCOMPARE(out.fn, carddecoder::normalizeBreaks(fn, lineBreak));
             // Cards are ASCII apart from UTF-8 text outside quoted-printable lines.
             QVERIFY(!card.toUtf8().startsWith("\xef\xbb\xbf"));
+            // A target's rules mark every line that holds more than ASCII.
+            for (const QString& line : card.split(u"\r\n"_s)) {
+                const QString head = line.left(line.indexOf(u':'));
+                const bool ascii = std::all_of(line.cbegin(), line.cend(),
+                                               [](QChar c) { return c.unicode() < 0x80; });
+                if (rules.quotedPrintableNonAscii) {
+                    QVERIFY2(ascii, qPrintable(line));
+                }
+                if (rules.charsetOnNonAscii && !ascii) {
+                    QVERIFY2(head.contains(u";CHARSET=UTF-8"_s), qPrintable(line));
+                }
+            }
         }
     }
 };

@@ -220,6 +220,97 @@ private Q_SLOTS:
         QCOMPARE(got.at(3), u"FN:Ann\\;Marie O'Neil\\, Jr."_s);
     }
 
+    // One card per target: non-ASCII text, a line break, two numbers, two e-mails.
+    void targets_data() {
+        QTest::addColumn<int>("target");
+        QTest::addColumn<QString>("requested");
+        QTest::addColumn<QStringList>("card");
+        const QStringList tail21 = {
+            u"EMAIL;PREF;INTERNET:j@example.com"_s,
+            u"EMAIL;INTERNET:jm@example.org"_s,
+        };
+        const QStringList card30 = {
+            u"BEGIN:VCARD"_s,
+            u"VERSION:3.0"_s,
+            u"N:M\u00fcller;J\u00fcrgen;"_s,
+            u"FN:J\u00fcrgen M\u00fcller"_s,
+            u"ORG:Acme;"_s,
+            u"TEL;TYPE=WORK,VOICE:+49 30 5551000"_s,
+            u"TEL;TYPE=CELL,VOICE:+49 171 2345678"_s,
+            u"ADR;TYPE=WORK:;;;K\u00f6ln;;;"_s,
+            u"EMAIL;TYPE=INTERNET,PREF:j@example.com"_s,
+            u"EMAIL;TYPE=INTERNET:jm@example.org"_s,
+            u"NOTE:Zeile 1\\nZeile 2 \u00e4"_s,
+            u"END:VCARD"_s,
+        };
+        QTest::addRow("generic 2.1")
+            << int(ImportTarget::Generic) << u"2.1"_s
+            << QStringList{u"BEGIN:VCARD"_s,
+                           u"VERSION:2.1"_s,
+                           u"N:M\u00fcller;J\u00fcrgen;"_s,
+                           u"FN:J\u00fcrgen M\u00fcller"_s,
+                           u"ORG:Acme;"_s,
+                           u"TEL;WORK;VOICE:+49 30 5551000"_s,
+                           u"TEL;CELL;VOICE:+49 171 2345678"_s,
+                           u"ADR;WORK:;;;K\u00f6ln;;;"_s} +
+                   tail21 +
+                   QStringList{u"NOTE;ENCODING=QUOTED-PRINTABLE:Zeile 1=0D=0AZeile 2 =C3=A4"_s,
+                               u"END:VCARD"_s};
+        QTest::addRow("generic 3.0") << int(ImportTarget::Generic) << u"3.0"_s << card30;
+        const QStringList outlook =
+            QStringList{u"BEGIN:VCARD"_s,
+                        u"VERSION:2.1"_s,
+                        u"N;CHARSET=UTF-8:M\u00fcller;J\u00fcrgen;"_s,
+                        u"FN;CHARSET=UTF-8:J\u00fcrgen M\u00fcller"_s,
+                        u"ORG:Acme;"_s,
+                        u"TEL;WORK;VOICE:+49 30 5551000"_s,
+                        u"TEL;CELL;VOICE:+49 171 2345678"_s,
+                        u"ADR;WORK;CHARSET=UTF-8:;;;K\u00f6ln;;;"_s} +
+            tail21 +
+            QStringList{
+                u"NOTE;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Zeile 1=0D=0AZeile 2 =C3=A4"_s,
+                u"END:VCARD"_s};
+        QTest::addRow("outlook") << int(ImportTarget::Outlook) << u"2.1"_s << outlook;
+        QTest::addRow("outlook, 3.0 asked for")
+            << int(ImportTarget::Outlook) << u"3.0"_s << outlook;
+        QTest::addRow("android 2.1")
+            << int(ImportTarget::Android) << u"2.1"_s
+            << QStringList{u"BEGIN:VCARD"_s,
+                           u"VERSION:2.1"_s,
+                           u"N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;J=C3=BCrgen;"_s,
+                           u"FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=BCrgen M=C3=BCller"_s,
+                           u"ORG:Acme;"_s,
+                           u"TEL;WORK;VOICE:+49 30 5551000"_s,
+                           u"TEL;CELL;VOICE:+49 171 2345678"_s,
+                           u"ADR;TYPE=WORK;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:;;;K=C3=B6ln;;;"_s} +
+                   tail21 +
+                   QStringList{u"NOTE;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Zeile 1=0D=0AZeile "
+                               "2 =C3=A4"_s,
+                               u"END:VCARD"_s};
+        QTest::addRow("android 3.0") << int(ImportTarget::Android) << u"3.0"_s << card30;
+        QTest::addRow("android, 4.0 asked for") << int(ImportTarget::Android) << u"4.0"_s << card30;
+        QTest::addRow("apple") << int(ImportTarget::Apple) << u"2.1"_s << card30;
+        QTest::addRow("google") << int(ImportTarget::Google) << u"4.0"_s << card30;
+    }
+    void targets() {
+        QFETCH(int, target);
+        QFETCH(QString, requested);
+        QFETCH(QStringList, card);
+        ContactValues v;
+        v.LastName = u"M\u00fcller"_s;
+        v.FirstName = u"J\u00fcrgen"_s;
+        v.Company = u"Acme"_s;
+        v.BusinessTelephoneNumber = u"+49 30 5551000"_s;
+        v.MobileNumber = u"+49 171 2345678"_s;
+        v.BusinessAddressCity = u"K\u00f6ln"_s;
+        v.EmailAddress = u"j@example.com"_s;
+        v.EmailAddress2 = u"jm@example.org"_s;
+        v.Notes = u"Zeile 1\nZeile 2 \u00e4"_s;
+        const ImportTarget t = ImportTarget(target);
+        const VCardVersion version = versionForTarget(t, *parseVCardVersion(requested));
+        QCOMPARE(buildCard(v, version, importTargetRules(t).card).toUtf8(), lines(card).toUtf8());
+    }
+
     void quotedPrintableTypesPerLine_data() {
         QTest::addColumn<int>("which");
         QTest::addColumn<QString>("prefix");
