@@ -5,6 +5,8 @@
 # page fails here.
 # Usage: check_man_pages.sh CLI_PROGRAM CLI_PAGE [OTHER_PAGE...]   (pages as .1 or .1.gz)
 set -uo pipefail
+# grep -q stops reading at its first match: it reads a here-string, not a pipe, so that the
+# writer's SIGPIPE cannot fail a check under pipefail.
 cli=$1
 cli_page=$2
 shift 2
@@ -48,7 +50,7 @@ options=$(printf '%s\n' "$help" | grep -oE -- '(^|[^[:alnum:]-])--?[[:alpha:]][[
 # The page's OPTIONS section names each one in an item's tag line (starting with "-").
 tags=$(printf '%s\n' "$options_section" | grep -E '^ {7}-')
 for option in $options; do
-    if printf '%s\n' "$tags" | grep -qE -- "(^|[^[:alnum:]-])$option([^[:alnum:]-]|$)"; then
+    if grep -qE -- "(^|[^[:alnum:]-])$option([^[:alnum:]-]|$)" <<<"$tags"; then
         pass
     else
         fail "option $option is printed by --help but has no item in OPTIONS of $cli_page"
@@ -62,7 +64,7 @@ fields=$(printf '%s\n' "$help" | awk '/^FIELD is one of:/ { inside = 1; next }
     inside { sub(/^ +/, ""); if (index($0, "  ")) print $1; else { gsub(",", " "); print } }')
 [ -n "$fields" ] || fail "no field list found in $cli --help"
 for field in $fields; do
-    if printf '%s\n' "$fields_section" | grep -qw -- "$field"; then
+    if grep -qw -- "$field" <<<"$fields_section"; then
         pass
     else
         fail "field $field is printed by --help but missing from FIELDS of $cli_page"
@@ -74,7 +76,7 @@ statuses=$(printf '%s\n' "$help" | awk '/^Exit status:/ { inside = 1; next }
     inside && !/^ / { exit } inside && match($0, /^  [0-9]+ /) { print $1 }')
 [ -n "$statuses" ] || fail "no exit statuses found in $cli --help"
 for status in $statuses; do
-    if printf '%s\n' "$status_section" | grep -qE "^ {7}$status( |$)"; then
+    if grep -qE "^ {7}$status( |$)" <<<"$status_section"; then
         pass
     else
         fail "exit status $status is printed by --help but missing from EXIT STATUS of $cli_page"
