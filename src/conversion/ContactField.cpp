@@ -87,3 +87,8 @@ bool isEmailField(QStringView field) {
     const ContactFieldRow* f = findField(field);
     return f && f->email;
 }
+
+bool isDateField(QStringView field) {
+    const ContactFieldRow* f = findField(field);
+    return f && f->date;
+}

@@ -21,6 +21,8 @@ struct ContactFieldRow {
     // Whether the empty-e-mail rule applies to its cells.
     bool email = false;
     std::u16string_view help;
+    // Whether its cells are read as dates (see DateText.h).
+    bool date = false;
 
     constexpr bool reachesCard() const { return member != nullptr; }
 };
@@ -32,6 +34,10 @@ constexpr ContactFieldRow cardField(std::u16string_view name, QString ContactVal
 constexpr ContactFieldRow emailField(std::u16string_view name, QString ContactValues::*member,
                                      std::u16string_view help) {
     return {name, member, true, help};
+}
+constexpr ContactFieldRow dateField(std::u16string_view name, QString ContactValues::*member,
+                                    std::u16string_view help) {
+    return {name, member, false, help, true};
 }
 constexpr ContactFieldRow noCardField(std::u16string_view name, std::u16string_view help) {
     return {name, nullptr, false, help};
@@ -49,7 +55,7 @@ inline constexpr std::array kContactFields = {
     emailField(u"EmailAddress3", &ContactValues::EmailAddress3, u"third e-mail address"),
     cardField(u"JobTitle", &ContactValues::JobTitle, u"job title"),
     cardField(u"Company", &ContactValues::Company, u"company"),
-    noCardField(u"BusinessAddress", u"work address in one text"),
+    cardField(u"BusinessAddress", &ContactValues::BusinessAddress, u"work address in one text"),
     cardField(u"BusinessAddressCity", &ContactValues::BusinessAddressCity, u"work address: city"),
     cardField(u"BusinessAddressCountry", &ContactValues::BusinessAddressCountry,
               u"work address: country"),
@@ -64,7 +70,7 @@ inline constexpr std::array kContactFields = {
     cardField(u"BusinessTelephoneNumber", &ContactValues::BusinessTelephoneNumber,
               u"work telephone number"),
     cardField(u"Department", &ContactValues::Department, u"department (written with a Company)"),
-    noCardField(u"HomeAddress", u"home address in one text"),
+    cardField(u"HomeAddress", &ContactValues::HomeAddress, u"home address in one text"),
     cardField(u"HomeAddressCity", &ContactValues::HomeAddressCity, u"home address: city"),
     cardField(u"HomeAddressCountry", &ContactValues::HomeAddressCountry, u"home address: country"),
     cardField(u"HomeAddressPostalCode", &ContactValues::HomeAddressPostalCode,
@@ -72,13 +78,25 @@ inline constexpr std::array kContactFields = {
     cardField(u"HomeAddressState", &ContactValues::HomeAddressState,
               u"home address: state or region"),
     cardField(u"HomeAddressStreet", &ContactValues::HomeAddressStreet, u"home address: street"),
-    noCardField(u"HomeFaxNumber", u"home fax number"),
+    cardField(u"HomeFaxNumber", &ContactValues::HomeFaxNumber, u"home fax number"),
     cardField(u"HomeTelephoneNumber", &ContactValues::HomeTelephoneNumber,
               u"home telephone number"),
     cardField(u"MiddleName", &ContactValues::MiddleName, u"middle name"),
     cardField(u"MobileNumber", &ContactValues::MobileNumber, u"mobile telephone number"),
-    noCardField(u"Title", u"form of address, such as Dr"),
+    cardField(u"Title", &ContactValues::Title, u"form of address, such as Dr"),
     cardField(u"Notes", &ContactValues::Notes, u"notes"),
+    cardField(u"Suffix", &ContactValues::Suffix, u"name suffix, such as Jr."),
+    cardField(u"Nickname", &ContactValues::Nickname, u"nickname"),
+    dateField(u"Birthday", &ContactValues::Birthday,
+              u"birthday (a date, the year may be left out)"),
+    dateField(u"Anniversary", &ContactValues::Anniversary, u"anniversary (a date)"),
+    cardField(u"Categories", &ContactValues::Categories,
+              u"categories, separated by \",\" or \";\""),
+    cardField(u"OtherTelephoneNumber", &ContactValues::OtherTelephoneNumber,
+              u"other telephone number"),
+    cardField(u"PagerNumber", &ContactValues::PagerNumber, u"pager number"),
+    cardField(u"PersonalHomePage", &ContactValues::PersonalHomePage, u"personal web page"),
+    noCardField(u"Photo", u"photo: a picture file's path or a web address"),
 };
 
 inline constexpr int kCatalogueSize = int(kContactFields.size());
@@ -94,3 +112,6 @@ QString ContactValues::*contactValueMember(QStringView field);
 
 // Whether the empty-e-mail rule applies to the field's cells.
 bool isEmailField(QStringView field);
+
+// Whether the field's cells are read as dates.
+bool isDateField(QStringView field);
