@@ -28,7 +28,50 @@ struct ColumnFeed {
     qint32 column;
     QString ContactValues::*member; // nullptr: the field reaches no card
     bool email;
+    bool date;
 };
+
+// A value of the row being read that could not be used; counted once the card is written.
+struct PendingProblem {
+    ValueProblemKind kind;
+    QString text;
+};
+
+// What the mapping feeds decides the shape of some lines on every card.
+CardLayout layoutOfFeeds(const std::vector<ColumnFeed>& feeds) {
+    auto fed = [&feeds](std::initializer_list<QString ContactValues::*> members) {
+        for (const ColumnFeed& f : feeds) {
+            for (QString ContactValues::*m : members) {
+                if (f.member == m) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    CardLayout layout;
+    layout.nameAffixes = fed({&ContactValues::Title, &ContactValues::Suffix});
+    layout.businessAddressParts =
+        fed({&ContactValues::BusinessAddressStreet, &ContactValues::BusinessAddressCity,
+             &ContactValues::BusinessAddressState, &ContactValues::BusinessAddressPostalCode,
+             &ContactValues::BusinessAddressCountry});
+    layout.homeAddressParts =
+        fed({&ContactValues::HomeAddressStreet, &ContactValues::HomeAddressCity,
+             &ContactValues::HomeAddressState, &ContactValues::HomeAddressPostalCode,
+             &ContactValues::HomeAddressCountry});
+    return layout;
+}
+
+// The ISO form of the date a cell holds: a date cell's own day, whatever its format shows;
+// otherwise its text read as a date. Empty when it holds none.
+QString dateOfCell(const CellValue& cell, const std::function<DateOrder()>& dateOrder) {
+    if (cell.holdsDate()) {
+        const std::optional<QDate> day = cell.dateValue();
+        return day ? isoDateText(cardDate(*day)) : QString();
+    }
+    const std::optional<CardDate> date = parseDateText(cell.textForm(), dateOrder());
+    return date ? isoDateText(*date) : QString();
+}
 
 // A row is read left to right, as its columns stand. Of two mappings made from one column the
 // first counts; columns whose field reaches no card are not read at all.
@@ -63,14 +106,29 @@ bool readRowCells(const WorkbookSource& source, qint32 row, qint32 headerCount,
 }
 
 // One contact from its row's cells (cells[i] for feeds[i]): every cell that is not blank gives
-// its text form to its field. False when an e-mail cell holds nothing but spaces and
-// allowEmptyEmail() says no: the contact is left out, and the cells after it are not looked at.
+// its text form to its field, a date cell its date. False when an e-mail cell holds nothing but
+// spaces and allowEmptyEmail() says no: the contact is left out, and the cells after it are not
+// looked at. Values that could not be used go into problems.
 bool readContact(const std::vector<ColumnFeed>& feeds, const std::vector<CellValue>& cells,
-                 const std::function<bool()>& allowEmptyEmail, ContactValues& values) {
+                 const std::function<bool()>& allowEmptyEmail,
+                 const std::function<DateOrder()>& dateOrder, ContactValues& values,
+                 std::vector<PendingProblem>& problems) {
     values.clear();
+    problems.clear();
     for (size_t i = 0; i < feeds.size(); ++i) {
         const CellValue& cell = cells[i];
         if (isBlankCell(cell)) {
+            continue;
+        }
+        if (feeds[i].date) {
+            QString iso = dateOfCell(cell, dateOrder);
+            if (iso.isEmpty()) {
+                problems.push_back({feeds[i].member == &ContactValues::Anniversary
+                                        ? ValueProblemKind::Anniversary
+                                        : ValueProblemKind::Birthday,
+                                    cell.textForm()});
+            }
+            values.*feeds[i].member = std::move(iso);
             continue;
         }
         QString text = cell.textForm();
@@ -86,13 +144,14 @@ bool readContact(const std::vector<ColumnFeed>& feeds, const std::vector<CellVal
 // into a file of its own named after the contact.
 class CardOutput {
 public:
-    CardOutput(const QString& folder, ConversionHost& host)
-        : m_folder(folder), m_singlePath(cardFilePath(folder, true, QString(), 0)), m_host(host) {}
+    CardOutput(const QString& folder, ConversionHost& host, const CardLayout& layout)
+        : m_folder(folder), m_singlePath(cardFilePath(folder, true, QString(), 0)), m_host(host),
+          m_layout(layout) {}
 
     // Builds the contact's card and appends it to its file; number is the contact's running
     // number, which numbers the per-contact files.
     void write(const ContactValues& values, qint32 number) {
-        QByteArray bytes = buildCard(values, m_host.vCardVersion()).toUtf8();
+        QByteArray bytes = buildCard(values, m_host.vCardVersion(), m_layout).toUtf8();
         bytes.append("\r\n", 2);
         const bool single = m_host.singleFile();
         m_writer.setBatched(single);
@@ -112,6 +171,7 @@ private:
     QString m_folder;
     QString m_singlePath;
     ConversionHost& m_host;
+    CardLayout m_layout;
     CardFileWriter m_writer;
 };
 
@@ -125,20 +185,56 @@ QString countText(qint32 count, qint32 dataRows) {
     return QLatin1Char(' ') + QString::number(count) + QLatin1Char('/') + QString::number(dataRows);
 }
 
-QString ConversionReport::endText() const {
-    if (allWritten()) {
-        return QStringLiteral("The contacts have been exported successfully to vCard files.\r\n") +
-               kOpenQuestion;
+QString valueProblemText(const ValueProblem& problem) {
+    const bool one = problem.count == 1;
+    QString what;
+    QString example = problem.firstText;
+    switch (problem.kind) {
+    case ValueProblemKind::Birthday:
+        what = one ? QStringLiteral("birthday could not be read as a date")
+                   : QStringLiteral("birthdays could not be read as dates");
+        example = QLatin1Char('"') + example + QLatin1Char('"');
+        break;
+    case ValueProblemKind::Anniversary:
+        what = one ? QStringLiteral("anniversary could not be read as a date")
+                   : QStringLiteral("anniversaries could not be read as dates");
+        example = QLatin1Char('"') + example + QLatin1Char('"');
+        break;
+    case ValueProblemKind::Photo:
+        what = one ? QStringLiteral("photo could not be read")
+                   : QStringLiteral("photos could not be read");
+        break;
     }
+    return QStringLiteral("%1 %2 (row %3: %4)")
+        .arg(QString::number(problem.count), what, QString::number(problem.firstRow), example);
+}
+
+void ConversionReport::addValueProblem(ValueProblemKind kind, qint32 row, const QString& text) {
+    for (ValueProblem& p : valueProblems) {
+        if (p.kind == kind) {
+            ++p.count;
+            return;
+        }
+    }
+    valueProblems.append({kind, 1, row, text});
+}
+
+QString ConversionReport::endText() const {
     if (!finished()) {
         return message;
     }
-    return QStringLiteral("%1 of %2 contacts could not be written to vCard files. The first "
-                          "reason: %3\r\n")
-               .arg(cardsFailed)
-               .arg(contactsAdded)
-               .arg(firstFailure) +
-           kOpenQuestion;
+    QString text = allWritten()
+                       ? QStringLiteral("The contacts have been exported successfully to vCard "
+                                        "files.\r\n")
+                       : QStringLiteral("%1 of %2 contacts could not be written to vCard files. "
+                                        "The first reason: %3\r\n")
+                             .arg(cardsFailed)
+                             .arg(contactsAdded)
+                             .arg(firstFailure);
+    for (const ValueProblem& p : valueProblems) {
+        text += valueProblemText(p) + QStringLiteral("\r\n");
+    }
+    return text + kOpenQuestion;
 }
 
 ConversionReport convertContacts(WizardState& state, const QString& path, WorkbookSource& source,
@@ -190,14 +286,17 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
             return report;
         }
         const ContactField& field = state.mappedFields[size_t(k)];
-        feeds.push_back({column, contactValueMember(field), isEmailField(field)});
+        feeds.push_back(
+            {column, contactValueMember(field), isEmailField(field), isDateField(field)});
     }
     putInColumnOrder(feeds);
 
     std::vector<CellValue> cells(feeds.size());
     const std::function<bool()> allowEmptyEmail = [&host] { return host.allowEmptyEmail(); };
-    CardOutput output(folder.path, host);
+    const std::function<DateOrder()> dateOrder = [&host] { return host.dateOrder(); };
+    CardOutput output(folder.path, host, layoutOfFeeds(feeds));
     ContactValues values;
+    std::vector<PendingProblem> problems;
     state.progressDone = 0;
     const qint32 lastRow = qMin(state.lastItemRow, source.sheetRowLimit());
     for (qint32 row = 2; row <= lastRow; ++row) {
@@ -207,13 +306,16 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
             continue;
         }
         ++state.progressDone;
-        if (!readContact(feeds, cells, allowEmptyEmail, values)) {
+        if (!readContact(feeds, cells, allowEmptyEmail, dateOrder, values, problems)) {
             ++report.emptyEmailCount;
             host.emptyEmailCountChanged(report.emptyEmailCount, report.dataRows);
             continue;
         }
         ++report.contactsAdded;
         host.contactCountChanged(report.contactsAdded, report.dataRows);
+        for (const PendingProblem& p : problems) {
+            report.addValueProblem(p.kind, row, p.text);
+        }
         output.write(values, report.contactsAdded);
     }
     output.close(report);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "DateText.h"
 #include "VCardVersion.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 class WorkbookSource;
@@ -25,6 +27,8 @@ public:
     virtual bool singleFile() = 0;
     // Read each time an e-mail cell holds nothing but spaces.
     virtual bool allowEmptyEmail() = 0;
+    // How dates written as numbers are read; read for each date cell that is text.
+    virtual DateOrder dateOrder() { return systemDateOrder(); }
 
     // The local clock, for the folder's stamp.
     virtual QDateTime now() { return QDateTime::currentDateTime(); }
@@ -41,6 +45,20 @@ public:
     }
 };
 
+// Cell values that could not be used on a card that was still written: how many of one kind,
+// and the first of them.
+enum class ValueProblemKind { Birthday, Anniversary, Photo };
+
+struct ValueProblem {
+    ValueProblemKind kind = ValueProblemKind::Birthday;
+    qint32 count = 0;
+    qint32 firstRow = 0; // the sheet's row number
+    QString firstText;   // what the first one held, with the reason where there is one
+};
+
+// "3 birthdays could not be read as dates (row 7: "sometime in May")".
+QString valueProblemText(const ValueProblem& problem);
+
 struct ConversionReport {
     enum class Outcome {
         NoSaveLocation, // nothing was done
@@ -56,11 +74,17 @@ struct ConversionReport {
     qint32 emptyEmailCount = 0; // rows left out for an e-mail of spaces
     qint32 cardsFailed = 0;     // cards built but not written
     QString firstFailure;       // the reason of the first card that failed
+    // One entry per kind that occurred, in the order first met.
+    QList<ValueProblem> valueProblems;
+
+    // Counts one more value of the kind; the first one's row and text are kept.
+    void addValueProblem(ValueProblemKind kind, qint32 row, const QString& text);
 
     bool finished() const { return outcome == Outcome::Finished; }
     bool allWritten() const { return finished() && cardsFailed == 0; }
     // The end dialog's text: the success text only when every card was written, otherwise
-    // how many could not be written and why; both followed by the open-folder question.
+    // how many could not be written and why; then a line per kind of value that could not be
+    // used; last the open-folder question.
     QString endText() const;
 };
 

@@ -22,6 +22,7 @@ public:
     VCardVersion version = VCardVersion::V21;
     bool single = false;
     bool allowEmpty = false;
+    DateOrder order = DateOrder::DMY;
     // Called when a count changes: tests change options or the disk there.
     std::function<void(qint32 contactsAdded)> onContact;
     QStringList counts;
@@ -35,6 +36,7 @@ public:
     }
     bool singleFile() override { return single; }
     bool allowEmptyEmail() override { return allowEmpty; }
+    DateOrder dateOrder() override { return order; }
     QDateTime now() override { return kClock; }
     void contactCountChanged(qint32 added, qint32 dataRows) override {
         counts.append(countText(added, dataRows));
@@ -251,10 +253,10 @@ private Q_SLOTS:
         QVERIFY(fx.run().allWritten());
         QCOMPARE(fx.host.versionReads, 10);
         QCOMPARE(fx.read(u"L2_2.vcf"_s), card(u"2.1"_s, {u"N:L2;;"_s, u"FN: L2"_s}));
-        QCOMPARE(fx.read(u"L3_3.vcf"_s), card(u"4.0"_s, {u"N:L3;;"_s, u"FN: L3"_s}));
+        QCOMPARE(fx.read(u"L3_3.vcf"_s), card(u"4.0"_s, {u"N:L3;;;;"_s, u"FN: L3"_s}));
         QCOMPARE(fx.files().size(), 5);
-        QVERIFY(
-            fx.read(u"All Contacts.vcf"_s).startsWith(card(u"4.0"_s, {u"N:L5;;"_s, u"FN: L5"_s})));
+        QVERIFY(fx.read(u"All Contacts.vcf"_s)
+                    .startsWith(card(u"4.0"_s, {u"N:L5;;;;"_s, u"FN: L5"_s})));
         QCOMPARE(fx.read(u"All Contacts.vcf"_s).count(u"BEGIN:VCARD"_s), 6);
     }
 
@@ -346,6 +348,68 @@ private Q_SLOTS:
         QCOMPARE(second.outputFolder, fx.folder() + u"_2"_s);
         QCOMPARE(fx.read(u"All Contacts.vcf"_s).count(u"BEGIN:VCARD"_s), 10);
         QCOMPARE(fx.files(second.outputFolder), QStringList{u"All Contacts.vcf"_s});
+    }
+
+    // A date cell gives its day whatever its format shows; text is read in the host's order.
+    // Values that are not dates leave their line out, the card is still written, and the
+    // report counts them with the first one's row and text; a row left out counts nothing.
+    void datesFromCells() {
+        const QStringList header{u"Name"_s, u"Born"_s, u"Mail"_s, u"Wed"_s};
+        Fixture fx({header, {u"a"_s}, {u"b"_s}, {u"c"_s}, {u"d"_s}, {u"e"_s}, {u"f"_s}},
+                   {u"FullName"_s, u"Birthday"_s, u"EmailAddress"_s, u"Anniversary"_s});
+        fx.host.order = DateOrder::MDY;
+        auto t = [](const QString& s) { return CellValue::text(s); };
+        const CellValue none;
+        fx.sheet.setRows({
+            {t(u"Name"_s), t(u"Born"_s), t(u"Mail"_s), t(u"Wed"_s)},
+            // 33238 is 1990-12-31; the format shows a text that reads otherwise in M/D/Y.
+            {t(u"a"_s), CellValue::dateNumber(33238, DateSystem::Date1900, u"31.12.1990"_s), none,
+             t(u"June 15"_s)},
+            {t(u"b"_s), t(u"12/31/90"_s), none, t(u"2001-06-15"_s)},
+            {t(u"c"_s), t(u"sometime in May"_s), none, t(u"soon"_s)},
+            // Left out for its e-mail of spaces: its birthday is not counted.
+            {t(u"d"_s), t(u"never"_s), t(u"  "_s), none},
+            {t(u"e"_s), t(u"31/02/1990"_s), none, none},
+            {t(u"f"_s), CellValue::number(33238), none, none},
+        });
+        const ConversionReport r = fx.run();
+        QVERIFY(r.allWritten());
+        QCOMPARE(r.contactsAdded, 5);
+        QCOMPARE(fx.read(u"1.vcf"_s),
+                 card(u"2.1"_s, {u"FN:a"_s, u"BDAY:1990-12-31"_s,
+                                 u"X-EVOLUTION-ANNIVERSARY;X-APPLE-OMIT-YEAR=1604:1604-06-15"_s}));
+        QCOMPARE(fx.read(u"2.vcf"_s), card(u"2.1"_s, {u"FN:b"_s, u"BDAY:1990-12-31"_s,
+                                                      u"X-EVOLUTION-ANNIVERSARY:2001-06-15"_s}));
+        QCOMPARE(fx.read(u"3.vcf"_s), card(u"2.1"_s, {u"FN:c"_s}));
+        QCOMPARE(fx.read(u"4.vcf"_s), card(u"2.1"_s, {u"FN:e"_s}));
+        QCOMPARE(fx.read(u"5.vcf"_s), card(u"2.1"_s, {u"FN:f"_s}));
+        QCOMPARE(r.valueProblems.size(), 2);
+        QCOMPARE(valueProblemText(r.valueProblems.at(0)),
+                 u"3 birthdays could not be read as dates (row 4: \"sometime in May\")"_s);
+        QCOMPARE(valueProblemText(r.valueProblems.at(1)),
+                 u"1 anniversary could not be read as a date (row 4: \"soon\")"_s);
+        QCOMPARE(r.endText(),
+                 u"The contacts have been exported successfully to vCard files.\r\n"
+                 "3 birthdays could not be read as dates (row 4: \"sometime in May\")\r\n"
+                 "1 anniversary could not be read as a date (row 4: \"soon\")\r\n"
+                 "Would you like to open folder containing excel file. Click Yes else click No."_s);
+    }
+
+    // Lines shaped by the mapping look the same on every card, blank cells or not: a mapped
+    // suffix gives every 3.0 N five components, a mapped city makes the whole-address text
+    // the label even where the city is blank.
+    void mappingShapesEveryCard() {
+        Fixture fx({{u"Last"_s, u"Suffix"_s, u"Address"_s, u"City"_s},
+                    {u"Smith"_s, u"Jr."_s, u"1 Main St"_s, u"Pune"_s},
+                    {u"Jones"_s, u""_s, u"2 High St"_s, u""_s}},
+                   {u"LastName"_s, u"Suffix"_s, u"BusinessAddress"_s, u"BusinessAddressCity"_s});
+        fx.host.version = VCardVersion::V30;
+        QVERIFY(fx.run().allWritten());
+        QCOMPARE(fx.read(u"Smith_1.vcf"_s),
+                 card(u"3.0"_s, {u"N:Smith;;;;Jr."_s, u"FN: Smith"_s, u"ADR;TYPE=WORK:;;;Pune;;;"_s,
+                                 u"LABEL;TYPE=WORK:1 Main St"_s}));
+        QCOMPARE(fx.read(u"Jones_2.vcf"_s), card(u"3.0"_s, {u"N:Jones;;;;"_s, u"FN: Jones"_s,
+                                                            u"LABEL;TYPE=WORK:2 High St"_s}));
     }
 
     // The same header text in two columns: each column feeds the field it was mapped to.
