@@ -3,6 +3,7 @@
 #include "CellAddress.h"
 #include "ContactField.h"
 #include "ConversionRun.h"
+#include "DateText.h"
 #include "OutputPaths.h"
 #include "Terminal.h"
 #include "VCardVersion.h"
@@ -39,7 +40,7 @@ QString helpText() {
                "  excel2vcard-cli [-m|--map \"HEADER=FIELD\"]... [--map-column LETTERS=FIELD]...\n"
                "                  [--vcard-version 2.1|3.0|4.0] [--single-file] "
                "[--allow-empty-email]\n"
-               "                  [-o|--output DIR] SPREADSHEET\n"
+               "                  [--date-order DMY|MDY|YMD] [-o|--output DIR] SPREADSHEET\n"
                "  excel2vcard-cli --list-headers SPREADSHEET\n"
                "\n"
                "Converts the contacts of the first worksheet of a spreadsheet (.xlsx, .xls, .ods "
@@ -61,6 +62,10 @@ QString helpText() {
                "                                otherwise one file per contact, named after it.\n"
                "  --allow-empty-email           Keep rows whose e-mail cell holds only spaces; by\n"
                "                                default such rows are left out and counted.\n"
+               "  --date-order ORDER            How dates written as numbers are read: DMY "
+               "(31/12/1990),\n"
+               "                                MDY (12/31/1990) or YMD (1990/12/31). The default\n"
+               "                                follows your locale's date format.\n"
                "  -o, --output DIR              The save location (default: your Documents "
                "folder).\n"
                "                                A new folder named with the date and time is made\n"
@@ -206,10 +211,10 @@ QString applyMappings(const QList<MappingArgument>& mappings, WizardState& state
 // a terminal.
 class CliHost final : public ConversionHost {
 public:
-    CliHost(const WizardState& state, ExportOptions options, QTextStream& err)
+    CliHost(const WizardState& state, ExportOptions options, DateOrder dateOrder, QTextStream& err)
         : m_state(state), m_options(std::move(options)),
           m_version(parseVCardVersion(m_options.vCardVersion).value_or(kDefaultVCardVersion)),
-          m_err(err), m_showProgress(isTerminal(stderr)) {
+          m_dateOrder(dateOrder), m_err(err), m_showProgress(isTerminal(stderr)) {
         m_sinceDrawn.start();
     }
 
@@ -217,6 +222,7 @@ public:
     VCardVersion vCardVersion() override { return m_version; }
     bool singleFile() override { return m_options.singleFile; }
     bool allowEmptyEmail() override { return m_options.allowEmptyEmail; }
+    DateOrder dateOrder() override { return m_dateOrder; }
     void yield() override {
         if (m_showProgress && m_sinceDrawn.elapsed() >= 100) {
             draw();
@@ -245,6 +251,7 @@ private:
     const WizardState& m_state;
     const ExportOptions m_options;
     const VCardVersion m_version;
+    const DateOrder m_dateOrder;
     QTextStream& m_err;
     bool m_showProgress;
     bool m_drawn = false;
@@ -277,7 +284,10 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                                         QStringLiteral("Keep e-mail cells of spaces."));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Save location."), QStringLiteral("DIR"));
-    parser.addOptions({help, list, map, mapColumn, version, single, allowEmpty, output});
+    const QCommandLineOption dateOrderOption(
+        QStringLiteral("date-order"), QStringLiteral("Date order."), QStringLiteral("ORDER"));
+    parser.addOptions(
+        {help, list, map, mapColumn, version, single, allowEmpty, output, dateOrderOption});
     parser.addPositionalArgument(QStringLiteral("SPREADSHEET"), QStringLiteral("The spreadsheet."));
     if (!parser.parse(arguments)) {
         return usageError(err, parser.errorText());
@@ -339,6 +349,17 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                                    .arg(versionText));
     }
     options.vCardVersion = vCardVersionText(*cardVersion);
+    DateOrder dateOrder = systemDateOrder();
+    if (parser.isSet(dateOrderOption)) {
+        const QString orderText = parser.value(dateOrderOption);
+        const std::optional<DateOrder> order = parseDateOrder(orderText);
+        if (!order) {
+            return usageError(err, QStringLiteral("The date order is DMY, MDY or YMD, not "
+                                                  "\u201C%1\u201D.")
+                                       .arg(orderText));
+        }
+        dateOrder = *order;
+    }
     options.singleFile = parser.isSet(single);
     options.allowEmptyEmail = parser.isSet(allowEmpty);
     options.saveLocation = parser.isSet(output) ? parser.value(output) : defaultSaveLocation();
@@ -356,7 +377,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return usageError(err, problem);
     }
 
-    CliHost host(state, std::move(options), err);
+    CliHost host(state, std::move(options), dateOrder, err);
     const ConversionReport report = convertContacts(state, path, source, host);
     host.finish();
     switch (report.outcome) {
@@ -380,6 +401,9 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                             ? QStringLiteral("1 row was")
                             : QStringLiteral("%1 rows were").arg(report.emptyEmailCount))
             << Qt::endl;
+    }
+    for (const ValueProblem& problem : report.valueProblems) {
+        err << valueProblemText(problem) << Qt::endl;
     }
     if (report.cardsFailed > 0) {
         err << QStringLiteral("%1 of %2 contacts could not be written. The first reason: %3")

@@ -139,6 +139,42 @@ private Q_SLOTS:
         QCOMPARE(QDir(r.folder()).entryList(QDir::Files).size(), cards);
     }
 
+    // Text dates are read in the order given; those that cannot be read are counted on
+    // standard error, and the cards are written all the same.
+    void dateOrder_data() {
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("cards");
+        QTest::addRow("DMY")
+            << u"DMY"_s
+            << u"3 contacts written to vCard files.\n2 birthdays could not be read "
+               "as dates (row 3: \"12/31/1990\")\n"_s
+            << u"BDAY:1990-12-31|-|-"_s;
+        QTest::addRow("MDY")
+            << u"MDY"_s
+            << u"3 contacts written to vCard files.\n2 birthdays could not be read "
+               "as dates (row 2: \"31/12/1990\")\n"_s
+            << u"-|BDAY:1990-12-31|-"_s;
+    }
+    void dateOrder() {
+        QFETCH(QString, order);
+        QFETCH(QString, err);
+        QFETCH(QString, cards);
+        QTemporaryDir out;
+        const CliRun r = runCli({u"-m"_s, u"Name=FullName"_s, u"-m"_s, u"Born=Birthday"_s,
+                                 u"--date-order"_s, order, u"--single-file"_s, u"-o"_s, out.path(),
+                                 fixture(u"conversion/birthdays.csv"_s)});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, err);
+        QStringList birthdays;
+        const QString all = QString::fromUtf8(readBytes(r.folder() + u"/All Contacts.vcf"_s));
+        for (const QString& card : all.split(u"END:VCARD\r\n"_s, Qt::SkipEmptyParts)) {
+            const qsizetype at = card.indexOf(u"BDAY"_s);
+            birthdays.append(at < 0 ? u"-"_s : card.mid(at).section(u"\r\n"_s, 0, 0));
+        }
+        QCOMPARE(birthdays.join(u'|'), cards);
+    }
+
     void refusals_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("code");
@@ -170,6 +206,9 @@ private Q_SLOTS:
         QTest::addRow("bad version")
             << QStringList{u"--vcard-version"_s, u"3"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
             << u"The vCard version is 2.1, 3.0 or 4.0"_s;
+        QTest::addRow("bad date order")
+            << QStringList{u"--date-order"_s, u"D/M/Y"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
+            << u"The date order is DMY, MDY or YMD, not \u201CD/M/Y\u201D."_s;
         QTest::addRow("unreadable sheet")
             << QStringList{u"-m"_s, u"Phone=Notes"_s, u"/nonexistent/c.xlsx"_s} << 2
             << u"\u201Cc.xlsx\u201D cannot be read: the file does not exist."_s;
@@ -195,8 +234,8 @@ private Q_SLOTS:
         QCOMPARE(r.code, 0);
         for (const QString& option :
              {u"--map"_s, u"--map-column"_s, u"--vcard-version"_s, u"--single-file"_s,
-              u"--allow-empty-email"_s, u"--output"_s, u"--list-headers"_s, u"Exit status"_s,
-              u"BusinessTelephoneNumber"_s}) {
+              u"--allow-empty-email"_s, u"--date-order"_s, u"--output"_s, u"--list-headers"_s,
+              u"Exit status"_s, u"BusinessTelephoneNumber"_s}) {
             QVERIFY2(r.out.contains(option), qPrintable(option));
         }
     }
