@@ -180,7 +180,8 @@ void frmMain::fitToCaptions(QWidget* central) {
     // Wider or taller captions than designed push their neighbours aside instead of covering
     // them: a text box starts after its label, a label sits above its list.
     for (auto [label, box] : {std::pair<QLabel*, QWidget*>{Label1, txtExcelPath},
-                              std::pair<QLabel*, QWidget*>{Label7, txtvCardSavePath}}) {
+                              std::pair<QLabel*, QWidget*>{Label7, txtvCardSavePath},
+                              std::pair<QLabel*, QWidget*>{lblDateOrder, cmbDateOrder}}) {
         const int left = label->geometry().right() + 5;
         if (box->x() < left) {
             box->setGeometry(left, box->y(), box->geometry().right() - left + 1, box->height());
@@ -357,6 +358,22 @@ void frmMain::buildExportTab(QWidget* page, int top) {
     }
     Opt2->setChecked(true);
 
+    // Below the versions, in the room above the counts, so nothing else moves.
+    lblDateOrder = makeLabel(u"lblDateOrder"_s, u"Date order:"_s, page);
+    place(lblDateOrder, 360, 2250, 1095, 255, top);
+    cmbDateOrder = new QComboBox(page);
+    cmbDateOrder->setObjectName(u"cmbDateOrder"_s);
+    cmbDateOrder->setEditable(false);
+    for (DateOrder order : {DateOrder::DMY, DateOrder::MDY, DateOrder::YMD}) {
+        cmbDateOrder->addItem(dateOrderDisplayText(order), static_cast<int>(order));
+    }
+    cmbDateOrder->setCurrentIndex(cmbDateOrder->findData(static_cast<int>(systemDateOrder())));
+    cmbDateOrder->setAccessibleName(spokenName(lblDateOrder->text()));
+    cmbDateOrder->setAccessibleDescription(
+        u"How birthdays and anniversaries written as numbers are read"_s);
+    lblDateOrder->setBuddy(cmbDateOrder);
+    place(cmbDateOrder, 1560, 2205, 1215, 315, top);
+
     lblNotNullLabel =
         makeLabel(u"lblNotNullLabel"_s, u"Number of Empty Email Contact(s)       :"_s, page);
     place(lblNotNullLabel, 360, 2760, 2895, 255, top);
@@ -421,6 +438,7 @@ void frmMain::setTabOrders() {
                                    Opt2,
                                    Opt3,
                                    Opt4,
+                                   cmbDateOrder,
                                    txtvCardSavePath,
                                    CmdChangevCardPath,
                                    cmdPrevious,
