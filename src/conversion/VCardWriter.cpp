@@ -2,6 +2,7 @@
 
 #include "DateText.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -222,6 +223,11 @@ private:
 // Each address of an e-mail cell on a line of its own, the first as the field says. A cell
 // with no address (spaces kept by the empty-e-mail option) is written as it is.
 void addEmails(CardBuilder& card, const Property& first, const QString& cell) {
+    // Most cells hold one address and nothing else: no list to make.
+    if (std::none_of(cell.cbegin(), cell.cend(), isEmailSeparator)) {
+        card.add(first, {&cell});
+        return;
+    }
     const QStringList addresses = emailAddresses(cell);
     if (addresses.size() <= 1 && (addresses.isEmpty() || addresses.first().size() == cell.size())) {
         card.add(first, {&cell});
