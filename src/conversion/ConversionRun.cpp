@@ -122,7 +122,8 @@ bool readContact(const std::vector<ColumnFeed>& feeds, const std::vector<CellVal
         }
         if (feeds[i].date) {
             QString iso = dateOfCell(cell, dateOrder);
-            if (iso.isEmpty()) {
+            // A cell of spaces holds no date, and nothing to tell about either.
+            if (iso.isEmpty() && !cell.textForm().trimmed().isEmpty()) {
                 problems.push_back({feeds[i].member == &ContactValues::Anniversary
                                         ? ValueProblemKind::Anniversary
                                         : ValueProblemKind::Birthday,

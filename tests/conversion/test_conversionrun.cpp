@@ -370,7 +370,7 @@ private Q_SLOTS:
             // Left out for its e-mail of spaces: its birthday is not counted.
             {t(u"d"_s), t(u"never"_s), t(u"  "_s), none},
             {t(u"e"_s), t(u"31/02/1990"_s), none, none},
-            {t(u"f"_s), CellValue::number(33238), none, none},
+            {t(u"f"_s), CellValue::number(33238), none, t(u"   "_s)},
         });
         const ConversionReport r = fx.run();
         QVERIFY(r.allWritten());
