@@ -4,6 +4,7 @@
 #include "CellAddress.h"
 #include "CellValue.h"
 #include "ContactField.h"
+#include "ContactPhoto.h"
 #include "OutputPaths.h"
 #include "VCardWriter.h"
 #include "WizardState.h"
@@ -60,6 +61,19 @@ CardLayout layoutOfFeeds(const std::vector<ColumnFeed>& feeds) {
              &ContactValues::HomeAddressState, &ContactValues::HomeAddressPostalCode,
              &ContactValues::HomeAddressCountry});
     return layout;
+}
+
+// A cell's text as a problem quotes it: on one line, and cut short when long.
+QString shownText(const QString& text) {
+    constexpr qsizetype kShownLength = 60;
+    QString shown;
+    for (const QChar c : QStringView(text).left(kShownLength)) {
+        shown += c.unicode() < 0x20 ? QChar(u' ') : c;
+    }
+    if (text.size() > kShownLength) {
+        shown += QStringLiteral("...");
+    }
+    return shown;
 }
 
 // The ISO form of the date a cell holds: a date cell's own day, whatever its format shows;
@@ -127,7 +141,7 @@ bool readContact(const std::vector<ColumnFeed>& feeds, const std::vector<CellVal
                 problems.push_back({feeds[i].member == &ContactValues::Anniversary
                                         ? ValueProblemKind::Anniversary
                                         : ValueProblemKind::Birthday,
-                                    cell.textForm()});
+                                    shownText(cell.textForm())});
             }
             values.*feeds[i].member = std::move(iso);
             continue;
@@ -151,8 +165,8 @@ public:
 
     // Builds the contact's card and appends it to its file; number is the contact's running
     // number, which numbers the per-contact files.
-    void write(const ContactValues& values, qint32 number) {
-        QByteArray bytes = buildCard(values, m_host.vCardVersion(), m_layout).toUtf8();
+    void write(const ContactValues& values, const PhotoValue& photo, qint32 number) {
+        QByteArray bytes = buildCard(values, m_host.vCardVersion(), m_layout, photo).toUtf8();
         bytes.append("\r\n", 2);
         const bool single = m_host.singleFile();
         m_writer.setBatched(single);
@@ -298,6 +312,7 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
     CardOutput output(folder.path, host, layoutOfFeeds(feeds));
     ContactValues values;
     std::vector<PendingProblem> problems;
+    const QString baseFolder = QFileInfo(path).absolutePath();
     state.progressDone = 0;
     const qint32 lastRow = qMin(state.lastItemRow, source.sheetRowLimit());
     for (qint32 row = 2; row <= lastRow; ++row) {
@@ -317,7 +332,16 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
         for (const PendingProblem& p : problems) {
             report.addValueProblem(p.kind, row, p.text);
         }
-        output.write(values, report.contactsAdded);
+        // The picture is read only for a card that is written; relative paths are taken
+        // from the spreadsheet's folder.
+        PhotoValue photo;
+        if (!values.Photo.isEmpty()) {
+            photo = readPhoto(values.Photo, baseFolder);
+            if (photo.kind == PhotoValue::Kind::None && !photo.problem.isEmpty()) {
+                report.addValueProblem(ValueProblemKind::Photo, row, photo.problem);
+            }
+        }
+        output.write(values, photo, report.contactsAdded);
     }
     output.close(report);
     source.closeWorkbook();

@@ -203,6 +203,10 @@ public:
         m_card += value;
     }
 
+    void addPhoto(const PhotoValue& photo, VCardVersion version) {
+        appendPhotoProperty(m_card, photo, version);
+    }
+
     bool typed() const { return m_typed; }
     bool v40() const { return m_v40; }
 
@@ -342,7 +346,8 @@ QStringList categoryNames(const QString& cell) {
     return names;
 }
 
-QString buildCard(const ContactValues& v, VCardVersion version, const CardLayout& layout) {
+QString buildCard(const ContactValues& v, VCardVersion version, const CardLayout& layout,
+                  const PhotoValue& photo) {
     static const QString none;
     CardBuilder card(version);
     const bool anyName = !v.LastName.isEmpty() || !v.FirstName.isEmpty() ||
@@ -424,5 +429,6 @@ QString buildCard(const ContactValues& v, VCardVersion version, const CardLayout
             card.addJoined(kCATEGORIES, names, u',');
         }
     }
+    card.addPhoto(photo, version);
     return card.finish();
 }
