@@ -283,13 +283,14 @@ void addDate(CardBuilder& card, QStringView name21and30, QStringView name40, con
     if (!date) {
         return;
     }
-    const QLatin1Char zero('0');
     if (card.v40()) {
-        const QString monthDay =
-            QStringLiteral("%1%2").arg(date->month, 2, 10, zero).arg(date->day, 2, 10, zero);
-        card.addVerbatim(name40, date->hasYear()
-                                     ? QStringLiteral("%1").arg(date->year, 4, 10, zero) + monthDay
-                                     : QStringLiteral("--") + monthDay);
+        // The ISO form without its dashes: "19901231", and "--1231" without a year.
+        QString basic = isoDateText(*date);
+        basic.remove(basic.size() - 3, 1);
+        if (date->hasYear()) {
+            basic.remove(4, 1);
+        }
+        card.addVerbatim(name40, basic);
         return;
     }
     if (date->hasYear()) {
