@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString lineBreak =
         version == VCardVersion::V21 ? QStringLiteral("\r\n") : QStringLiteral("\n");
     for (Member m : carddecoder::allMembers()) {
-        if (m == &ContactValues::FullName) {
+        if (m == &ContactValues::FullName || carddecoder::isEmailMember(m)) {
             continue;
         }
         // ORG is written only with a company; its department goes with it.
@@ -52,6 +52,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (out.values.*m != carddecoder::normalizeBreaks(in.*m, lineBreak)) {
             fault("a value did not come back", card);
         }
+    }
+    QStringList emails = carddecoder::expectedEmails(in);
+    for (QString& e : emails) {
+        e = carddecoder::normalizeBreaks(e, lineBreak);
+    }
+    if (out.emails != emails || out.preferredEmail != (in.EmailAddress.isEmpty() ? -1 : 0)) {
+        fault("the e-mail addresses did not come back", card);
     }
     return 0;
 }

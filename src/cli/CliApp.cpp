@@ -4,6 +4,7 @@
 #include "CellAddress.h"
 #include "ContactField.h"
 #include "ConversionRun.h"
+#include "DateText.h"
 #include "MappingFile.h"
 #include "OutputPaths.h"
 #include "Terminal.h"
@@ -46,6 +47,7 @@ QString helpText() {
                "[--allow-empty-email]\n"
                "                  [--phone-format e164|international] [--phone-region CC]\n"
                "                  [--target generic|outlook|apple|google|android]\n"
+               "                  [--date-order DMY|MDY|YMD]\n"
                "                  [--mapping-file FILE] [--auto-map] [--save-mapping FILE]\n"
                "                  [-o|--output DIR] [--sheet NAME|NUMBER] SPREADSHEET\n"
                "  excel2vcard-cli --list-headers [--sheet NAME|NUMBER] SPREADSHEET\n"
@@ -122,6 +124,10 @@ QString helpText() {
                "                                A version or --single-file the target does not "
                "take\n"
                "                                is refused.\n"
+               "  --date-order ORDER            How dates written as numbers are read: DMY "
+               "(31/12/1990),\n"
+               "                                MDY (12/31/1990) or YMD (1990/12/31). The default\n"
+               "                                follows your locale's date format.\n"
                "  -o, --output DIR              The save location (default: your Documents "
                "folder).\n"
                "                                A new folder named with the date and time is made\n"
@@ -449,10 +455,11 @@ int suggestMapping(const QString& path, const std::optional<QString>& sheet,
 // a terminal.
 class CliHost final : public ConversionHost {
 public:
-    CliHost(const WizardState& state, ExportOptions options, ImportTarget target, QTextStream& err)
+    CliHost(const WizardState& state, ExportOptions options, ImportTarget target,
+            DateOrder dateOrder, QTextStream& err)
         : m_state(state), m_options(std::move(options)), m_target(target),
           m_version(parseVCardVersion(m_options.vCardVersion).value_or(kDefaultVCardVersion)),
-          m_err(err), m_showProgress(isTerminal(stderr)) {
+          m_dateOrder(dateOrder), m_err(err), m_showProgress(isTerminal(stderr)) {
         m_sinceDrawn.start();
     }
 
@@ -462,6 +469,7 @@ public:
     bool allowEmptyEmail() override { return m_options.allowEmptyEmail; }
     PhoneFormatOptions phoneFormat() override { return m_options.phoneFormat; }
     ImportTarget importTarget() override { return m_target; }
+    DateOrder dateOrder() override { return m_dateOrder; }
     void yield() override {
         if (m_showProgress && m_sinceDrawn.elapsed() >= 100) {
             draw();
@@ -491,6 +499,7 @@ private:
     const ExportOptions m_options;
     const ImportTarget m_target;
     const VCardVersion m_version;
+    const DateOrder m_dateOrder;
     QTextStream& m_err;
     bool m_showProgress;
     bool m_drawn = false;
@@ -536,6 +545,8 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                                     QStringLiteral("TARGET"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Save location."), QStringLiteral("DIR"));
+    const QCommandLineOption dateOrderOption(
+        QStringLiteral("date-order"), QStringLiteral("Date order."), QStringLiteral("ORDER"));
     const QCommandLineOption mappingFile(QStringLiteral("mapping-file"),
                                          QStringLiteral("Apply a saved mapping."),
                                          QStringLiteral("FILE"));
@@ -548,7 +559,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                                          QStringLiteral("FILE"));
     parser.addOptions({help, list, listSheetsOption, sheetOption, map, mapColumn, version, single,
                        allowEmpty, phoneFormat, phoneRegion, target, output});
-    parser.addOptions({mappingFile, autoMapping, suggest, saveMapping});
+    parser.addOptions({mappingFile, autoMapping, suggest, saveMapping, dateOrderOption});
     parser.addPositionalArgument(QStringLiteral("SPREADSHEET"), QStringLiteral("The spreadsheet."));
     if (!parser.parse(arguments)) {
         return usageError(err, parser.errorText());
@@ -657,6 +668,17 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                                    .arg(QStringView(rules.option)));
     }
     options.vCardVersion = vCardVersionText(rules.fixedVersion.value_or(*cardVersion));
+    DateOrder dateOrder = systemDateOrder();
+    if (parser.isSet(dateOrderOption)) {
+        const QString orderText = parser.value(dateOrderOption);
+        const std::optional<DateOrder> order = parseDateOrder(orderText);
+        if (!order) {
+            return usageError(err, QStringLiteral("The date order is DMY, MDY or YMD, not "
+                                                  "\u201C%1\u201D.")
+                                       .arg(orderText));
+        }
+        dateOrder = *order;
+    }
     options.singleFile = parser.isSet(single);
     options.allowEmptyEmail = parser.isSet(allowEmpty);
     if (parser.isSet(phoneFormat)) {
@@ -708,7 +730,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         }
     }
 
-    CliHost host(state, std::move(options), *importTarget, err);
+    CliHost host(state, std::move(options), *importTarget, dateOrder, err);
     const ConversionReport report = convertContacts(state, path, source, host);
     host.finish();
     switch (report.outcome) {
@@ -736,8 +758,8 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                             : QStringLiteral("%1 rows were").arg(report.emptyEmailCount))
             << Qt::endl;
     }
-    if (const QString phones = report.phonesLeftText(); !phones.isEmpty()) {
-        err << phones << Qt::endl;
+    for (const ValueProblem& problem : report.valueProblems) {
+        err << valueProblemText(problem) << Qt::endl;
     }
     if (report.cardsFailed > 0) {
         err << QStringLiteral("%1 of %2 contacts could not be written. The first reason: %3")

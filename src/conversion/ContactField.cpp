@@ -102,3 +102,8 @@ bool isPhoneField(QStringView field) {
     const ContactFieldRow* f = findField(field);
     return f && f->phone;
 }
+
+bool isDateField(QStringView field) {
+    const ContactFieldRow* f = findField(field);
+    return f && f->date;
+}

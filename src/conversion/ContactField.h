@@ -23,6 +23,8 @@ struct ContactFieldRow {
     std::u16string_view help;
     // Whether it holds a telephone number (written as TEL, rewritten by the phone format).
     bool phone = false;
+    // Whether its cells are read as dates (see DateText.h).
+    bool date = false;
 
     constexpr bool reachesCard() const { return member != nullptr; }
 };
@@ -37,7 +39,11 @@ constexpr ContactFieldRow emailField(std::u16string_view name, QString ContactVa
 }
 constexpr ContactFieldRow phoneField(std::u16string_view name, QString ContactValues::*member,
                                      std::u16string_view help) {
-    return {name, member, false, help, true};
+    return {name, member, false, help, true, false};
+}
+constexpr ContactFieldRow dateField(std::u16string_view name, QString ContactValues::*member,
+                                    std::u16string_view help) {
+    return {name, member, false, help, false, true};
 }
 constexpr ContactFieldRow noCardField(std::u16string_view name, std::u16string_view help) {
     return {name, nullptr, false, help};
@@ -55,7 +61,7 @@ inline constexpr std::array kContactFields = {
     emailField(u"EmailAddress3", &ContactValues::EmailAddress3, u"third e-mail address"),
     cardField(u"JobTitle", &ContactValues::JobTitle, u"job title"),
     cardField(u"Company", &ContactValues::Company, u"company"),
-    noCardField(u"BusinessAddress", u"work address in one text"),
+    cardField(u"BusinessAddress", &ContactValues::BusinessAddress, u"work address in one text"),
     cardField(u"BusinessAddressCity", &ContactValues::BusinessAddressCity, u"work address: city"),
     cardField(u"BusinessAddressCountry", &ContactValues::BusinessAddressCountry,
               u"work address: country"),
@@ -70,7 +76,7 @@ inline constexpr std::array kContactFields = {
     phoneField(u"BusinessTelephoneNumber", &ContactValues::BusinessTelephoneNumber,
                u"work telephone number"),
     cardField(u"Department", &ContactValues::Department, u"department (written with a Company)"),
-    noCardField(u"HomeAddress", u"home address in one text"),
+    cardField(u"HomeAddress", &ContactValues::HomeAddress, u"home address in one text"),
     cardField(u"HomeAddressCity", &ContactValues::HomeAddressCity, u"home address: city"),
     cardField(u"HomeAddressCountry", &ContactValues::HomeAddressCountry, u"home address: country"),
     cardField(u"HomeAddressPostalCode", &ContactValues::HomeAddressPostalCode,
@@ -78,13 +84,25 @@ inline constexpr std::array kContactFields = {
     cardField(u"HomeAddressState", &ContactValues::HomeAddressState,
               u"home address: state or region"),
     cardField(u"HomeAddressStreet", &ContactValues::HomeAddressStreet, u"home address: street"),
-    noCardField(u"HomeFaxNumber", u"home fax number"),
+    phoneField(u"HomeFaxNumber", &ContactValues::HomeFaxNumber, u"home fax number"),
     phoneField(u"HomeTelephoneNumber", &ContactValues::HomeTelephoneNumber,
                u"home telephone number"),
     cardField(u"MiddleName", &ContactValues::MiddleName, u"middle name"),
     phoneField(u"MobileNumber", &ContactValues::MobileNumber, u"mobile telephone number"),
-    noCardField(u"Title", u"form of address, such as Dr"),
+    cardField(u"Title", &ContactValues::Title, u"form of address, such as Dr"),
     cardField(u"Notes", &ContactValues::Notes, u"notes"),
+    cardField(u"Suffix", &ContactValues::Suffix, u"name suffix, such as Jr."),
+    cardField(u"Nickname", &ContactValues::Nickname, u"nickname"),
+    dateField(u"Birthday", &ContactValues::Birthday,
+              u"birthday (a date, the year may be left out)"),
+    dateField(u"Anniversary", &ContactValues::Anniversary, u"anniversary (a date)"),
+    cardField(u"Categories", &ContactValues::Categories,
+              u"categories, separated by \",\" or \";\""),
+    phoneField(u"OtherTelephoneNumber", &ContactValues::OtherTelephoneNumber,
+               u"other telephone number"),
+    phoneField(u"PagerNumber", &ContactValues::PagerNumber, u"pager number"),
+    cardField(u"PersonalHomePage", &ContactValues::PersonalHomePage, u"personal web page"),
+    cardField(u"Photo", &ContactValues::Photo, u"photo: a picture file's path or a web address"),
 };
 
 inline constexpr int kCatalogueSize = int(kContactFields.size());
@@ -103,3 +121,6 @@ bool isEmailField(QStringView field);
 
 // Whether the field holds a telephone number.
 bool isPhoneField(QStringView field);
+
+// Whether the field's cells are read as dates.
+bool isDateField(QStringView field);

@@ -4,6 +4,7 @@
 #include "CellAddress.h"
 #include "CellValue.h"
 #include "ContactField.h"
+#include "ContactPhoto.h"
 #include "OutputPaths.h"
 #include "VCardWriter.h"
 #include "WizardState.h"
@@ -30,7 +31,63 @@ struct ColumnFeed {
     QString ContactValues::*member; // nullptr: the field reaches no card
     bool email;
     bool phone;
+    bool date;
 };
+
+// A value of the row being read that could not be used; counted once the card is written.
+struct PendingProblem {
+    ValueProblemKind kind;
+    QString text;
+};
+
+// What the mapping feeds decides the shape of some lines on every card.
+CardLayout layoutOfFeeds(const std::vector<ColumnFeed>& feeds) {
+    auto fed = [&feeds](std::initializer_list<QString ContactValues::*> members) {
+        for (const ColumnFeed& f : feeds) {
+            for (QString ContactValues::*m : members) {
+                if (f.member == m) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    CardLayout layout;
+    layout.nameAffixes = fed({&ContactValues::Title, &ContactValues::Suffix});
+    layout.businessAddressParts =
+        fed({&ContactValues::BusinessAddressStreet, &ContactValues::BusinessAddressCity,
+             &ContactValues::BusinessAddressState, &ContactValues::BusinessAddressPostalCode,
+             &ContactValues::BusinessAddressCountry});
+    layout.homeAddressParts =
+        fed({&ContactValues::HomeAddressStreet, &ContactValues::HomeAddressCity,
+             &ContactValues::HomeAddressState, &ContactValues::HomeAddressPostalCode,
+             &ContactValues::HomeAddressCountry});
+    return layout;
+}
+
+// A cell's text as a problem quotes it: on one line, and cut short when long.
+QString shownText(const QString& text) {
+    constexpr qsizetype kShownLength = 60;
+    QString shown;
+    for (const QChar c : QStringView(text).left(kShownLength)) {
+        shown += c.unicode() < 0x20 ? QChar(u' ') : c;
+    }
+    if (text.size() > kShownLength) {
+        shown += QStringLiteral("...");
+    }
+    return shown;
+}
+
+// The ISO form of the date a cell holds: a date cell's own day, whatever its format shows;
+// otherwise its text read as a date. Empty when it holds none.
+QString dateOfCell(const CellValue& cell, const std::function<DateOrder()>& dateOrder) {
+    if (cell.holdsDate()) {
+        const std::optional<QDate> day = cell.dateValue();
+        return day ? isoDateText(cardDate(*day)) : QString();
+    }
+    const std::optional<CardDate> date = parseDateText(cell.textForm(), dateOrder());
+    return date ? isoDateText(*date) : QString();
+}
 
 // A row is read left to right, as its columns stand. Of two mappings made from one column the
 // first counts; columns whose field reaches no card are not read at all.
@@ -65,14 +122,30 @@ bool readRowCells(const WorkbookSource& source, qint32 row, qint32 headerCount,
 }
 
 // One contact from its row's cells (cells[i] for feeds[i]): every cell that is not blank gives
-// its text form to its field. False when an e-mail cell holds nothing but spaces and
-// allowEmptyEmail() says no: the contact is left out, and the cells after it are not looked at.
+// its text form to its field, a date cell its date. False when an e-mail cell holds nothing but
+// spaces and allowEmptyEmail() says no: the contact is left out, and the cells after it are not
+// looked at. Values that could not be used go into problems.
 bool readContact(const std::vector<ColumnFeed>& feeds, const std::vector<CellValue>& cells,
-                 const std::function<bool()>& allowEmptyEmail, ContactValues& values) {
+                 const std::function<bool()>& allowEmptyEmail,
+                 const std::function<DateOrder()>& dateOrder, ContactValues& values,
+                 std::vector<PendingProblem>& problems) {
     values.clear();
+    problems.clear();
     for (size_t i = 0; i < feeds.size(); ++i) {
         const CellValue& cell = cells[i];
         if (isBlankCell(cell)) {
+            continue;
+        }
+        if (feeds[i].date) {
+            QString iso = dateOfCell(cell, dateOrder);
+            // A cell of spaces holds no date, and nothing to tell about either.
+            if (iso.isEmpty() && !cell.textForm().trimmed().isEmpty()) {
+                problems.push_back({feeds[i].member == &ContactValues::Anniversary
+                                        ? ValueProblemKind::Anniversary
+                                        : ValueProblemKind::Birthday,
+                                    shownText(cell.textForm())});
+            }
+            values.*feeds[i].member = std::move(iso);
             continue;
         }
         QString text = cell.textForm();
@@ -90,7 +163,7 @@ bool readContact(const std::vector<ColumnFeed>& feeds, const std::vector<CellVal
 // its text. Numbers left as they were are counted.
 void formatPhones(const std::vector<ColumnFeed>& feeds, const std::vector<CellValue>& cells,
                   qint32 row, PhoneFormatter& formatter, ContactValues& values,
-                  ValueProblems& left) {
+                  ConversionReport& report) {
     for (size_t i = 0; i < feeds.size(); ++i) {
         if (!feeds[i].phone || isBlankCell(cells[i])) {
             continue;
@@ -113,7 +186,7 @@ void formatPhones(const std::vector<ColumnFeed>& feeds, const std::vector<CellVa
         if (formatted) {
             text = std::move(*formatted);
         } else {
-            left.add(row, text);
+            report.addValueProblem(ValueProblemKind::PhoneNumber, row, text);
         }
     }
 }
@@ -122,14 +195,15 @@ void formatPhones(const std::vector<ColumnFeed>& feeds, const std::vector<CellVa
 // into a file of its own named after the contact.
 class CardOutput {
 public:
-    CardOutput(const QString& folder, ConversionHost& host, const ImportTargetRules& target)
-        : m_folder(folder), m_host(host), m_target(target) {}
+    CardOutput(const QString& folder, ConversionHost& host, const ImportTargetRules& target,
+               const CardLayout& layout)
+        : m_folder(folder), m_host(host), m_target(target), m_layout(layout) {}
 
     // Builds the contact's card and appends it to its file; number is the contact's running
     // number, which numbers the per-contact files.
-    void write(const ContactValues& values, qint32 number) {
+    void write(const ContactValues& values, const PhotoValue& photo, qint32 number) {
         const VCardVersion version = versionForTarget(m_target.target, m_host.vCardVersion());
-        QByteArray bytes = buildCard(values, version, m_target.card).toUtf8();
+        QByteArray bytes = buildCard(values, version, m_layout, photo, m_target.card).toUtf8();
         bytes.append("\r\n", 2);
         if (m_target.cardBytesBelow > 0 && bytes.size() >= m_target.cardBytesBelow) {
             m_writer.reject(QStringLiteral("the card of contact %1 has %2 KB, and %3 takes "
@@ -166,6 +240,7 @@ private:
     ConversionHost& m_host;
     const ImportTargetRules& m_target;
     qint32 m_singleCards = 0; // cards sent to the one file for all, for the target's limit
+    CardLayout m_layout;
     CardFileWriter m_writer;
 };
 
@@ -187,16 +262,52 @@ QString ConversionReport::targetText() const {
         .arg(QStringView(importTargetRules(target).title));
 }
 
-QString ConversionReport::phonesLeftText() const {
-    if (phonesLeft.count == 0) {
-        return QString();
+QString valueProblemText(const ValueProblem& problem) {
+    const bool one = problem.count == 1;
+    QString what;
+    QString example = problem.firstText;
+    switch (problem.kind) {
+    case ValueProblemKind::Birthday:
+        what = one ? QStringLiteral("birthday could not be read as a date")
+                   : QStringLiteral("birthdays could not be read as dates");
+        example = QLatin1Char('"') + example + QLatin1Char('"');
+        break;
+    case ValueProblemKind::Anniversary:
+        what = one ? QStringLiteral("anniversary could not be read as a date")
+                   : QStringLiteral("anniversaries could not be read as dates");
+        example = QLatin1Char('"') + example + QLatin1Char('"');
+        break;
+    case ValueProblemKind::Photo:
+        what = one ? QStringLiteral("photo could not be read")
+                   : QStringLiteral("photos could not be read");
+        break;
+    case ValueProblemKind::PhoneNumber:
+        what = one ? QStringLiteral("phone number was left as it was")
+                   : QStringLiteral("phone numbers were left as they were");
+        example = QLatin1Char('"') + example + QLatin1Char('"');
+        break;
     }
-    const QString example = QStringLiteral("(row %1: \"%2\")")
-                                .arg(QString::number(phonesLeft.firstRow), phonesLeft.firstText);
-    return phonesLeft.count == 1
-               ? QStringLiteral("1 phone number was left as it was ") + example
-               : QStringLiteral("%1 phone numbers were left as they were ").arg(phonesLeft.count) +
-                     example;
+    return QStringLiteral("%1 %2 (row %3: %4)")
+        .arg(QString::number(problem.count), what, QString::number(problem.firstRow), example);
+}
+
+void ConversionReport::addValueProblem(ValueProblemKind kind, qint32 row, const QString& text) {
+    for (ValueProblem& p : valueProblems) {
+        if (p.kind == kind) {
+            ++p.count;
+            return;
+        }
+    }
+    valueProblems.append({kind, 1, row, text});
+}
+
+qint32 ConversionReport::valueProblemCount(ValueProblemKind kind) const {
+    for (const ValueProblem& p : valueProblems) {
+        if (p.kind == kind) {
+            return p.count;
+        }
+    }
+    return 0;
 }
 
 QString ConversionReport::endText() const {
@@ -211,10 +322,11 @@ QString ConversionReport::endText() const {
                              .arg(cardsFailed)
                              .arg(contactsAdded)
                              .arg(firstFailure);
-    for (const QString& line : {targetText(), phonesLeftText()}) {
-        if (!line.isEmpty()) {
-            text += line + QStringLiteral("\r\n");
-        }
+    if (const QString made = targetText(); !made.isEmpty()) {
+        text += made + QStringLiteral("\r\n");
+    }
+    for (const ValueProblem& p : valueProblems) {
+        text += valueProblemText(p) + QStringLiteral("\r\n");
     }
     return text + kOpenQuestion;
 }
@@ -268,17 +380,20 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
             return report;
         }
         const ContactField& field = state.mappedFields[size_t(k)];
-        feeds.push_back(
-            {column, contactValueMember(field), isEmailField(field), isPhoneField(field)});
+        feeds.push_back({column, contactValueMember(field), isEmailField(field),
+                         isPhoneField(field), isDateField(field)});
     }
     putInColumnOrder(feeds);
 
     std::vector<CellValue> cells(feeds.size());
     const std::function<bool()> allowEmptyEmail = [&host] { return host.allowEmptyEmail(); };
     report.target = host.importTarget();
-    CardOutput output(folder.path, host, importTargetRules(report.target));
+    const std::function<DateOrder()> dateOrder = [&host] { return host.dateOrder(); };
+    CardOutput output(folder.path, host, importTargetRules(report.target), layoutOfFeeds(feeds));
     PhoneFormatter phones;
     ContactValues values;
+    std::vector<PendingProblem> problems;
+    const QString baseFolder = QFileInfo(path).absolutePath();
     state.progressDone = 0;
     const qint32 lastRow = qMin(state.lastItemRow, source.sheetRowLimit());
     for (qint32 row = 2; row <= lastRow; ++row) {
@@ -288,7 +403,7 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
             continue;
         }
         ++state.progressDone;
-        if (!readContact(feeds, cells, allowEmptyEmail, values)) {
+        if (!readContact(feeds, cells, allowEmptyEmail, dateOrder, values, problems)) {
             ++report.emptyEmailCount;
             host.emptyEmailCountChanged(report.emptyEmailCount, report.dataRows);
             continue;
@@ -297,11 +412,23 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
             if (phoneOptions != phones.options()) {
                 phones = PhoneFormatter(std::move(phoneOptions));
             }
-            formatPhones(feeds, cells, row, phones, values, report.phonesLeft);
+            formatPhones(feeds, cells, row, phones, values, report);
         }
         ++report.contactsAdded;
         host.contactCountChanged(report.contactsAdded, report.dataRows);
-        output.write(values, report.contactsAdded);
+        for (const PendingProblem& p : problems) {
+            report.addValueProblem(p.kind, row, p.text);
+        }
+        // The picture is read only for a card that is written; relative paths are taken
+        // from the spreadsheet's folder.
+        PhotoValue photo;
+        if (!values.Photo.isEmpty()) {
+            photo = readPhoto(values.Photo, baseFolder);
+            if (photo.kind == PhotoValue::Kind::None && !photo.problem.isEmpty()) {
+                report.addValueProblem(ValueProblemKind::Photo, row, photo.problem);
+            }
+        }
+        output.write(values, photo, report.contactsAdded);
     }
     output.close(report);
     source.closeWorkbook();

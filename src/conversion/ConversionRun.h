@@ -1,10 +1,12 @@
 #pragma once
 
+#include "DateText.h"
 #include "ImportTarget.h"
 #include "PhoneFormat.h"
 #include "VCardVersion.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 class WorkbookSource;
@@ -32,6 +34,8 @@ public:
     // Read once at the start. The target's rules override the version and the single file
     // where it fixes them.
     virtual ImportTarget importTarget() { return ImportTarget::Generic; }
+    // How dates written as numbers are read; read for each date cell that is text.
+    virtual DateOrder dateOrder() { return systemDateOrder(); }
 
     // The local clock, for the folder's stamp.
     virtual QDateTime now() { return QDateTime::currentDateTime(); }
@@ -48,20 +52,20 @@ public:
     }
 };
 
-// Values of one kind that were written as they stood although a rule would have changed them:
-// how many, and the first of them with its sheet row.
-struct ValueProblems {
-    qint32 count = 0;
-    qint32 firstRow = 0;
-    QString firstText;
+// Cell values that could not be used on a card that was still written: how many of one kind,
+// and the first of them.
+enum class ValueProblemKind { Birthday, Anniversary, Photo, PhoneNumber };
 
-    void add(qint32 row, const QString& text) {
-        if (count++ == 0) {
-            firstRow = row;
-            firstText = text;
-        }
-    }
+struct ValueProblem {
+    ValueProblemKind kind = ValueProblemKind::Birthday;
+    qint32 count = 0;
+    qint32 firstRow = 0; // the sheet's row number
+    QString firstText;   // what the first one held, with the reason where there is one
 };
+
+// "3 birthdays could not be read as dates (row 7: "sometime in May")", "4 phone numbers were
+// left as they were (row 9: "ask reception")".
+QString valueProblemText(const ValueProblem& problem);
 
 struct ConversionReport {
     enum class Outcome {
@@ -78,19 +82,24 @@ struct ConversionReport {
     qint32 emptyEmailCount = 0; // rows left out for an e-mail of spaces
     qint32 cardsFailed = 0;     // cards built but not written
     QString firstFailure;       // the reason of the first card that failed
-    ValueProblems phonesLeft;   // phone numbers the phone format could not rewrite
     ImportTarget target = ImportTarget::Generic;
+    // One entry per kind that occurred, in the order first met.
+    QList<ValueProblem> valueProblems;
+
+    // Counts one more value of the kind; the first one's row and text are kept.
+    void addValueProblem(ValueProblemKind kind, qint32 row, const QString& text);
+    // How many values of the kind could not be used.
+    qint32 valueProblemCount(ValueProblemKind kind) const;
 
     bool finished() const { return outcome == Outcome::Finished; }
     bool allWritten() const { return finished() && cardsFailed == 0; }
     // The end dialog's text: the success text only when every card was written, otherwise
     // how many could not be written and why; then the target when it is not the generic
-    // one, the phone numbers left as they were, if any; then the open-folder question.
+    // one; then a line per kind of value that could not be used; last the open-folder
+    // question.
     QString endText() const;
     // "The cards are made for import into Outlook."; empty for the generic target.
     QString targetText() const;
-    // "4 phone numbers were left as they were (row 9: "ask reception")"; empty when none were.
-    QString phonesLeftText() const;
 };
 
 inline constexpr const char16_t* kEndDialogCaption = u"Open Destination Folder";

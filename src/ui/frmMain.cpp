@@ -60,6 +60,7 @@ public:
     VCardVersion vCardVersion() override { return m_window.checkedVersion(); }
     bool singleFile() override { return m_window.ChkSinglevCard->isChecked(); }
     bool allowEmptyEmail() override { return m_window.chkNotNull->isChecked(); }
+    DateOrder dateOrder() override { return m_window.dateOrder(); }
     void yield() override {
         // The bar appears once rows are being converted.
         m_window.statusBar->setVisible(true);
@@ -572,6 +573,11 @@ VCardVersion frmMain::checkedVersion() const {
 
 QString frmMain::vCardVersion() const {
     return vCardVersionText(checkedVersion());
+}
+
+DateOrder frmMain::dateOrder() const {
+    const QVariant order = cmbDateOrder->currentData();
+    return order.isValid() ? static_cast<DateOrder>(order.toInt()) : systemDateOrder();
 }
 
 void frmMain::progressBar_Timer() {

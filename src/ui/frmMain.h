@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DateText.h"
 #include "FieldMapping.h"
 #include "VCardVersion.h"
 #include "WizardState.h"
@@ -46,6 +47,8 @@ public:
     const WizardState& state() const { return m_state; }
     // The version of the checked option button, "2.1", "3.0" or "4.0".
     QString vCardVersion() const;
+    // The order chosen under "Date order:".
+    DateOrder dateOrder() const;
     // The clock that stamps the folders "Change..." makes (tests set a fixed one).
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     // True while a workbook is read or a conversion runs.
@@ -194,6 +197,9 @@ private:
     QRadioButton* Opt4 = nullptr;
     // The option buttons above, each with its VCardVersion as its id.
     QButtonGroup* m_versions = nullptr;
+    QLabel* lblDateOrder = nullptr;
+    // Each item carries its DateOrder as its data.
+    QComboBox* cmbDateOrder = nullptr;
     QLabel* lblNotNullLabel = nullptr;
     QLabel* lblNotNullCount = nullptr;
     QLabel* contactCountLabel = nullptr;

@@ -181,7 +181,8 @@ void frmMain::fitToCaptions(QWidget* central) {
     // them: a text box starts after its label, a label sits above its list.
     for (auto [label, box] : {std::pair<QLabel*, QWidget*>{Label1, txtExcelPath},
                               std::pair<QLabel*, QWidget*>{lblSheet, cmbSheet},
-                              std::pair<QLabel*, QWidget*>{Label7, txtvCardSavePath}}) {
+                              std::pair<QLabel*, QWidget*>{Label7, txtvCardSavePath},
+                              std::pair<QLabel*, QWidget*>{lblDateOrder, cmbDateOrder}}) {
         const int left = label->geometry().right() + 5;
         if (box->x() < left) {
             box->setGeometry(left, box->y(), box->geometry().right() - left + 1, box->height());
@@ -383,6 +384,22 @@ void frmMain::buildExportTab(QWidget* page, int top) {
     }
     Opt2->setChecked(true);
 
+    // Below the versions, in the room above the counts, so nothing else moves.
+    lblDateOrder = makeLabel(u"lblDateOrder"_s, u"Date order:"_s, page);
+    place(lblDateOrder, 360, 2250, 1095, 255, top);
+    cmbDateOrder = new QComboBox(page);
+    cmbDateOrder->setObjectName(u"cmbDateOrder"_s);
+    cmbDateOrder->setEditable(false);
+    for (DateOrder order : {DateOrder::DMY, DateOrder::MDY, DateOrder::YMD}) {
+        cmbDateOrder->addItem(dateOrderDisplayText(order), static_cast<int>(order));
+    }
+    cmbDateOrder->setCurrentIndex(cmbDateOrder->findData(static_cast<int>(systemDateOrder())));
+    cmbDateOrder->setAccessibleName(spokenName(lblDateOrder->text()));
+    cmbDateOrder->setAccessibleDescription(
+        u"How birthdays and anniversaries written as numbers are read"_s);
+    lblDateOrder->setBuddy(cmbDateOrder);
+    place(cmbDateOrder, 1560, 2205, 1215, 315, top);
+
     lblNotNullLabel =
         makeLabel(u"lblNotNullLabel"_s, u"Number of Empty Email Contact(s)       :"_s, page);
     place(lblNotNullLabel, 360, 2760, 2895, 255, top);
@@ -435,9 +452,10 @@ void frmMain::buildStatusBar() {
 
 void frmMain::setTabOrders() {
     const QList<QWidget*> chain = {
-        txtExcelPath,  cmdBrowse, cmbSheet,         sourceExcelData,    cmbHeader,      cmbOutlook,
-        cmdAddMapping, cmdRemove, mappedList,       chkNotNull,         ChkSinglevCard, Opt2,
-        Opt3,          Opt4,      txtvCardSavePath, CmdChangevCardPath, cmdPrevious,    cmdNext};
+        txtExcelPath,  cmdBrowse, cmbSheet,     sourceExcelData,  cmbHeader,          cmbOutlook,
+        cmdAddMapping, cmdRemove, mappedList,   chkNotNull,       ChkSinglevCard,     Opt2,
+        Opt3,          Opt4,      cmbDateOrder, txtvCardSavePath, CmdChangevCardPath, cmdPrevious,
+        cmdNext};
     for (qsizetype i = 1; i < chain.size(); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
     }

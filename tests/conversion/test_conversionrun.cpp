@@ -28,6 +28,7 @@ public:
     bool allowEmpty = false;
     PhoneFormatOptions phones;
     ImportTarget target = ImportTarget::Generic;
+    DateOrder order = DateOrder::DMY;
     // Called when a count changes: tests change options or the disk there.
     std::function<void(qint32 contactsAdded)> onContact;
     QStringList counts;
@@ -43,6 +44,7 @@ public:
     bool allowEmptyEmail() override { return allowEmpty; }
     PhoneFormatOptions phoneFormat() override { return phones; }
     ImportTarget importTarget() override { return target; }
+    DateOrder dateOrder() override { return order; }
     QDateTime now() override { return kClock; }
     void contactCountChanged(qint32 added, qint32 dataRows) override {
         counts.append(countText(added, dataRows));
@@ -84,7 +86,9 @@ struct Fixture {
         }
         host.location = dir.path();
     }
-    ConversionReport run() { return convertContacts(state, u"contacts.xlsx"_s, sheet, host); }
+    ConversionReport run(const QString& path = u"contacts.xlsx"_s) {
+        return convertContacts(state, path, sheet, host);
+    }
     QString folder() const { return stampedFolderPath(dir.path(), kClock); }
     QStringList files(const QString& in = QString()) const {
         return QDir(in.isEmpty() ? folder() : in)
@@ -287,7 +291,8 @@ private Q_SLOTS:
         QCOMPARE(r.contactsAdded, 3);
         QCOMPARE(fx.read(u"a_1.vcf"_s), card(u"2.1"_s, firstCard));
         QCOMPARE(fx.read(u"d_3.vcf"_s), card(u"2.1"_s, lastCard));
-        QCOMPARE(r.phonesLeft.count, style == int(PhoneStyle::Off) ? 0 : 2);
+        QCOMPARE(r.valueProblemCount(ValueProblemKind::PhoneNumber),
+                 style == int(PhoneStyle::Off) ? 0 : 2);
         QCOMPARE(r.endText(), note);
     }
 
@@ -330,11 +335,11 @@ private Q_SLOTS:
     void onePhoneNumberLeft() {
         ConversionReport r;
         r.outcome = ConversionReport::Outcome::Finished;
-        r.phonesLeft.add(9, u"ask reception"_s);
-        QCOMPARE(r.phonesLeftText(),
+        r.addValueProblem(ValueProblemKind::PhoneNumber, 9, u"ask reception"_s);
+        QCOMPARE(valueProblemText(r.valueProblems.at(0)),
                  u"1 phone number was left as it was (row 9: \"ask reception\")"_s);
-        r.phonesLeft.add(12, u"12"_s);
-        QCOMPARE(r.phonesLeftText(),
+        r.addValueProblem(ValueProblemKind::PhoneNumber, 12, u"12"_s);
+        QCOMPARE(valueProblemText(r.valueProblems.at(0)),
                  u"2 phone numbers were left as they were (row 9: \"ask reception\")"_s);
     }
 
@@ -457,10 +462,10 @@ private Q_SLOTS:
         QVERIFY(fx.run().allWritten());
         QCOMPARE(fx.host.versionReads, 10);
         QCOMPARE(fx.read(u"L2_2.vcf"_s), card(u"2.1"_s, {u"N:L2;;"_s, u"FN: L2"_s}));
-        QCOMPARE(fx.read(u"L3_3.vcf"_s), card(u"4.0"_s, {u"N:L3;;"_s, u"FN: L3"_s}));
+        QCOMPARE(fx.read(u"L3_3.vcf"_s), card(u"4.0"_s, {u"N:L3;;;;"_s, u"FN: L3"_s}));
         QCOMPARE(fx.files().size(), 5);
-        QVERIFY(
-            fx.read(u"All Contacts.vcf"_s).startsWith(card(u"4.0"_s, {u"N:L5;;"_s, u"FN: L5"_s})));
+        QVERIFY(fx.read(u"All Contacts.vcf"_s)
+                    .startsWith(card(u"4.0"_s, {u"N:L5;;;;"_s, u"FN: L5"_s})));
         QCOMPARE(fx.read(u"All Contacts.vcf"_s).count(u"BEGIN:VCARD"_s), 6);
     }
 
@@ -552,6 +557,96 @@ private Q_SLOTS:
         QCOMPARE(second.outputFolder, fx.folder() + u"_2"_s);
         QCOMPARE(fx.read(u"All Contacts.vcf"_s).count(u"BEGIN:VCARD"_s), 10);
         QCOMPARE(fx.files(second.outputFolder), QStringList{u"All Contacts.vcf"_s});
+    }
+
+    // A date cell gives its day whatever its format shows; text is read in the host's order.
+    // Values that are not dates leave their line out, the card is still written, and the
+    // report counts them with the first one's row and text; a row left out counts nothing.
+    void datesFromCells() {
+        const QStringList header{u"Name"_s, u"Born"_s, u"Mail"_s, u"Wed"_s};
+        Fixture fx({header, {u"a"_s}, {u"b"_s}, {u"c"_s}, {u"d"_s}, {u"e"_s}, {u"f"_s}},
+                   {u"FullName"_s, u"Birthday"_s, u"EmailAddress"_s, u"Anniversary"_s});
+        fx.host.order = DateOrder::MDY;
+        auto t = [](const QString& s) { return CellValue::text(s); };
+        const CellValue none;
+        fx.sheet.setRows({
+            {t(u"Name"_s), t(u"Born"_s), t(u"Mail"_s), t(u"Wed"_s)},
+            // 33238 is 1990-12-31; the format shows a text that reads otherwise in M/D/Y.
+            {t(u"a"_s), CellValue::dateNumber(33238, DateSystem::Date1900, u"31.12.1990"_s), none,
+             t(u"June 15"_s)},
+            {t(u"b"_s), t(u"12/31/90"_s), none, t(u"2001-06-15"_s)},
+            {t(u"c"_s), t(u"sometime in May"_s), none, t(u"soon"_s)},
+            // Left out for its e-mail of spaces: its birthday is not counted.
+            {t(u"d"_s), t(u"never"_s), t(u"  "_s), none},
+            {t(u"e"_s), t(u"31/02/1990"_s), none, none},
+            {t(u"f"_s), CellValue::number(33238), none, t(u"   "_s)},
+        });
+        const ConversionReport r = fx.run();
+        QVERIFY(r.allWritten());
+        QCOMPARE(r.contactsAdded, 5);
+        QCOMPARE(fx.read(u"1.vcf"_s),
+                 card(u"2.1"_s, {u"FN:a"_s, u"BDAY:1990-12-31"_s,
+                                 u"X-EVOLUTION-ANNIVERSARY;X-APPLE-OMIT-YEAR=1604:1604-06-15"_s}));
+        QCOMPARE(fx.read(u"2.vcf"_s), card(u"2.1"_s, {u"FN:b"_s, u"BDAY:1990-12-31"_s,
+                                                      u"X-EVOLUTION-ANNIVERSARY:2001-06-15"_s}));
+        QCOMPARE(fx.read(u"3.vcf"_s), card(u"2.1"_s, {u"FN:c"_s}));
+        QCOMPARE(fx.read(u"4.vcf"_s), card(u"2.1"_s, {u"FN:e"_s}));
+        QCOMPARE(fx.read(u"5.vcf"_s), card(u"2.1"_s, {u"FN:f"_s}));
+        QCOMPARE(r.valueProblems.size(), 2);
+        QCOMPARE(valueProblemText(r.valueProblems.at(0)),
+                 u"3 birthdays could not be read as dates (row 4: \"sometime in May\")"_s);
+        QCOMPARE(valueProblemText(r.valueProblems.at(1)),
+                 u"1 anniversary could not be read as a date (row 4: \"soon\")"_s);
+        QCOMPARE(r.endText(),
+                 u"The contacts have been exported successfully to vCard files.\r\n"
+                 "3 birthdays could not be read as dates (row 4: \"sometime in May\")\r\n"
+                 "1 anniversary could not be read as a date (row 4: \"soon\")\r\n"
+                 "Would you like to open folder containing excel file. Click Yes else click No."_s);
+    }
+
+    // A photo path is taken from the spreadsheet's folder; one that cannot be read leaves
+    // its line out and is reported with the first one's row and reason, beside the dates.
+    void photosAndDatesReported() {
+        Fixture fx({{u"Name"_s, u"Photo"_s, u"Born"_s},
+                    {u"a"_s, u"pics/small.png"_s, u""_s},
+                    {u"b"_s, u"pics/ann.jpg"_s, u"sometime in May"_s},
+                    {u"c"_s, u"https://example.com/c.jpg"_s, u""_s},
+                    {u"d"_s, u"pics/none.jpg"_s, u""_s}},
+                   {u"FullName"_s, u"Photo"_s, u"Birthday"_s});
+        QTemporaryDir sheetFolder;
+        QVERIFY(QDir(sheetFolder.path()).mkpath(u"pics"_s));
+        QVERIFY(QFile::copy(QStringLiteral(E2V_FIXTURES_DIR) + u"/photos/small.png"_s,
+                            sheetFolder.filePath(u"pics/small.png"_s)));
+        const ConversionReport r = fx.run(sheetFolder.filePath(u"contacts.xlsx"_s));
+        QVERIFY(r.allWritten());
+        QCOMPARE(r.contactsAdded, 4);
+        QVERIFY(fx.read(u"1.vcf"_s).contains(u"\r\nPHOTO;ENCODING=BASE64;TYPE=JPEG:"_s));
+        QCOMPARE(fx.read(u"2.vcf"_s), card(u"2.1"_s, {u"FN:b"_s}));
+        QCOMPARE(fx.read(u"3.vcf"_s),
+                 card(u"2.1"_s, {u"FN:c"_s, u"PHOTO;VALUE=URL:https://example.com/c.jpg"_s}));
+        QCOMPARE(fx.read(u"4.vcf"_s), card(u"2.1"_s, {u"FN:d"_s}));
+        QCOMPARE(r.endText(),
+                 u"The contacts have been exported successfully to vCard files.\r\n"
+                 "1 birthday could not be read as a date (row 3: \"sometime in May\")\r\n"
+                 "2 photos could not be read (row 3: pics/ann.jpg: no such file)\r\n"
+                 "Would you like to open folder containing excel file. Click Yes else click No."_s);
+    }
+
+    // Lines shaped by the mapping look the same on every card, blank cells or not: a mapped
+    // suffix gives every 3.0 N five components, a mapped city makes the whole-address text
+    // the label even where the city is blank.
+    void mappingShapesEveryCard() {
+        Fixture fx({{u"Last"_s, u"Suffix"_s, u"Address"_s, u"City"_s},
+                    {u"Smith"_s, u"Jr."_s, u"1 Main St"_s, u"Pune"_s},
+                    {u"Jones"_s, u""_s, u"2 High St"_s, u""_s}},
+                   {u"LastName"_s, u"Suffix"_s, u"BusinessAddress"_s, u"BusinessAddressCity"_s});
+        fx.host.version = VCardVersion::V30;
+        QVERIFY(fx.run().allWritten());
+        QCOMPARE(fx.read(u"Smith_1.vcf"_s),
+                 card(u"3.0"_s, {u"N:Smith;;;;Jr."_s, u"FN: Smith"_s, u"ADR;TYPE=WORK:;;;Pune;;;"_s,
+                                 u"LABEL;TYPE=WORK:1 Main St"_s}));
+        QCOMPARE(fx.read(u"Jones_2.vcf"_s), card(u"3.0"_s, {u"N:Jones;;;;"_s, u"FN: Jones"_s,
+                                                            u"LABEL;TYPE=WORK:2 High St"_s}));
     }
 
     // The same header text in two columns: each column feeds the field it was mapped to.

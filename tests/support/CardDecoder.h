@@ -106,8 +106,61 @@ inline const QList<QString ContactValues::*>& allMembers() {
         &ContactValues::EmailAddress,
         &ContactValues::EmailAddress2,
         &ContactValues::EmailAddress3,
-        &ContactValues::Notes};
+        &ContactValues::Notes,
+        &ContactValues::Title,
+        &ContactValues::Suffix,
+        &ContactValues::HomeFaxNumber,
+        &ContactValues::Nickname,
+        &ContactValues::OtherTelephoneNumber,
+        &ContactValues::PagerNumber,
+        &ContactValues::PersonalHomePage};
     return members;
+}
+
+inline bool isEmailMember(QString ContactValues::*m) {
+    return m == &ContactValues::EmailAddress || m == &ContactValues::EmailAddress2 ||
+           m == &ContactValues::EmailAddress3;
+}
+
+// The EMAIL lines a contact's e-mail cells should give, in order: each cell split at ";",
+// "," and white space, or the whole cell when it holds nothing else.
+inline QStringList expectedEmails(const ContactValues& v) {
+    QStringList all;
+    for (const QString* cell : {&v.EmailAddress, &v.EmailAddress2, &v.EmailAddress3}) {
+        if (cell->isEmpty()) {
+            continue;
+        }
+        QStringList parts;
+        QString current;
+        for (const QChar c : *cell) {
+            if (c == u';' || c == u',' || c.isSpace()) {
+                if (!current.isEmpty()) {
+                    parts.append(current);
+                }
+                current.clear();
+            } else {
+                current += c;
+            }
+        }
+        if (!current.isEmpty()) {
+            parts.append(current);
+        }
+        all += parts.isEmpty() ? QStringList{*cell} : parts;
+    }
+    return all;
+}
+
+// Splits at the first character c outside double quotes; -1 when there is none.
+inline qsizetype indexOutsideQuotes(const QString& s, QChar c, qsizetype from = 0) {
+    bool quoted = false;
+    for (qsizetype i = from; i < s.size(); ++i) {
+        if (s.at(i) == u'"') {
+            quoted = !quoted;
+        } else if (!quoted && s.at(i) == c) {
+            return i;
+        }
+    }
+    return -1;
 }
 
 struct Decoded {
@@ -117,7 +170,33 @@ struct Decoded {
     ContactValues values;
     QString fn;
     bool hasN = false;
+    int nComponents = 0;
+    QStringList emails;      // every EMAIL value in order
+    int preferredEmail = -1; // the index of the one marked PREF
+    QString workLabel;       // LABEL lines or 4.0 LABEL parameters
+    QString homeLabel;
+    QString birthday; // BDAY's parameters and value, "BDAY;...:value" as written
+    QString anniversary;
+    QString categories; // the raw value
 };
+
+// A 4.0 parameter value: quotes removed, ^n ^' ^^ decoded.
+inline QString caretDecoded(const QString& quoted) {
+    QString v = quoted;
+    if (v.size() >= 2 && v.startsWith(u'"') && v.endsWith(u'"')) {
+        v = v.mid(1, v.size() - 2);
+    }
+    QString out;
+    for (qsizetype i = 0; i < v.size(); ++i) {
+        if (v.at(i) == u'^' && i + 1 < v.size()) {
+            const QChar n = v.at(++i);
+            out += n == u'n' ? QChar(u'\n') : n == u'\'' ? QChar(u'"') : n;
+        } else {
+            out += v.at(i);
+        }
+    }
+    return out;
+}
 
 inline Decoded decodeCard(const QString& card) {
     Decoded d;
@@ -138,17 +217,31 @@ inline Decoded decodeCard(const QString& card) {
     }
     d.version = lines.at(1).mid(8);
     const bool typed = d.version != u"2.1";
-    int plainEmails = 0;
     for (qsizetype i = 2; i + 1 < lines.size(); ++i) {
         const QString& line = lines.at(i);
-        const qsizetype colon = line.indexOf(u':');
+        const qsizetype colon = indexOutsideQuotes(line, u':');
         if (colon <= 0) {
             return fail(QStringLiteral("a line without a property name: ") + line);
         }
         const QString head = line.left(colon);
         QString value = line.mid(colon + 1);
-        QStringList params = head.split(u';');
+        QStringList params;
+        for (qsizetype from = 0;;) {
+            const qsizetype semi = indexOutsideQuotes(head, u';', from);
+            params.append(head.mid(from, semi < 0 ? -1 : semi - from));
+            if (semi < 0) {
+                break;
+            }
+            from = semi + 1;
+        }
         const QString name = params.takeFirst();
+        QString labelParameter;
+        for (qsizetype k = params.size() - 1; k >= 0; --k) {
+            if (params.at(k).startsWith(u"LABEL=")) {
+                labelParameter = caretDecoded(params.at(k).mid(6));
+                params.removeAt(k);
+            }
+        }
         if (params.removeAll(QStringLiteral("ENCODING=QUOTED-PRINTABLE")) > 0) {
             if (typed) {
                 return fail(QStringLiteral("quoted-printable in a typed version"));
@@ -171,13 +264,26 @@ inline Decoded decodeCard(const QString& card) {
         };
         bool fine = true;
         if (name == u"N") {
-            fine = parts.size() == 3;
+            fine = parts.size() == 3 || parts.size() == 5;
             if (fine) {
                 v.LastName = parts.at(0);
                 v.FirstName = parts.at(1);
                 v.MiddleName = parts.at(2);
+                v.Title = parts.value(3);
+                v.Suffix = parts.value(4);
                 d.hasN = true;
+                d.nComponents = int(parts.size());
             }
+        } else if (name == u"NICKNAME") {
+            fine = single(v.Nickname);
+        } else if (name == u"LABEL") {
+            fine = single(types.contains(u"HOME") ? d.homeLabel : d.workLabel);
+        } else if (name == u"BDAY") {
+            d.birthday = head + u':' + value;
+        } else if (name == u"ANNIVERSARY" || name == u"X-EVOLUTION-ANNIVERSARY") {
+            d.anniversary = head + u':' + value;
+        } else if (name == u"CATEGORIES") {
+            d.categories = value;
         } else if (name == u"FN") {
             fine = single(d.fn);
         } else if (name == u"ORG") {
@@ -189,19 +295,23 @@ inline Decoded decodeCard(const QString& card) {
         } else if (name == u"TITLE") {
             fine = single(v.JobTitle);
         } else if (name == u"URL") {
-            fine = single(v.BusinessHomePage);
+            fine = single(types.contains(u"HOME") ? v.PersonalHomePage : v.BusinessHomePage);
         } else if (name == u"NOTE") {
             fine = single(v.Notes);
         } else if (name == u"TEL") {
             QString* member = nullptr;
             if (types.contains(u"FAX")) {
-                member = &v.BusinessFaxNumber;
+                member = types.contains(u"HOME") ? &v.HomeFaxNumber : &v.BusinessFaxNumber;
             } else if (types.contains(u"CELL")) {
                 member = &v.MobileNumber;
+            } else if (types.contains(u"PAGER")) {
+                member = &v.PagerNumber;
             } else if (types.contains(u"HOME")) {
                 member = &v.HomeTelephoneNumber;
             } else if (types.contains(u"WORK")) {
                 member = &v.BusinessTelephoneNumber;
+            } else if (types.contains(u"VOICE")) {
+                member = &v.OtherTelephoneNumber;
             }
             fine = member && single(*member);
         } else if (name == u"ADR") {
@@ -216,13 +326,16 @@ inline Decoded decodeCard(const QString& card) {
                 for (int k = 0; k < 5; ++k) {
                     *(home ? h : m)[k] = parts.at(k + 2);
                 }
+                (home ? d.homeLabel : d.workLabel) = labelParameter;
             }
         } else if (name == u"EMAIL") {
+            QString address;
+            fine = single(address);
             if (types.contains(u"PREF")) {
-                fine = single(v.EmailAddress);
-            } else {
-                fine = single(++plainEmails == 1 ? v.EmailAddress2 : v.EmailAddress3);
+                fine = fine && d.preferredEmail < 0;
+                d.preferredEmail = int(d.emails.size());
             }
+            d.emails.append(address);
         } else {
             return fail(QStringLiteral("unknown property ") + name);
         }
