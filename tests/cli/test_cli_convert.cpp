@@ -229,142 +229,142 @@ private Q_SLOTS:
                      "\r\nN:;Ann;\r\nFN:Ann \r\nEND:VCARD\r\n"
                      "BEGIN:VCARD\r\nVERSION:" +
                      version + "\r\nN:;Bob;\r\nFN:Bob \r\nEND:VCARD\r\n");
-        // Text dates are read in the order given; those that cannot be read are counted on
-        // standard error, and the cards are written all the same.
-        void dateOrder_data() {
-            QTest::addColumn<QString>("order");
-            QTest::addColumn<QString>("err");
-            QTest::addColumn<QString>("cards");
-            QTest::addRow("DMY")
-                << u"DMY"_s
-                << u"3 contacts written to vCard files.\n2 birthdays could not be read "
-                   "as dates (row 3: \"12/31/1990\")\n"_s
-                << u"BDAY:1990-12-31|-|-"_s;
-            QTest::addRow("MDY")
-                << u"MDY"_s
-                << u"3 contacts written to vCard files.\n2 birthdays could not be read "
-                   "as dates (row 2: \"31/12/1990\")\n"_s
-                << u"-|BDAY:1990-12-31|-"_s;
-        }
-        void dateOrder() {
-            QFETCH(QString, order);
-            QFETCH(QString, err);
-            QFETCH(QString, cards);
-            QTemporaryDir out;
-            const CliRun r = runCli({u"-m"_s, u"Name=FullName"_s, u"-m"_s, u"Born=Birthday"_s,
-                                     u"--date-order"_s, order, u"--single-file"_s, u"-o"_s,
-                                     out.path(), fixture(u"conversion/birthdays.csv"_s)});
-            QCOMPARE(r.code, 0);
-            QCOMPARE(r.err, err);
-            QStringList birthdays;
-            const QString all = QString::fromUtf8(readBytes(r.folder() + u"/All Contacts.vcf"_s));
-            for (const QString& card : all.split(u"END:VCARD\r\n"_s, Qt::SkipEmptyParts)) {
-                const qsizetype at = card.indexOf(u"BDAY"_s);
-                birthdays.append(at < 0 ? u"-"_s : card.mid(at).section(u"\r\n"_s, 0, 0));
-            }
-            QCOMPARE(birthdays.join(u'|'), cards);
-        }
+    }
 
-        void refusals_data() {
-            QTest::addColumn<QStringList>("args");
-            QTest::addColumn<int>("code");
-            QTest::addColumn<QString>("message");
-            const QString sheet = fixture(u"contacts/contacts.csv"_s);
-            QTest::addRow("no mapping") << QStringList{sheet} << 2 << u"Map at least one column"_s;
-            QTest::addRow("unknown field") << QStringList{u"-m"_s, u"Phone=Phone"_s, sheet} << 2
-                                           << u"Unknown field \u201CPhone\u201D"_s;
-            QTest::addRow("field in other case")
-                << QStringList{u"-m"_s, u"Phone=notes"_s, sheet} << 2 << u"Unknown field"_s;
-            QTest::addRow("field mapped twice")
-                << QStringList{u"-m"_s, u"Phone=Notes"_s, u"-m"_s, u"Mobile=Notes"_s, sheet} << 2
-                << u"The field \u201CNotes\u201D is mapped twice."_s;
-            QTest::addRow("header not in the sheet")
-                << QStringList{u"-m"_s, u"phone=Notes"_s, sheet} << 2
-                << u"The header \u201Cphone\u201D is not in the sheet"_s;
-            QTest::addRow("header mapped more often than it stands")
-                << QStringList{u"-m"_s, u"Phone=Notes"_s, u"-m"_s, u"Phone=MobileNumber"_s, sheet}
-                << 2 << u"mapped more often"_s;
-            QTest::addRow("column past the headers")
-                << QStringList{u"--map-column"_s, u"I=Notes"_s, sheet} << 2
-                << u"There is no header column \u201CI\u201D"_s;
-            QTest::addRow("column mapped twice")
-                << QStringList{u"--map-column"_s, u"A=Notes"_s, u"--map-column"_s, u"a=FirstName"_s,
-                               sheet}
-                << 2 << u"The column A is mapped twice."_s;
-            QTest::addRow("not a mapping") << QStringList{u"-m"_s, u"Phone"_s, sheet} << 2
-                                           << u"A mapping reads HEADER=FIELD"_s;
-            QTest::addRow("bad version")
-                << QStringList{u"--vcard-version"_s, u"3"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
-                << u"The vCard version is 2.1, 3.0 or 4.0"_s;
-            QTest::addRow("unknown phone format")
-                << QStringList{u"--phone-format"_s, u"national"_s, u"-m"_s, u"Phone=Notes"_s, sheet}
-                << 2 << u"The phone format is e164 or international, not \u201Cnational\u201D."_s;
-            QTest::addRow("unknown phone region")
-                << QStringList{u"--phone-region"_s, u"XX"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
-                << u"The phone region is a two-letter country code such as US or DE, not "
-                   "\u201CXX\u201D."_s;
-            QTest::addRow("phone region of three letters")
-                << QStringList{u"--phone-region"_s, u"DEU"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
-                << u"not \u201CDEU\u201D"_s;
-            QTest::addRow("outlook with one file")
-                << QStringList{u"--target"_s, u"outlook"_s,     u"--single-file"_s,
-                               u"-m"_s,       u"Phone=Notes"_s, sheet}
-                << 2
-                << u"--target outlook takes one contact a file; --single-file cannot be used "
-                   "with it."_s;
-            QTest::addRow("android with 4.0")
-                << QStringList{u"--target"_s, u"android"_s, u"--vcard-version"_s,
-                               u"4.0"_s,      u"-m"_s,      u"Phone=Notes"_s,
-                               sheet}
-                << 2 << u"--target android cannot read vCard 4.0."_s;
-            QTest::addRow("apple with another version")
-                << QStringList{u"--vcard-version"_s, u"2.1"_s, u"--target"_s, u"apple"_s, u"-m"_s,
-                               u"Phone=Notes"_s,     sheet}
-                << 2
-                << u"--target apple writes vCard 3.0; --vcard-version 2.1 cannot be used with it."_s;
-            QTest::addRow("outlook with another version")
-                << QStringList{u"--target"_s, u"outlook"_s, u"--vcard-version"_s,
-                               u"3.0"_s,      u"-m"_s,      u"Phone=Notes"_s,
-                               sheet}
-                << 2 << u"--target outlook writes vCard 2.1"_s;
-            QTest::addRow("unknown target")
-                << QStringList{u"--target"_s, u"Apple"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
-                << u"The target is one of generic|outlook|apple|google|android, not \u201CApple\u201D."_s;
-            QTest::addRow("bad date order")
-                << QStringList{u"--date-order"_s, u"D/M/Y"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
-                << u"The date order is DMY, MDY or YMD, not \u201CD/M/Y\u201D."_s;
-            QTest::addRow("unreadable sheet")
-                << QStringList{u"-m"_s, u"Phone=Notes"_s, u"/nonexistent/c.xlsx"_s} << 2
-                << u"\u201Cc.xlsx\u201D cannot be read: the file does not exist."_s;
-            QTest::addRow("empty save location")
-                << QStringList{u"-o"_s, u" "_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
-                << u"Please Choose Saving Location."_s;
-            QTest::addRow("save location missing")
-                << QStringList{u"-o"_s, u"/nonexistent-e2v"_s, u"-m"_s, u"Phone=Notes"_s, sheet}
-                << 1 << u"The folder \u201C/nonexistent-e2v/Brinmark_Excel_vCard_"_s;
+    // Text dates are read in the order given; those that cannot be read are counted on
+    // standard error, and the cards are written all the same.
+    void dateOrder_data() {
+        QTest::addColumn<QString>("order");
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("cards");
+        QTest::addRow("DMY")
+            << u"DMY"_s
+            << u"3 contacts written to vCard files.\n2 birthdays could not be read "
+               "as dates (row 3: \"12/31/1990\")\n"_s
+            << u"BDAY:1990-12-31|-|-"_s;
+        QTest::addRow("MDY")
+            << u"MDY"_s
+            << u"3 contacts written to vCard files.\n2 birthdays could not be read "
+               "as dates (row 2: \"31/12/1990\")\n"_s
+            << u"-|BDAY:1990-12-31|-"_s;
+    }
+    void dateOrder() {
+        QFETCH(QString, order);
+        QFETCH(QString, err);
+        QFETCH(QString, cards);
+        QTemporaryDir out;
+        const CliRun r = runCli({u"-m"_s, u"Name=FullName"_s, u"-m"_s, u"Born=Birthday"_s,
+                                 u"--date-order"_s, order, u"--single-file"_s, u"-o"_s, out.path(),
+                                 fixture(u"conversion/birthdays.csv"_s)});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.err, err);
+        QStringList birthdays;
+        const QString all = QString::fromUtf8(readBytes(r.folder() + u"/All Contacts.vcf"_s));
+        for (const QString& card : all.split(u"END:VCARD\r\n"_s, Qt::SkipEmptyParts)) {
+            const qsizetype at = card.indexOf(u"BDAY"_s);
+            birthdays.append(at < 0 ? u"-"_s : card.mid(at).section(u"\r\n"_s, 0, 0));
         }
-        void refusals() {
-            QFETCH(QStringList, args);
-            QFETCH(int, code);
-            QFETCH(QString, message);
-            const CliRun r = runCli(args);
-            QCOMPARE(r.code, code);
-            QVERIFY2(r.err.contains(message), qPrintable(r.err));
-            QVERIFY(r.out.isEmpty());
-        }
+        QCOMPARE(birthdays.join(u'|'), cards);
+    }
 
-        void helpDescribesEveryOption() {
-            const CliRun r = runCli({u"--help"_s});
-            QCOMPARE(r.code, 0);
-            for (const QString& option :
-                 {u"--map"_s, u"--map-column"_s, u"--vcard-version"_s, u"--single-file"_s,
-                  u"--allow-empty-email"_s, u"--phone-format"_s, u"--phone-region"_s, u"--target"_s,
-                  u"--date-order"_s, u"--output"_s, u"--list-headers"_s, u"Exit status"_s,
-                  u"BusinessTelephoneNumber"_s}) {
-                QVERIFY2(r.out.contains(option), qPrintable(option));
-            }
-        }
-    };
+    void refusals_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        const QString sheet = fixture(u"contacts/contacts.csv"_s);
+        QTest::addRow("no mapping") << QStringList{sheet} << 2 << u"Map at least one column"_s;
+        QTest::addRow("unknown field") << QStringList{u"-m"_s, u"Phone=Phone"_s, sheet} << 2
+                                       << u"Unknown field \u201CPhone\u201D"_s;
+        QTest::addRow("field in other case")
+            << QStringList{u"-m"_s, u"Phone=notes"_s, sheet} << 2 << u"Unknown field"_s;
+        QTest::addRow("field mapped twice")
+            << QStringList{u"-m"_s, u"Phone=Notes"_s, u"-m"_s, u"Mobile=Notes"_s, sheet} << 2
+            << u"The field \u201CNotes\u201D is mapped twice."_s;
+        QTest::addRow("header not in the sheet")
+            << QStringList{u"-m"_s, u"phone=Notes"_s, sheet} << 2
+            << u"The header \u201Cphone\u201D is not in the sheet"_s;
+        QTest::addRow("header mapped more often than it stands")
+            << QStringList{u"-m"_s, u"Phone=Notes"_s, u"-m"_s, u"Phone=MobileNumber"_s, sheet} << 2
+            << u"mapped more often"_s;
+        QTest::addRow("column past the headers")
+            << QStringList{u"--map-column"_s, u"I=Notes"_s, sheet} << 2
+            << u"There is no header column \u201CI\u201D"_s;
+        QTest::addRow("column mapped twice")
+            << QStringList{u"--map-column"_s, u"A=Notes"_s, u"--map-column"_s, u"a=FirstName"_s,
+                           sheet}
+            << 2 << u"The column A is mapped twice."_s;
+        QTest::addRow("not a mapping")
+            << QStringList{u"-m"_s, u"Phone"_s, sheet} << 2 << u"A mapping reads HEADER=FIELD"_s;
+        QTest::addRow("bad version")
+            << QStringList{u"--vcard-version"_s, u"3"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
+            << u"The vCard version is 2.1, 3.0 or 4.0"_s;
+        QTest::addRow("unknown phone format")
+            << QStringList{u"--phone-format"_s, u"national"_s, u"-m"_s, u"Phone=Notes"_s, sheet}
+            << 2 << u"The phone format is e164 or international, not \u201Cnational\u201D."_s;
+        QTest::addRow("unknown phone region")
+            << QStringList{u"--phone-region"_s, u"XX"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
+            << u"The phone region is a two-letter country code such as US or DE, not "
+               "\u201CXX\u201D."_s;
+        QTest::addRow("phone region of three letters")
+            << QStringList{u"--phone-region"_s, u"DEU"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
+            << u"not \u201CDEU\u201D"_s;
+        QTest::addRow("outlook with one file")
+            << QStringList{u"--target"_s, u"outlook"_s,     u"--single-file"_s,
+                           u"-m"_s,       u"Phone=Notes"_s, sheet}
+            << 2
+            << u"--target outlook takes one contact a file; --single-file cannot be used "
+               "with it."_s;
+        QTest::addRow("android with 4.0")
+            << QStringList{u"--target"_s,    u"android"_s, u"--vcard-version"_s, u"4.0"_s, u"-m"_s,
+                           u"Phone=Notes"_s, sheet}
+            << 2 << u"--target android cannot read vCard 4.0."_s;
+        QTest::addRow("apple with another version")
+            << QStringList{u"--vcard-version"_s, u"2.1"_s, u"--target"_s, u"apple"_s, u"-m"_s,
+                           u"Phone=Notes"_s,     sheet}
+            << 2
+            << u"--target apple writes vCard 3.0; --vcard-version 2.1 cannot be used with it."_s;
+        QTest::addRow("outlook with another version")
+            << QStringList{u"--target"_s,    u"outlook"_s, u"--vcard-version"_s, u"3.0"_s, u"-m"_s,
+                           u"Phone=Notes"_s, sheet}
+            << 2 << u"--target outlook writes vCard 2.1"_s;
+        QTest::addRow("unknown target")
+            << QStringList{u"--target"_s, u"Apple"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
+            << u"The target is one of generic|outlook|apple|google|android, not \u201CApple\u201D."_s;
+        QTest::addRow("bad date order")
+            << QStringList{u"--date-order"_s, u"D/M/Y"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
+            << u"The date order is DMY, MDY or YMD, not \u201CD/M/Y\u201D."_s;
+        QTest::addRow("unreadable sheet")
+            << QStringList{u"-m"_s, u"Phone=Notes"_s, u"/nonexistent/c.xlsx"_s} << 2
+            << u"\u201Cc.xlsx\u201D cannot be read: the file does not exist."_s;
+        QTest::addRow("empty save location")
+            << QStringList{u"-o"_s, u" "_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 2
+            << u"Please Choose Saving Location."_s;
+        QTest::addRow("save location missing")
+            << QStringList{u"-o"_s, u"/nonexistent-e2v"_s, u"-m"_s, u"Phone=Notes"_s, sheet} << 1
+            << u"The folder \u201C/nonexistent-e2v/Brinmark_Excel_vCard_"_s;
+    }
+    void refusals() {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        const CliRun r = runCli(args);
+        QCOMPARE(r.code, code);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    }
 
-    QTEST_GUILESS_MAIN(TestCliConvert)
+    void helpDescribesEveryOption() {
+        const CliRun r = runCli({u"--help"_s});
+        QCOMPARE(r.code, 0);
+        for (const QString& option :
+             {u"--map"_s, u"--map-column"_s, u"--vcard-version"_s, u"--single-file"_s,
+              u"--allow-empty-email"_s, u"--phone-format"_s, u"--phone-region"_s, u"--target"_s,
+              u"--date-order"_s, u"--output"_s, u"--list-headers"_s, u"Exit status"_s,
+              u"BusinessTelephoneNumber"_s}) {
+            QVERIFY2(r.out.contains(option), qPrintable(option));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliConvert)
 #include "test_cli_convert.moc"

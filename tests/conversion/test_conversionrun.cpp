@@ -376,8 +376,8 @@ private Q_SLOTS:
     void appleCardSizeLimit() {
         QFETCH(int, cardBytes);
         QFETCH(bool, written);
-        // "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:\r\nNOTE:" and "\r\nEND:VCARD\r\n"
-        const QString note(cardBytes - 49, u'x');
+        // "BEGIN:VCARD\r\nVERSION:3.0\r\nN:;;\r\nFN:\r\nNOTE:" and "\r\nEND:VCARD\r\n"
+        const QString note(cardBytes - 55, u'x');
         Fixture fx({{u"Note"_s}, {note}, {u"short"_s}}, {u"Notes"_s});
         fx.host.target = ImportTarget::Apple;
         const ConversionReport r = fx.run();
