@@ -259,7 +259,8 @@ int measureConversion(const QString& sheetPath, bool single, const QString& card
         return fail(out, u"cannot write the card list"_s);
     }
     out << "ok\t" << seconds << '\t' << scanSeconds << '\t' << peak << '\t' << report.contactsAdded
-        << '\t' << bytes << '\t' << report.valueProblemCount(ValueProblemKind::PhoneNumber) << '\t' << cpu << Qt::endl;
+        << '\t' << bytes << '\t' << report.valueProblemCount(ValueProblemKind::PhoneNumber) << '\t'
+        << cpu << Qt::endl;
     return 0;
 }
 
