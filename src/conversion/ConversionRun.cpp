@@ -201,10 +201,25 @@ public:
 
     // Builds the contact's card and appends it to its file; number is the contact's running
     // number, which numbers the per-contact files.
-    void write(const ContactValues& values, const PhotoValue& photo, qint32 number) {
+    // photoFolder: where the photo's path is taken from, should it have to be read smaller.
+    void write(const ContactValues& values, const PhotoValue& photo, const QString& photoFolder,
+               qint32 number) {
         const VCardVersion version = versionForTarget(m_target.target, m_host.vCardVersion());
-        QByteArray bytes = buildCard(values, version, m_layout, photo, m_target.card).toUtf8();
-        bytes.append("\r\n", 2);
+        QByteArray bytes = cardBytes(values, version, photo);
+        if (m_target.cardBytesBelow > 0 && bytes.size() >= m_target.cardBytesBelow &&
+            photo.kind == PhotoValue::Kind::Embedded) {
+            // A target that caps the card's size gets a smaller photo before the card is
+            // refused. Base64 and folding make about 1.37 card bytes of each JPEG byte; the
+            // JPEG gives up three quarters of the excess and a little more.
+            const qsizetype excess = bytes.size() - m_target.cardBytesBelow + 1;
+            const qsizetype budget = photo.jpeg.size() - excess * 3 / 4 - 1024;
+            if (budget > 0) {
+                if (const PhotoValue smaller = readPhoto(values.Photo, photoFolder, budget);
+                    smaller.kind == PhotoValue::Kind::Embedded) {
+                    bytes = cardBytes(values, version, smaller);
+                }
+            }
+        }
         if (m_target.cardBytesBelow > 0 && bytes.size() >= m_target.cardBytesBelow) {
             m_writer.reject(QStringLiteral("the card of contact %1 has %2 KB, and %3 takes "
                                            "cards under %4 KB")
@@ -226,6 +241,13 @@ public:
             file = cardFilePath(m_folder, false, makeNameKey(values), number);
         }
         m_writer.append(file, bytes);
+    }
+
+    QByteArray cardBytes(const ContactValues& values, VCardVersion version,
+                         const PhotoValue& photo) const {
+        QByteArray bytes = buildCard(values, version, m_layout, photo, m_target.card).toUtf8();
+        bytes.append("\r\n", 2);
+        return bytes;
     }
 
     // Writes out what is queued; the cards that could not be written go into the report.
@@ -428,7 +450,7 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
                 report.addValueProblem(ValueProblemKind::Photo, row, photo.problem);
             }
         }
-        output.write(values, photo, report.contactsAdded);
+        output.write(values, photo, baseFolder, report.contactsAdded);
     }
     output.close(report);
     source.closeWorkbook();

@@ -8,6 +8,8 @@
 #include "WorkbookScan.h"
 #include "Yielder.h"
 
+#include <QImage>
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include <functional>
@@ -373,6 +375,33 @@ private Q_SLOTS:
         QTest::addRow("one byte under") << 256 * 1024 - 1 << true;
         QTest::addRow("256 KB") << 256 * 1024 << false;
     }
+    // A photo that would take an apple card over 256 KB is made smaller instead; the card is
+    // written with it.
+    void applePhotoShrinksToFitTheCard() {
+        QTemporaryDir pictures;
+        const QString photoPath = pictures.filePath(u"noise.png"_s);
+        QImage noise(1600, 1600, QImage::Format_RGB32);
+        QRandomGenerator random(7);
+        for (int y = 0; y < noise.height(); ++y) {
+            auto* line = reinterpret_cast<quint32*>(noise.scanLine(y));
+            for (int x = 0; x < noise.width(); ++x) {
+                line[x] = 0xFF000000u | (random.generate() & 0xFFFFFFu);
+            }
+        }
+        QVERIFY(noise.save(photoPath));
+        const QString note(100 * 1024, u'x');
+        Fixture fx({{u"Note"_s, u"Photo"_s}, {note, photoPath}}, {u"Notes"_s, u"Photo"_s});
+        fx.host.target = ImportTarget::Apple;
+        const ConversionReport r = fx.run();
+        QCOMPARE(r.cardsFailed, 0);
+        QVERIFY(r.valueProblems.isEmpty());
+        const QByteArray card = fx.read(u"1.vcf"_s).toUtf8();
+        QVERIFY2(card.size() < 256 * 1024, QByteArray::number(card.size()).constData());
+        // Not shrunk further than it had to be.
+        QVERIFY2(card.size() > 200 * 1024, QByteArray::number(card.size()).constData());
+        QVERIFY(card.contains("\r\nPHOTO;ENCODING=b;TYPE=JPEG:"));
+    }
+
     void appleCardSizeLimit() {
         QFETCH(int, cardBytes);
         QFETCH(bool, written);
