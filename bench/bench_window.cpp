@@ -75,6 +75,7 @@ public:
     }
     bool askYesNo(QWidget*, const QString&, const QString&) override { return true; }
     QString openFileName(QWidget*, const QString&) override { return sheet; }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return QString(); }
     QString pickFolder(QWidget*, const QString&) override { return QString(); }
     QString specialFolder() override { return saveLocation; }
     void openWithShell(const QString&) override {}

@@ -1,9 +1,11 @@
 #include "CliApp.h"
 
+#include "AutoMapping.h"
 #include "CellAddress.h"
 #include "ContactField.h"
 #include "ConversionRun.h"
 #include "DateText.h"
+#include "MappingFile.h"
 #include "OutputPaths.h"
 #include "Terminal.h"
 #include "VCardVersion.h"
@@ -16,6 +18,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -40,8 +43,12 @@ QString helpText() {
                "  excel2vcard-cli [-m|--map \"HEADER=FIELD\"]... [--map-column LETTERS=FIELD]...\n"
                "                  [--vcard-version 2.1|3.0|4.0] [--single-file] "
                "[--allow-empty-email]\n"
-               "                  [--date-order DMY|MDY|YMD] [-o|--output DIR] SPREADSHEET\n"
+               "                  [--date-order DMY|MDY|YMD]\n"
+               "                  [--mapping-file FILE] [--auto-map] [--save-mapping FILE]\n"
+               "                  [-o|--output DIR] SPREADSHEET\n"
                "  excel2vcard-cli --list-headers SPREADSHEET\n"
+               "  excel2vcard-cli --suggest-mapping [mapping options] [--save-mapping FILE] "
+               "SPREADSHEET\n"
                "\n"
                "Converts the contacts of the first worksheet of a spreadsheet (.xlsx, .xls, .ods "
                "or\n"
@@ -56,6 +63,28 @@ QString helpText() {
                "  --map-column LETTERS=FIELD    Feed the column with these letters (C, AB, ...) "
                "into\n"
                "                                FIELD.\n"
+               "  --mapping-file FILE           Apply a mapping saved by the window (Save "
+               "Mapping...) "
+               "or\n"
+               "                                by --save-mapping. Pairs whose header is not in "
+               "the\n"
+               "                                sheet are named in a warning on standard error "
+               "and\n"
+               "                                left out; --map and --map-column win over the "
+               "file.\n"
+               "  --auto-map                    Map the columns whose headers are recognised "
+               "(common\n"
+               "                                exports, several languages) to the fields still\n"
+               "                                free, after --map, --map-column and "
+               "--mapping-file.\n"
+               "  --suggest-mapping             Convert nothing: print the mapping --auto-map "
+               "would\n"
+               "                                make, one line per pair: the column letters, a "
+               "TAB,\n"
+               "                                the header text, a TAB, the field.\n"
+               "  --save-mapping FILE           Save the mapping to FILE (JSON) before "
+               "converting;\n"
+               "                                the window and --mapping-file load it.\n"
                "  --vcard-version VERSION       2.1 (the default), 3.0 or 4.0.\n"
                "  --single-file                 Write every card into one file, \"All "
                "Contacts.vcf\";\n"
@@ -82,22 +111,26 @@ QString helpText() {
                "\n"
                "Mappings apply in the order given. Messages and a progress bar (on a terminal) go "
                "to\n"
-               "standard error.\n"
+               "standard error. Pairs of a --mapping-file that are left out do not change the "
+               "exit\n"
+               "status, unless no column is mapped at all.\n"
                "\n"
                "Exit status:\n"
                "  0  every contact was written;\n"
-               "  1  some cards (or the output folder) could not be written; the message says how\n"
-               "     many and why;\n"
+               "  1  some cards (or the output folder, or the --save-mapping file) could not be\n"
+               "     written; the message says how many and why;\n"
                "  2  bad usage, an unknown field name, a field or column mapped twice, a header "
                "that\n"
-               "     is not in the sheet, or a spreadsheet that cannot be read (the reason is "
-               "printed).\n"
+               "     is not in the sheet, no column mapped, a --mapping-file that cannot be used, "
+               "or\n"
+               "     a spreadsheet that cannot be read (the reason is printed).\n"
                "\n"
                "Example:\n"
                "  excel2vcard-cli -m \"First name=FirstName\" -m \"Last name=LastName\" \\\n"
                "      -m \"E-mail=EmailAddress\" --map-column D=MobileNumber --vcard-version 3.0 "
                "\\\n"
-               "      -o ~/Cards contacts.xlsx\n")
+               "      -o ~/Cards contacts.xlsx\n"
+               "  excel2vcard-cli --auto-map --save-mapping staff.json -o ~/Cards staff.xlsx\n")
         .arg(fieldHelpLines());
 }
 
@@ -207,6 +240,82 @@ QString applyMappings(const QList<MappingArgument>& mappings, WizardState& state
     return QString();
 }
 
+// The mapping file's pairs that fit the sheet, after the pairs of --map and --map-column; a
+// warning names those left out.
+void applyMappingFile(const QList<SavedPair>& pairs, WizardState& state, QTextStream& err) {
+    const AppliedMapping result = matchSavedPairs(
+        pairs, headerChoicesOf(state), unmappedHeaderChoices(state), unmappedFields(state));
+    for (const FieldPair& pair : result.applied) {
+        appendMapping(state, pair.header.text, pair.field, pair.header.column);
+    }
+    if (!result.notApplied.isEmpty()) {
+        QString lines = notAppliedText(result);
+        lines.replace(QLatin1Char('\n'), QStringLiteral("\n  "));
+        err << QStringLiteral("Warning: %1 of %2 pairs of the mapping file were left out:\n  %3")
+                   .arg(result.notApplied.size())
+                   .arg(pairs.size())
+                   .arg(lines)
+            << Qt::endl;
+    }
+}
+
+// Fills the fields still free from the headers still free that the synonyms recognise.
+void autoMap(WizardState& state) {
+    QList<HeaderChoice> mapped;
+    for (qint32 k = 0; k < state.mappingCount; ++k) {
+        mapped.append({state.mappedHeaders[size_t(k)], state.mappedColumns[size_t(k)]});
+    }
+    for (const FieldPair& pair :
+         suggestPairs(unmappedHeaderChoices(state), unmappedFields(state), mapped)) {
+        appendMapping(state, pair.header.text, pair.field, pair.header.column);
+    }
+}
+
+QString noColumnMappedText() {
+    return QStringLiteral("No column is mapped: no pair of the mapping fits the sheet and no "
+                          "header was recognised (see --list-headers).");
+}
+
+// --suggest-mapping: the mapping --auto-map would make, printed in column order, and saved
+// when asked; nothing is converted.
+int suggestMapping(const QString& path, const QList<MappingArgument>& mappings,
+                   const QList<SavedPair>& saved, const QString& saveTo, QTextStream& out,
+                   QTextStream& err) {
+    FileWorkbookSource source;
+    WizardState state;
+    if (!readSheet(source, path, state, err)) {
+        return kExitUsage;
+    }
+    if (const QString problem = applyMappings(mappings, state); !problem.isEmpty()) {
+        return usageError(err, problem);
+    }
+    applyMappingFile(saved, state, err);
+    autoMap(state);
+    QList<qint32> order;
+    for (qint32 k = 0; k < state.mappingCount; ++k) {
+        order.append(k);
+    }
+    std::sort(order.begin(), order.end(), [&state](qint32 a, qint32 b) {
+        return state.mappedColumns[size_t(a)] < state.mappedColumns[size_t(b)];
+    });
+    for (const qint32 k : order) {
+        const size_t i = size_t(k);
+        out << columnLetters(state.mappedColumns[i]) << '\t' << state.mappedHeaders[i] << '\t'
+            << state.mappedFields[i] << '\n';
+    }
+    out.flush();
+    if (state.mappingCount == 0) {
+        err << noColumnMappedText() << Qt::endl;
+    }
+    if (!saveTo.isEmpty()) {
+        if (const Status written = writeMappingFile(saveTo, savedPairs(state)); !written) {
+            err << written.message() << Qt::endl;
+            return kExitSomeCardsFailed;
+        }
+    }
+    return kExitOk;
+}
+
 // The options as given, fixed for the run, and a progress bar on standard error when that is
 // a terminal.
 class CliHost final : public ConversionHost {
@@ -286,8 +395,19 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
                                     QStringLiteral("Save location."), QStringLiteral("DIR"));
     const QCommandLineOption dateOrderOption(
         QStringLiteral("date-order"), QStringLiteral("Date order."), QStringLiteral("ORDER"));
+    const QCommandLineOption mappingFile(QStringLiteral("mapping-file"),
+                                         QStringLiteral("Apply a saved mapping."),
+                                         QStringLiteral("FILE"));
+    const QCommandLineOption autoMapping(QStringLiteral("auto-map"),
+                                         QStringLiteral("Map recognised headers."));
+    const QCommandLineOption suggest(QStringLiteral("suggest-mapping"),
+                                     QStringLiteral("Print the automatic mapping."));
+    const QCommandLineOption saveMapping(QStringLiteral("save-mapping"),
+                                         QStringLiteral("Save the mapping."),
+                                         QStringLiteral("FILE"));
     parser.addOptions(
         {help, list, map, mapColumn, version, single, allowEmpty, output, dateOrderOption});
+    parser.addOptions({mappingFile, autoMapping, suggest, saveMapping});
     parser.addPositionalArgument(QStringLiteral("SPREADSHEET"), QStringLiteral("The spreadsheet."));
     if (!parser.parse(arguments)) {
         return usageError(err, parser.errorText());
@@ -332,13 +452,29 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             mappings.append(m);
         }
     }
-    if (mappings.isEmpty()) {
+    const bool suggesting = parser.isSet(suggest);
+    const bool automatic = parser.isSet(autoMapping) || suggesting;
+    if (mappings.isEmpty() && !automatic && !parser.isSet(mappingFile)) {
         return usageError(err, QStringLiteral("Map at least one column (--map or --map-column), "
                                               "or use --list-headers."));
     }
     if (mappings.size() > kCatalogueSize) {
         return usageError(err,
                           QStringLiteral("At most %1 mappings can be made.").arg(kCatalogueSize));
+    }
+    // A file that cannot be used stops everything before the sheet is read.
+    MappingFileRead saved;
+    if (parser.isSet(mappingFile)) {
+        saved = readMappingFile(parser.value(mappingFile));
+        if (!saved.status) {
+            err << saved.status.message() << Qt::endl;
+            return kExitUsage;
+        }
+    }
+    if (suggesting) {
+        return suggestMapping(files.first(), mappings, saved.pairs,
+                              parser.isSet(saveMapping) ? parser.value(saveMapping) : QString(),
+                              out, err);
     }
     ExportOptions options;
     const QString versionText = parser.value(version);
@@ -375,6 +511,20 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     }
     if (const QString problem = applyMappings(mappings, state); !problem.isEmpty()) {
         return usageError(err, problem);
+    }
+    applyMappingFile(saved.pairs, state, err);
+    if (automatic) {
+        autoMap(state);
+    }
+    if (state.mappingCount == 0) {
+        return usageError(err, noColumnMappedText());
+    }
+    if (parser.isSet(saveMapping)) {
+        if (const Status written = writeMappingFile(parser.value(saveMapping), savedPairs(state));
+            !written) {
+            err << written.message() << Qt::endl;
+            return kExitSomeCardsFailed;
+        }
     }
 
     CliHost host(state, std::move(options), dateOrder, err);

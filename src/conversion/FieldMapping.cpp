@@ -1,5 +1,7 @@
 #include "FieldMapping.h"
 
+#include "AutoMapping.h"
+#include "MappingFile.h"
 #include "WizardState.h"
 #include "WorkbookSource.h"
 
@@ -21,14 +23,40 @@ QString mappingDisplayText(const QString& header, const QString& field) {
     return header + QStringLiteral("\t->\t") + field;
 }
 
-void MappingModel::fillMappingChoices() {
-    m_headers.clear();
-    for (qint32 n = 0; n < m_state.headerCount && n < kStateSlots; ++n) {
-        const QString& text = m_state.headerNames[size_t(n)];
+QList<HeaderChoice> headerChoicesOf(const WizardState& state) {
+    QList<HeaderChoice> headers;
+    for (qint32 n = 0; n < state.headerCount && n < kStateSlots; ++n) {
+        const QString& text = state.headerNames[size_t(n)];
         if (!text.isEmpty()) {
-            m_headers.append({text, n});
+            headers.append({text, n});
         }
     }
+    return headers;
+}
+
+QList<HeaderChoice> unmappedHeaderChoices(const WizardState& state) {
+    QList<HeaderChoice> headers = headerChoicesOf(state);
+    headers.removeIf([&state](const HeaderChoice& h) {
+        for (qint32 k = 0; k < state.mappingCount && k < kStateSlots; ++k) {
+            if (state.mappedColumns[size_t(k)] == h.column) {
+                return true;
+            }
+        }
+        return false;
+    });
+    return headers;
+}
+
+QStringList unmappedFields(const WizardState& state) {
+    QStringList fields = contactFieldCatalogue();
+    for (qint32 k = 0; k < state.mappingCount && k < kStateSlots; ++k) {
+        fields.removeOne(state.mappedFields[size_t(k)]);
+    }
+    return fields;
+}
+
+void MappingModel::fillMappingChoices() {
+    m_headers = headerChoicesOf(m_state);
     m_fields = contactFieldCatalogue();
     m_state.mappingCount = 0;
     m_state.choicesFilled = true;
@@ -93,6 +121,29 @@ MappingMessage MappingModel::remove(int listIndex) {
         m_addEnabled = true;
     }
     return MappingMessage::None;
+}
+
+int MappingModel::autoMap() {
+    QList<HeaderChoice> mapped;
+    for (qint32 k = 0; k < m_state.mappingCount && k < kStateSlots; ++k) {
+        mapped.append({m_state.mappedHeaders[size_t(k)], m_state.mappedColumns[size_t(k)]});
+    }
+    int added = 0;
+    for (const FieldPair& pair : suggestPairs(m_headers, m_fields, mapped)) {
+        if (add(int(m_headers.indexOf(pair.header)), pair.field) == MappingMessage::None) {
+            ++added;
+        }
+    }
+    return added;
+}
+
+AppliedMapping MappingModel::applySaved(const QList<SavedPair>& pairs) {
+    fillMappingChoices();
+    AppliedMapping result = matchSavedPairs(pairs, m_headers, m_headers, m_fields);
+    for (const FieldPair& pair : std::as_const(result.applied)) {
+        add(int(m_headers.indexOf(pair.header)), pair.field);
+    }
+    return result;
 }
 
 bool findMappedField(const WizardState& state, qint32 headerIndex, const WorkbookSource& sheet,

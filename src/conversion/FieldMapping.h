@@ -7,6 +7,8 @@
 #include <QStringList>
 
 class WorkbookSource;
+struct AppliedMapping;
+struct SavedPair;
 struct WizardState;
 
 // The three answers of the mapping step that the user must see.
@@ -24,6 +26,20 @@ struct HeaderChoice {
     qint32 column = 0;
     friend bool operator==(const HeaderChoice&, const HeaderChoice&) = default;
 };
+
+// A header choice and the field it feeds.
+struct FieldPair {
+    HeaderChoice header;
+    QString field;
+    friend bool operator==(const FieldPair&, const FieldPair&) = default;
+};
+
+// The non-empty headers of the state's header row, in column order.
+QList<HeaderChoice> headerChoicesOf(const WizardState& state);
+// Those of them no mapping of the state's list is made from.
+QList<HeaderChoice> unmappedHeaderChoices(const WizardState& state);
+// The catalogue's fields that no mapping of the state's list feeds, in catalogue order.
+QStringList unmappedFields(const WizardState& state);
 
 // Step 2's choices and mapping list over the wizard state: the window shows what this holds
 // and forwards the user's picks; every rule lives here.
@@ -52,6 +68,12 @@ public:
     // Removes the mapping at listIndex (-1: none selected); its header and field go back to
     // the end of their choice lists.
     MappingMessage remove(int listIndex);
+    // Adds, as Add would, the pairs the automatic mapping suggests for the headers and fields
+    // still on offer (AutoMapping.h); returns how many were added.
+    int autoMap();
+    // Replaces the mapping list with a saved mapping's pairs that fit the sheet
+    // (MappingFile.h) and tells which did not.
+    AppliedMapping applySaved(const QList<SavedPair>& pairs);
 
 private:
     WizardState& m_state;

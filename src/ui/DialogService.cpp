@@ -27,6 +27,10 @@ QString spreadsheetFileFilter() {
     return u"Excel File (*.xlsx *.xls *.csv);;OpenDocument Spreadsheet (*.ods);;All files (*)"_s;
 }
 
+QString mappingFileFilter() {
+    return u"Mapping (*.json);;All files (*)"_s;
+}
+
 void SystemDialogService::showMessage(QWidget* owner, const QString& caption, const QString& text,
                                       Icon icon) {
     QMessageBox box(boxIcon(icon), caption, text, QMessageBox::Ok, owner);
@@ -44,6 +48,17 @@ bool SystemDialogService::askYesNo(QWidget* owner, const QString& caption, const
 
 QString SystemDialogService::openFileName(QWidget* owner, const QString& filter) {
     return QFileDialog::getOpenFileName(owner, QString(), QString(), filter);
+}
+
+QString SystemDialogService::saveFileName(QWidget* owner, const QString& filter,
+                                          const QString& defaultSuffix) {
+    QFileDialog dialog(owner, QString(), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().constFirst()
+               : QString();
 }
 
 QString SystemDialogService::pickFolder(QWidget* owner, const QString& title) {

@@ -19,6 +19,10 @@ public:
     virtual bool askYesNo(QWidget* owner, const QString& caption, const QString& text) = 0;
     // The file-open dialog; empty text on cancel.
     virtual QString openFileName(QWidget* owner, const QString& filter) = 0;
+    // The file-save dialog, which asks before replacing a file; empty text on cancel. A name
+    // typed without an extension gets defaultSuffix.
+    virtual QString saveFileName(QWidget* owner, const QString& filter,
+                                 const QString& defaultSuffix) = 0;
     // The folder picker; empty text on cancel.
     virtual QString pickFolder(QWidget* owner, const QString& title) = 0;
     virtual QString specialFolder() = 0;
@@ -32,6 +36,8 @@ public:
                      Icon icon) override;
     bool askYesNo(QWidget* owner, const QString& caption, const QString& text) override;
     QString openFileName(QWidget* owner, const QString& filter) override;
+    QString saveFileName(QWidget* owner, const QString& filter,
+                         const QString& defaultSuffix) override;
     QString pickFolder(QWidget* owner, const QString& title) override;
     QString specialFolder() override;
     void openWithShell(const QString& target) override;
@@ -39,3 +45,6 @@ public:
 
 // The file dialog's filter: spreadsheets first, then OpenDocument, then all files.
 QString spreadsheetFileFilter();
+
+// The filter of the dialogs that save and load a mapping.
+QString mappingFileFilter();

@@ -2,6 +2,7 @@
 
 #include "ConversionRun.h"
 #include "DialogService.h"
+#include "MappingFile.h"
 #include "OutputPaths.h"
 #include "PathBox.h"
 #include "PreviewGrid.h"
@@ -118,6 +119,9 @@ void frmMain::connectHandlers() {
     connect(cmdBrowse, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
     connect(cmdAddMapping, &QPushButton::clicked, this, &frmMain::cmdAddMapping_Click);
     connect(cmdRemove, &QPushButton::clicked, this, &frmMain::cmdRemove_Click);
+    connect(cmdAutoMap, &QPushButton::clicked, this, &frmMain::cmdAutoMap_Click);
+    connect(cmdSaveMapping, &QPushButton::clicked, this, &frmMain::cmdSaveMapping_Click);
+    connect(cmdLoadMapping, &QPushButton::clicked, this, &frmMain::cmdLoadMapping_Click);
     connect(CmdChangevCardPath, &QPushButton::clicked, this, &frmMain::CmdChangevCardPath_Click);
     // The captions beside the check boxes tick them (eventFilter).
     Label10->installEventFilter(this);
@@ -308,6 +312,8 @@ void frmMain::refreshMappingControls(bool keepChoices) {
     cmbHeader->setEnabled(enabled);
     cmbOutlook->setEnabled(enabled);
     cmdAddMapping->setEnabled(enabled);
+    cmdAutoMap->setEnabled(enabled);
+    cmdSaveMapping->setEnabled(!busy() && m_state.mappingCount > 0);
 }
 
 void frmMain::cmdAddMapping_Click() {
@@ -335,6 +341,58 @@ void frmMain::cmdRemove_Click() {
         return;
     }
     refreshMappingControls(true);
+}
+
+void frmMain::cmdAutoMap_Click() {
+    if (busy()) {
+        return;
+    }
+    if (m_mapping.autoMap() == 0) {
+        message(u"Auto Map recognised no further column header."_s);
+        return;
+    }
+    refreshMappingControls(false);
+}
+
+void frmMain::cmdSaveMapping_Click() {
+    if (busy() || m_state.mappingCount == 0) {
+        return;
+    }
+    const QString path = m_dialogs.saveFileName(this, mappingFileFilter(), u"json"_s);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const Status written = writeMappingFile(path, savedPairs(m_state)); !written) {
+        m_dialogs.showMessage(this, applicationTitle(), written.message(),
+                              DialogService::Icon::Warning);
+    }
+}
+
+void frmMain::cmdLoadMapping_Click() {
+    if (busy()) {
+        return;
+    }
+    const QString path = m_dialogs.openFileName(this, mappingFileFilter());
+    if (path.isEmpty()) {
+        return;
+    }
+    // Read whole before anything changes: a file that cannot be used leaves the list as it was.
+    const MappingFileRead read = readMappingFile(path);
+    if (!read.status) {
+        m_dialogs.showMessage(this, applicationTitle(), read.status.message(),
+                              DialogService::Icon::Warning);
+        return;
+    }
+    const AppliedMapping result = m_mapping.applySaved(read.pairs);
+    refreshMappingControls(false);
+    if (!result.notApplied.isEmpty()) {
+        m_dialogs.showMessage(
+            this, applicationTitle(),
+            u"%1 of the %2 pairs of the mapping were left out:\n%3"_s.arg(result.notApplied.size())
+                .arg(read.pairs.size())
+                .arg(notAppliedText(result)),
+            DialogService::Icon::Information);
+    }
 }
 
 void frmMain::setCountLabelsVisible(bool visible) {
@@ -452,6 +510,9 @@ void frmMain::setWork(Work work) {
     cmbHeader->setEnabled(mapping);
     cmbOutlook->setEnabled(mapping);
     cmdAddMapping->setEnabled(mapping);
+    cmdAutoMap->setEnabled(mapping);
+    cmdSaveMapping->setEnabled(idle && m_state.mappingCount > 0);
+    cmdLoadMapping->setEnabled(idle);
     cmdRemove->setEnabled(idle);
     mappedList->setEnabled(idle);
     if (idle) {

@@ -57,6 +57,9 @@ public Q_SLOTS:
     void cmdBrowse_Click();
     void cmdAddMapping_Click();
     void cmdRemove_Click();
+    void cmdAutoMap_Click();
+    void cmdSaveMapping_Click();
+    void cmdLoadMapping_Click();
     void CmdChangevCardPath_Click();
     // Choose a version as a click on its option button would.
     void Opt2_Click();
@@ -147,6 +150,9 @@ private:
     QComboBox* cmbOutlook = nullptr;
     QPushButton* cmdAddMapping = nullptr;
     QPushButton* cmdRemove = nullptr;
+    QPushButton* cmdAutoMap = nullptr;
+    QPushButton* cmdSaveMapping = nullptr;
+    QPushButton* cmdLoadMapping = nullptr;
     QLabel* Label9 = nullptr;
     QFrame* Line2 = nullptr;
     QListWidget* mappedList = nullptr;

@@ -294,6 +294,14 @@ void frmMain::buildMappingTab(QWidget* page, int top) {
     cmdRemove = makeButton(u"cmdRemove"_s, u"&Remove"_s, page);
     place(cmdRemove, 7800, 1800, 1455, 375, top);
 
+    // In the free row left of Add, so that every earlier control keeps its place.
+    cmdAutoMap = makeButton(u"cmdAutoMap"_s, u"Auto &Map"_s, page);
+    place(cmdAutoMap, 120, 1320, 1455, 375, top);
+    cmdSaveMapping = makeButton(u"cmdSaveMapping"_s, u"&Save Mapping..."_s, page);
+    place(cmdSaveMapping, 1695, 1320, 1815, 375, top);
+    cmdLoadMapping = makeButton(u"cmdLoadMapping"_s, u"&Load Mapping..."_s, page);
+    place(cmdLoadMapping, 3630, 1320, 1815, 375, top);
+
     Label9 = makeLabel(u"Label9"_s, u"Selected Fileds ( Excel --> vCard )"_s, page);
     makeBold(Label9);
     place(Label9, 120, 2040, 4935, 255, top);
@@ -445,5 +453,11 @@ void frmMain::setTabOrders() {
                                    cmdNext};
     for (qsizetype i = 1; i < chain.size(); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
+    }
+    // The row of mapping buttons, left of Add, comes between the field box and Add.
+    const QList<QWidget*> mappingRow = {cmbOutlook, cmdAutoMap, cmdSaveMapping, cmdLoadMapping,
+                                        cmdAddMapping};
+    for (qsizetype i = 1; i < mappingRow.size(); ++i) {
+        setTabOrder(mappingRow[i - 1], mappingRow[i]);
     }
 }

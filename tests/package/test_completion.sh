@@ -120,6 +120,12 @@ check "$cli" "excel2vcard-cli -m A=FirstName --single-file s" sheets staff.xlsx
 check "$cli" "excel2vcard-cli -o " sheets
 check "$cli" "excel2vcard-cli --output=s" sheets
 check "$cli" "excel2vcard-cli --single-file -o sheets " "${sheets[@]}"
+# Saved mappings: any file; the flags take no value.
+check "$cli" "excel2vcard-cli --mapping-file " "${sheets[@]}" card.vcf notes.txt
+check "$cli" "excel2vcard-cli --save-mapping=n" notes.txt
+check "$cli" "excel2vcard-cli --auto-map " "${sheets[@]}"
+check "$cli" "excel2vcard-cli --suggest-mapping s" sheets staff.xlsx
+check "$cli" "excel2vcard-cli --sug" --suggest-mapping
 
 # A later program with targets and profiles.
 stub=$work/bin/excel2vcard-cli

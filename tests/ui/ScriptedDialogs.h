@@ -17,6 +17,7 @@ public:
 
     // Answers, taken from the front; an empty list answers "cancel" (empty text, No).
     QStringList files;
+    QStringList saveFiles;
     QStringList folders;
     QList<bool> answers;
     QString special;
@@ -25,6 +26,7 @@ public:
     QList<Message> messages;
     QList<Message> questions;
     QStringList filters;
+    QStringList saveFilters;
     QStringList pickerTitles;
     QStringList opened;
 
@@ -38,6 +40,10 @@ public:
     QString openFileName(QWidget*, const QString& filter) override {
         filters.append(filter);
         return files.isEmpty() ? QString() : files.takeFirst();
+    }
+    QString saveFileName(QWidget*, const QString& filter, const QString&) override {
+        saveFilters.append(filter);
+        return saveFiles.isEmpty() ? QString() : saveFiles.takeFirst();
     }
     QString pickFolder(QWidget*, const QString& title) override {
         pickerTitles.append(title);

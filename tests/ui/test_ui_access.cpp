@@ -82,6 +82,10 @@ public:
     QString openFileName(QWidget* owner, const QString& filter) override {
         return m_system.openFileName(owner, filter);
     }
+    QString saveFileName(QWidget* owner, const QString& filter,
+                         const QString& defaultSuffix) override {
+        return m_system.saveFileName(owner, filter, defaultSuffix);
+    }
     QString pickFolder(QWidget* owner, const QString& title) override {
         return m_system.pickFolder(owner, title);
     }

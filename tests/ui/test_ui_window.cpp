@@ -315,6 +315,119 @@ private Q_SLOTS:
         QCOMPARE(d.texts(u"cmbOutlook"_s).size(), 38);
     }
 
+    // Auto Map adds the recognised pairs as Add would, after those made by hand; a second
+    // click finds nothing more and says so.
+    void autoMapAddsRecognisedPairs() {
+        WindowDriver d;
+        d.browse(kContacts);
+        d.next();
+        d.addMapping(u"Phone"_s, u"MobileNumber"_s);
+        d.click(u"cmdAutoMap"_s);
+        QVERIFY(d.dialogs.messages.isEmpty());
+        QCOMPARE(d.listTexts(),
+                 QStringList({u"Phone\t->\tMobileNumber"_s, u"First name\t->\tFirstName"_s,
+                              u"Last name\t->\tLastName"_s, u"Full name\t->\tFullName"_s,
+                              u"Notes\t->\tNotes"_s}));
+        QCOMPARE(d.texts(u"cmbHeader"_s), QStringList({u"Mobile"_s, u"Rating"_s, u"Subscribed"_s}));
+        QCOMPARE(d.texts(u"cmbOutlook"_s).size(), kCatalogueSize - 5);
+        QVERIFY(!d.texts(u"cmbOutlook"_s).contains(u"FullName"_s));
+        QVERIFY(d.button(u"cmdSaveMapping"_s)->isEnabled());
+
+        d.click(u"cmdAutoMap"_s);
+        QCOMPARE(d.messageTexts(), {u"Auto Map recognised no further column header."_s});
+        QCOMPARE(d.listTexts().size(), 5);
+    }
+
+    // Save Mapping writes the list through the save dialog; Load Mapping on another window
+    // gives the same list. Files that do not fit say so; files that cannot be used change
+    // nothing.
+    void loadMapping_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<int>("icon");
+
+        const QStringList before = {u"Rating\t->\tNotes"_s};
+        QTest::addRow("saved by the window")
+            << QByteArray()
+            << QStringList({u"Mobile\t->\tMobileNumber"_s, u"First name\t->\tFirstName"_s,
+                            u"Notes\t->\tNotes"_s})
+            << QString() << -1;
+        QTest::addRow("some headers missing")
+            << QByteArray(R"({"format": 1, "pairs": [
+                              {"header": "Fax", "column": "I", "field": "BusinessFaxNumber"},
+                              {"header": "Phone", "column": "D", "field": "HomeTelephoneNumber"}]})")
+            << QStringList{u"Phone\t->\tHomeTelephoneNumber"_s}
+            << u"1 of the 2 pairs of the mapping were left out:\n\u201CFax\u201D (column I) "
+               "\u2192 BusinessFaxNumber: the header is not in this sheet"_s
+            << int(DialogService::Icon::Information);
+        QTest::addRow("not a mapping") << QByteArray("First name=FirstName\n") << before
+                                       << u"it is not JSON"_s << int(DialogService::Icon::Warning);
+        QTest::addRow("later format") << QByteArray(R"({"format": 2, "pairs": []})") << before
+                                      << u"format 2"_s << int(DialogService::Icon::Warning);
+        QTest::addRow("dialog cancelled") << QByteArray("-") << before << QString() << -1;
+    }
+    void loadMapping() {
+        QFETCH(QByteArray, json);
+        QFETCH(QStringList, list);
+        QFETCH(QString, says);
+        QFETCH(int, icon);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"mapping.json"_s);
+        if (json.isEmpty()) {
+            WindowDriver saver;
+            saver.browse(kContacts);
+            saver.next();
+            QVERIFY(!saver.button(u"cmdSaveMapping"_s)->isEnabled());
+            saver.addMapping(u"Mobile"_s, u"MobileNumber"_s);
+            saver.addMapping(u"First name"_s, u"FirstName"_s);
+            saver.addMapping(u"Notes"_s, u"Notes"_s);
+            saver.dialogs.saveFiles = {path};
+            saver.click(u"cmdSaveMapping"_s);
+            QCOMPARE(saver.dialogs.saveFilters, {u"Mapping (*.json);;All files (*)"_s});
+            QVERIFY(saver.dialogs.messages.isEmpty());
+            QVERIFY(QFile::exists(path));
+        } else if (json != "-") {
+            writeFile(path, json);
+        }
+
+        WindowDriver d;
+        d.browse(kContacts);
+        d.next();
+        d.addMapping(u"Rating"_s, u"Notes"_s);
+        d.dialogs.files = json == "-" ? QStringList{} : QStringList{path};
+        d.click(u"cmdLoadMapping"_s);
+        QCOMPARE(d.dialogs.filters.last(), u"Mapping (*.json);;All files (*)"_s);
+        QCOMPARE(d.listTexts(), list);
+        if (says.isEmpty()) {
+            QVERIFY(d.dialogs.messages.isEmpty());
+        } else {
+            QCOMPARE(d.dialogs.messages.size(), 1);
+            QVERIFY2(d.dialogs.messages.first().text.contains(says),
+                     qPrintable(d.dialogs.messages.first().text));
+            QCOMPARE(int(d.dialogs.messages.first().icon), icon);
+        }
+        // The choices are what the list leaves.
+        QCOMPARE(d.texts(u"cmbHeader"_s).size(), 8 - list.size());
+        QCOMPARE(d.texts(u"cmbOutlook"_s).size(), kCatalogueSize - list.size());
+    }
+
+    void saveMappingReportsAFailure() {
+        WindowDriver d;
+        d.browse(kContacts);
+        d.next();
+        d.addMapping(u"Phone"_s, u"MobileNumber"_s);
+        d.dialogs.saveFiles = {u"/nonexistent/folder/m.json"_s};
+        d.click(u"cmdSaveMapping"_s);
+        QCOMPARE(d.dialogs.messages.size(), 1);
+        QVERIFY(d.dialogs.messages.first().text.contains(u"cannot be written"_s));
+        QVERIFY(d.dialogs.messages.first().icon == DialogService::Icon::Warning);
+        // Cancelled: nothing written, nothing said.
+        d.click(u"cmdSaveMapping"_s);
+        QCOMPARE(d.dialogs.messages.size(), 1);
+        QCOMPARE(d.dialogs.saveFilters.size(), 2);
+    }
+
     void returningKeepsMappings() {
         WindowDriver d;
         d.browse(kContacts);
@@ -622,17 +735,28 @@ private Q_SLOTS:
                 [&] { values << d.get<QProgressBar>(u"statusBar"_s)->value(); });
         QTimer::singleShot(0, d.window.get(), [&] {
             seen << (d.window->busy() ? u"busy"_s : u"idle"_s);
-            for (const QString& name : {u"cmdPrevious"_s, u"cmdNext"_s, u"CmdChangevCardPath"_s}) {
+            for (const QString& name :
+                 {u"cmdPrevious"_s, u"cmdNext"_s, u"CmdChangevCardPath"_s, u"cmdAutoMap"_s,
+                  u"cmdSaveMapping"_s, u"cmdLoadMapping"_s}) {
                 seen << name + (d.button(name)->isEnabled() ? u" on"_s : u" off"_s);
             }
+            // Nor do the mapping buttons act when called.
+            d.dialogs.files = {kContacts};
+            d.window->cmdAutoMap_Click();
+            d.window->cmdLoadMapping_Click();
+            d.window->cmdSaveMapping_Click();
             d.dialogs.folders = {dir.path()};
             d.click(u"CmdChangevCardPath"_s);
             d.next();
         });
         d.next();
         QCOMPARE(seen, QStringList({u"busy"_s, u"cmdPrevious off"_s, u"cmdNext off"_s,
-                                    u"CmdChangevCardPath off"_s}));
+                                    u"CmdChangevCardPath off"_s, u"cmdAutoMap off"_s,
+                                    u"cmdSaveMapping off"_s, u"cmdLoadMapping off"_s}));
         QVERIFY(d.dialogs.pickerTitles.isEmpty());
+        QCOMPARE(d.dialogs.files, QStringList{kContacts});
+        QVERIFY(d.dialogs.saveFilters.isEmpty());
+        QCOMPARE(d.window->state().mappingCount, 1);
         QCOMPARE(d.dialogs.questions.size(), 1);
         QCOMPARE(stampedFolders(m_save->path()).size(), 1);
         QVERIFY(stampedFolders(dir.path()).isEmpty());

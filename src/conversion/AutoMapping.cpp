@@ -1,0 +1,145 @@
+#include "AutoMapping.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// How closely a header matched its synonym.
+enum Strength { Partial = 1, Whole = 2 };
+
+struct Candidate {
+    qsizetype header = -1; // in headers; -1 for a header mapped already
+    HeaderChoice choice;
+    const SynonymEntry* entry = nullptr;
+    Strength strength = Whole;
+    QString field;
+};
+
+// The entry for a header: its whole key, or failing that the key of its letters alone when
+// the header carries numbers ("Business Phone 2", "Address 1").
+const SynonymEntry* lookUp(const QString& header, const HeaderSynonyms& synonyms,
+                           Strength& strength) {
+    const QStringList tokens = headerTokens(header);
+    if (tokens.isEmpty()) {
+        return nullptr;
+    }
+    if (const SynonymEntry* whole = synonyms.find(tokens.join(QString()))) {
+        strength = Whole;
+        return whole;
+    }
+    QString letters;
+    bool numbers = false;
+    for (const QString& token : tokens) {
+        if (token.front().isDigit()) {
+            numbers = true;
+        } else {
+            letters += token;
+        }
+    }
+    if (!numbers || letters.isEmpty()) {
+        return nullptr;
+    }
+    strength = Partial;
+    return synonyms.find(letters);
+}
+
+} // namespace
+
+QList<FieldPair> suggestPairs(const QList<HeaderChoice>& headers, const QStringList& freeFields,
+                              const QList<HeaderChoice>& mappedHeaders,
+                              const HeaderSynonyms& synonyms) {
+    QList<Candidate> candidates;
+    QSet<const SynonymEntry*> wholeMatches;
+    auto recognise = [&](const HeaderChoice& choice, qsizetype index) {
+        Candidate c;
+        c.header = index;
+        c.choice = choice;
+        c.entry = lookUp(choice.text, synonyms, c.strength);
+        if (c.entry) {
+            c.field = c.entry->field;
+            candidates.append(c);
+            if (c.strength == Whole) {
+                wholeMatches.insert(c.entry);
+            }
+        }
+    };
+    for (qsizetype i = 0; i < headers.size(); ++i) {
+        recognise(headers.at(i), i);
+    }
+    for (const HeaderChoice& mapped : mappedHeaders) {
+        recognise(mapped, -1);
+    }
+    // A numbered header stands for its synonym only where no header is the synonym itself.
+    candidates.removeIf([&wholeMatches](const Candidate& c) {
+        return c.strength == Partial && wholeMatches.contains(c.entry);
+    });
+
+    // A field is present in the row when it is mapped already or a header plainly names it.
+    QSet<QString> present;
+    for (const QString& field : contactFieldCatalogue()) {
+        if (!freeFields.contains(field)) {
+            present.insert(field);
+        }
+    }
+    for (const Candidate& c : std::as_const(candidates)) {
+        if (c.entry->context == SynonymContext::None) {
+            present.insert(c.field);
+        }
+    }
+    const bool firstName = present.contains(u"FirstName"_s);
+    const bool lastName = present.contains(u"LastName"_s);
+    for (Candidate& c : candidates) {
+        switch (c.entry->context) {
+        case SynonymContext::None:
+            break;
+        case SynonymContext::Name:
+            if (firstName && !lastName) {
+                c.field = u"LastName"_s;
+            } else if (lastName && !firstName) {
+                c.field = u"FirstName"_s;
+            }
+            break;
+        case SynonymContext::Title:
+            if (!firstName && !lastName) {
+                c.field.clear();
+            }
+            break;
+        case SynonymContext::Street: {
+            const QString& address = c.entry->field;
+            if ((present.contains(address + u"City"_s) ||
+                 present.contains(address + u"PostalCode"_s)) &&
+                !present.contains(address + u"Street"_s)) {
+                c.field = address + u"Street"_s;
+            }
+            break;
+        }
+        }
+    }
+
+    // Each free field to its closest header: whole before partial, then leftmost.
+    QHash<QString, qsizetype> best; // field -> index into candidates
+    for (qsizetype k = 0; k < candidates.size(); ++k) {
+        const Candidate& c = candidates.at(k);
+        if (c.header < 0 || c.field.isEmpty() || !freeFields.contains(c.field)) {
+            continue;
+        }
+        const auto it = best.constFind(c.field);
+        if (it == best.constEnd() || candidates.at(*it).strength < c.strength) {
+            best.insert(c.field, k);
+        }
+    }
+    // Candidates of free headers come first, in header order.
+    QList<qsizetype> chosen = best.values();
+    std::sort(chosen.begin(), chosen.end());
+    QList<FieldPair> pairs;
+    pairs.reserve(chosen.size());
+    for (const qsizetype k : chosen) {
+        const Candidate& c = candidates.at(k);
+        pairs.append({c.choice, c.field});
+    }
+    return pairs;
+}

@@ -1,0 +1,397 @@
+// The automatic mapping on real header rows, and the synonym table it reads.
+
+#include "AutoMapping.h"
+#include "ContactField.h"
+#include "FieldMapping.h"
+#include "HeaderSynonyms.h"
+#include "WizardState.h"
+#include "WorkbookScan.h"
+#include "WorkbookSource.h"
+#include "Yielder.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+WizardState stateWithHeaders(const QStringList& headers) {
+    WizardState s;
+    for (int i = 0; i < headers.size(); ++i) {
+        s.headerNames[size_t(i)] = headers.at(i);
+        s.columnNames[size_t(i)] = QString(QChar(u'A' + i));
+    }
+    s.headerCount = qint32(headers.size());
+    return s;
+}
+
+// The state's mapping list as "Header=Field" lines, in list order.
+QStringList pairTexts(const WizardState& s) {
+    QStringList texts;
+    for (qint32 k = 0; k < s.mappingCount; ++k) {
+        texts.append(s.mappedHeaders[size_t(k)] + u'=' + s.mappedFields[size_t(k)]);
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestAutoMapping : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Every line of the table compiled in names a real field in a listed language, and no
+    // normalised synonym stands for two fields.
+    void synonymTableIsSound() {
+        const QString text = builtInSynonymTableText();
+        QVERIFY2(!text.isEmpty(), "the table is not compiled in");
+        QStringList problems;
+        const QList<SynonymEntry> entries = parseSynonymTable(text, &problems);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"; "_s)));
+        const QStringList languages = {u"en"_s, u"de"_s, u"fr"_s, u"es"_s,
+                                       u"it"_s, u"nl"_s, u"pt"_s};
+        QHash<QString, const SynonymEntry*> byKey;
+        QHash<QString, int> perLanguage;
+        for (const SynonymEntry& e : entries) {
+            const QString where = u"line %1 (%2)"_s.arg(e.line).arg(e.synonym);
+            QVERIFY2(isCatalogueField(e.field),
+                     qPrintable(where + u" names no field: "_s + e.field));
+            QVERIFY2(languages.contains(e.language),
+                     qPrintable(where + u" has language "_s + e.language));
+            const QString key = headerKey(e.synonym);
+            if (const SynonymEntry* other = byKey.value(key)) {
+                QVERIFY2(other->field == e.field && other->context == e.context,
+                         qPrintable(where + u" and line %1 name two fields"_s.arg(other->line)));
+            }
+            byKey.insert(key, &e);
+            ++perLanguage[e.language];
+        }
+        for (const QString& language : languages) {
+            QVERIFY2(perLanguage.value(language) >= 40, qPrintable(language));
+        }
+        QCOMPARE(HeaderSynonyms::builtIn().size(), byKey.size());
+    }
+
+    // What a table line may not be: each is left out and said why.
+    void badTableLinesAreReported_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addRow("two columns") << u"Mail\tEmailAddress"_s;
+        QTest::addRow("five columns") << u"Mail\tEmailAddress\ten\tname\tx"_s;
+        QTest::addRow("no letters") << u"--\tEmailAddress\ten"_s;
+        QTest::addRow("no language") << u"Mail\tEmailAddress\t"_s;
+        QTest::addRow("unknown context") << u"Mail\tEmailAddress\ten\tmail"_s;
+    }
+    void badTableLinesAreReported() {
+        QFETCH(QString, line);
+        QStringList problems;
+        const QList<SynonymEntry> entries =
+            parseSynonymTable(u"# comment\nPhone\tHomeTelephoneNumber\ten\n\n"_s + line, &problems);
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems.first().startsWith(u"line 4 "_s), qPrintable(problems.first()));
+    }
+
+    // Case, spacing, punctuation, diacritics and compatibility forms do not count; digits
+    // stand apart from letters.
+    void headerTokens_data() {
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QStringList>("tokens");
+        QTest::addRow("punctuation")
+            << u"E-Mail 2: Adresse"_s << QStringList{u"e"_s, u"mail"_s, u"2"_s, u"adresse"_s};
+        QTest::addRow("sharp s") << u"STRAẞE"_s << QStringList{u"strasse"_s};
+        QTest::addRow("accents") << u"Téléphone (bureau)"_s
+                                 << QStringList{u"telephone"_s, u"bureau"_s};
+        QTest::addRow("full width")
+            << u"ＦＩＲＳＴ　ＮＡＭＥ"_s << QStringList{u"first"_s, u"name"_s};
+        QTest::addRow("digits glued") << u"Street2"_s << QStringList{u"street"_s, u"2"_s};
+        QTest::addRow("symbols only") << u" # / "_s << QStringList{};
+        QTest::addRow("degree sign") << u"N° client"_s << QStringList{u"n"_s, u"client"_s};
+    }
+    void headerTokens() {
+        QFETCH(QString, header);
+        QFETCH(QStringList, tokens);
+        QCOMPARE(::headerTokens(header), tokens);
+    }
+
+    // Header rows as exporters and people write them. fixture: a file under
+    // tests/fixtures/headers, else the headers given; premapped: pairs added by hand first;
+    // expected: the whole list afterwards, every other header left unmapped.
+    void autoMap_data() {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<QStringList>("headers");
+        QTest::addColumn<QStringList>("premapped");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::addRow("Outlook export")
+            << u"outlook.csv"_s << QStringList{} << QStringList{}
+            << QStringList{u"Title=Title"_s,
+                           u"First Name=FirstName"_s,
+                           u"Middle Name=MiddleName"_s,
+                           u"Last Name=LastName"_s,
+                           u"Company=Company"_s,
+                           u"Department=Department"_s,
+                           u"Job Title=JobTitle"_s,
+                           u"Business Street=BusinessAddressStreet"_s,
+                           u"Business City=BusinessAddressCity"_s,
+                           u"Business State=BusinessAddressState"_s,
+                           u"Business Postal Code=BusinessAddressPostalCode"_s,
+                           u"Business Country/Region=BusinessAddressCountry"_s,
+                           u"Home Street=HomeAddressStreet"_s,
+                           u"Home City=HomeAddressCity"_s,
+                           u"Home State=HomeAddressState"_s,
+                           u"Home Postal Code=HomeAddressPostalCode"_s,
+                           u"Home Country/Region=HomeAddressCountry"_s,
+                           u"Business Fax=BusinessFaxNumber"_s,
+                           u"Business Phone=BusinessTelephoneNumber"_s,
+                           u"Home Fax=HomeFaxNumber"_s,
+                           u"Home Phone=HomeTelephoneNumber"_s,
+                           u"Mobile Phone=MobileNumber"_s,
+                           u"E-mail Address=EmailAddress"_s,
+                           u"E-mail 2 Address=EmailAddress2"_s,
+                           u"E-mail 3 Address=EmailAddress3"_s,
+                           u"Notes=Notes"_s,
+                           u"Web Page=BusinessHomePage"_s};
+        QTest::addRow("Google Contacts export")
+            << u"google-contacts.csv"_s << QStringList{} << QStringList{}
+            << QStringList{u"First Name=FirstName"_s,
+                           u"Middle Name=MiddleName"_s,
+                           u"Last Name=LastName"_s,
+                           u"Name Prefix=Title"_s,
+                           u"Organization Name=Company"_s,
+                           u"Organization Title=JobTitle"_s,
+                           u"Organization Department=Department"_s,
+                           u"Notes=Notes"_s,
+                           u"E-mail 1 - Value=EmailAddress"_s,
+                           u"E-mail 2 - Value=EmailAddress2"_s,
+                           u"Website 1 - Value=BusinessHomePage"_s};
+        QTest::addRow("Thunderbird export")
+            << u"thunderbird.csv"_s << QStringList{} << QStringList{}
+            << QStringList{u"First Name=FirstName"_s,
+                           u"Last Name=LastName"_s,
+                           u"Display Name=FullName"_s,
+                           u"Primary Email=EmailAddress"_s,
+                           u"Secondary Email=EmailAddress2"_s,
+                           u"Work Phone=BusinessTelephoneNumber"_s,
+                           u"Home Phone=HomeTelephoneNumber"_s,
+                           u"Fax Number=BusinessFaxNumber"_s,
+                           u"Mobile Number=MobileNumber"_s,
+                           u"Home Address=HomeAddressStreet"_s,
+                           u"Home City=HomeAddressCity"_s,
+                           u"Home State=HomeAddressState"_s,
+                           u"Home ZipCode=HomeAddressPostalCode"_s,
+                           u"Home Country=HomeAddressCountry"_s,
+                           u"Work Address=BusinessAddressStreet"_s,
+                           u"Work City=BusinessAddressCity"_s,
+                           u"Work State=BusinessAddressState"_s,
+                           u"Work ZipCode=BusinessAddressPostalCode"_s,
+                           u"Work Country=BusinessAddressCountry"_s,
+                           u"Job Title=JobTitle"_s,
+                           u"Department=Department"_s,
+                           u"Organization=Company"_s,
+                           u"Web Page 1=BusinessHomePage"_s,
+                           u"Notes=Notes"_s};
+        QTest::addRow("English list") << u"handmade-en.csv"_s << QStringList{} << QStringList{}
+                                      << QStringList{u"Surname=LastName"_s,
+                                                     u"First Name=FirstName"_s,
+                                                     u"E-mail=EmailAddress"_s,
+                                                     u"Mobile #=MobileNumber"_s,
+                                                     u"Phone=HomeTelephoneNumber"_s,
+                                                     u"Address=HomeAddressStreet"_s,
+                                                     u"Zip=HomeAddressPostalCode"_s,
+                                                     u"Town=HomeAddressCity"_s,
+                                                     u"Notes=Notes"_s};
+        QTest::addRow("German list") << u"handmade-de.csv"_s << QStringList{} << QStringList{}
+                                     << QStringList{u"Anrede=Title"_s,
+                                                    u"Vorname=FirstName"_s,
+                                                    u"Name=LastName"_s,
+                                                    u"Firma=Company"_s,
+                                                    u"Straße=HomeAddressStreet"_s,
+                                                    u"PLZ=HomeAddressPostalCode"_s,
+                                                    u"Ort=HomeAddressCity"_s,
+                                                    u"Telefon=HomeTelephoneNumber"_s,
+                                                    u"Handy=MobileNumber"_s,
+                                                    u"E-Mail=EmailAddress"_s,
+                                                    u"Bemerkungen=Notes"_s};
+        QTest::addRow("French list") << u"handmade-fr.csv"_s << QStringList{} << QStringList{}
+                                     << QStringList{u"Civilité=Title"_s,
+                                                    u"Nom=LastName"_s,
+                                                    u"Prénom=FirstName"_s,
+                                                    u"Adresse=HomeAddressStreet"_s,
+                                                    u"Code postal=HomeAddressPostalCode"_s,
+                                                    u"Ville=HomeAddressCity"_s,
+                                                    u"Pays=HomeAddressCountry"_s,
+                                                    u"Tél. portable=MobileNumber"_s,
+                                                    u"Téléphone (bureau)=BusinessTelephoneNumber"_s,
+                                                    u"Courriel=EmailAddress"_s,
+                                                    u"Société=Company"_s,
+                                                    u"Fonction=JobTitle"_s,
+                                                    u"Remarques=Notes"_s};
+        QTest::addRow("Spanish list") << u"handmade-es.csv"_s << QStringList{} << QStringList{}
+                                      << QStringList{u"Nombre=FirstName"_s,
+                                                     u"Apellidos=LastName"_s,
+                                                     u"Correo electrónico=EmailAddress"_s,
+                                                     u"Móvil=MobileNumber"_s,
+                                                     u"Teléfono=HomeTelephoneNumber"_s,
+                                                     u"Dirección=HomeAddressStreet"_s,
+                                                     u"Código postal=HomeAddressPostalCode"_s,
+                                                     u"Población=HomeAddressCity"_s,
+                                                     u"Provincia=HomeAddressState"_s,
+                                                     u"Empresa=Company"_s,
+                                                     u"Cargo=JobTitle"_s,
+                                                     u"Observaciones=Notes"_s};
+        QTest::addRow("Italian list") << u"handmade-it.csv"_s << QStringList{} << QStringList{}
+                                      << QStringList{u"Cognome=LastName"_s,
+                                                     u"Nome=FirstName"_s,
+                                                     u"Titolo=Title"_s,
+                                                     u"Indirizzo=HomeAddressStreet"_s,
+                                                     u"CAP=HomeAddressPostalCode"_s,
+                                                     u"Città=HomeAddressCity"_s,
+                                                     u"Provincia=HomeAddressState"_s,
+                                                     u"Telefono=HomeTelephoneNumber"_s,
+                                                     u"Cellulare=MobileNumber"_s,
+                                                     u"E-mail=EmailAddress"_s,
+                                                     u"Azienda=Company"_s,
+                                                     u"Ruolo=JobTitle"_s,
+                                                     u"Note=Notes"_s};
+        QTest::addRow("Dutch list") << u"handmade-nl.csv"_s << QStringList{} << QStringList{}
+                                    << QStringList{u"Aanhef=Title"_s,
+                                                   u"Voornaam=FirstName"_s,
+                                                   u"Achternaam=LastName"_s,
+                                                   u"Straat=HomeAddressStreet"_s,
+                                                   u"Postcode=HomeAddressPostalCode"_s,
+                                                   u"Woonplaats=HomeAddressCity"_s,
+                                                   u"Telefoonnummer=HomeTelephoneNumber"_s,
+                                                   u"Mobiel=MobileNumber"_s,
+                                                   u"E-mailadres=EmailAddress"_s,
+                                                   u"Bedrijf=Company"_s,
+                                                   u"Functie=JobTitle"_s,
+                                                   u"Opmerkingen=Notes"_s};
+        QTest::addRow("Portuguese list") << u"handmade-pt.csv"_s << QStringList{} << QStringList{}
+                                         << QStringList{u"Nome=FirstName"_s,
+                                                        u"Sobrenome=LastName"_s,
+                                                        u"E-mail=EmailAddress"_s,
+                                                        u"Telemóvel=MobileNumber"_s,
+                                                        u"Telefone=HomeTelephoneNumber"_s,
+                                                        u"Morada=HomeAddressStreet"_s,
+                                                        u"Código postal=HomeAddressPostalCode"_s,
+                                                        u"Localidade=HomeAddressCity"_s,
+                                                        u"Distrito=HomeAddressState"_s,
+                                                        u"País=HomeAddressCountry"_s,
+                                                        u"Empresa=Company"_s,
+                                                        u"Cargo=JobTitle"_s,
+                                                        u"Observações=Notes"_s};
+
+        // A bare name, a title and an address in one text read the rest of the row.
+        QTest::addRow("name beside given and family name")
+            << QString() << QStringList{u"Name"_s, u"Given Name"_s, u"Family Name"_s}
+            << QStringList{}
+            << QStringList{u"Name=FullName"_s, u"Given Name=FirstName"_s,
+                           u"Family Name=LastName"_s};
+        QTest::addRow("name alone")
+            << QString() << QStringList{u"Name"_s, u"E-mail"_s} << QStringList{}
+            << QStringList{u"Name=FullName"_s, u"E-mail=EmailAddress"_s};
+        QTest::addRow("title without a name column")
+            << QString() << QStringList{u"Name"_s, u"Title"_s, u"Company"_s} << QStringList{}
+            << QStringList{u"Name=FullName"_s, u"Company=Company"_s};
+        QTest::addRow("job title and title")
+            << QString() << QStringList{u"Job Title"_s, u"Title"_s, u"Last Name"_s} << QStringList{}
+            << QStringList{u"Job Title=JobTitle"_s, u"Title=Title"_s, u"Last Name=LastName"_s};
+        QTest::addRow("address without city")
+            << QString() << QStringList{u"Address"_s, u"Work Address"_s, u"Work City"_s}
+            << QStringList{}
+            << QStringList{u"Address=HomeAddress"_s, u"Work Address=BusinessAddressStreet"_s,
+                           u"Work City=BusinessAddressCity"_s};
+        QTest::addRow("address beside its street")
+            << QString() << QStringList{u"Address"_s, u"Street"_s, u"City"_s} << QStringList{}
+            << QStringList{u"Address=HomeAddress"_s, u"Street=HomeAddressStreet"_s,
+                           u"City=HomeAddressCity"_s};
+        // The closest header wins, wherever it stands.
+        QTest::addRow("whole synonym after a numbered one")
+            << QString() << QStringList{u"Business Street 2"_s, u"Business Street"_s}
+            << QStringList{} << QStringList{u"Business Street=BusinessAddressStreet"_s};
+        QTest::addRow("numbered one alone")
+            << QString() << QStringList{u"Business Street 2"_s, u"ID"_s} << QStringList{}
+            << QStringList{u"Business Street 2=BusinessAddressStreet"_s};
+        QTest::addRow("same field twice: the leftmost")
+            << QString() << QStringList{u"Cell"_s, u"E-mail"_s, u"Email"_s, u"Mobile"_s}
+            << QStringList{} << QStringList{u"Cell=MobileNumber"_s, u"E-mail=EmailAddress"_s};
+        QTest::addRow("spelling does not count")
+            << QString() << QStringList{u"  FIRST-NAME "_s, u"nachname"_s, u"e_mail"_s}
+            << QStringList{}
+            << QStringList{u"  FIRST-NAME =FirstName"_s, u"nachname=LastName"_s,
+                           u"e_mail=EmailAddress"_s};
+        // Pairs made by hand stay, and count for the rest of the row.
+        QTest::addRow("first name mapped by hand")
+            << QString() << QStringList{u"Vorname"_s, u"Name"_s, u"Mail"_s}
+            << QStringList{u"Vorname=FirstName"_s}
+            << QStringList{u"Vorname=FirstName"_s, u"Name=LastName"_s, u"Mail=EmailAddress"_s};
+        QTest::addRow("field taken by hand")
+            << QString() << QStringList{u"Private"_s, u"E-mail"_s, u"Email 2"_s}
+            << QStringList{u"Private=EmailAddress"_s}
+            << QStringList{u"Private=EmailAddress"_s, u"Email 2=EmailAddress2"_s};
+        QTest::addRow("header taken by hand")
+            << QString() << QStringList{u"Phone"_s, u"Mobile"_s}
+            << QStringList{u"Phone=MobileNumber"_s} << QStringList{u"Phone=MobileNumber"_s};
+    }
+    void autoMap() {
+        QFETCH(QString, fixture);
+        QFETCH(QStringList, headers);
+        QFETCH(QStringList, premapped);
+        QFETCH(QStringList, expected);
+
+        WizardState s;
+        if (fixture.isEmpty()) {
+            s = stateWithHeaders(headers);
+        } else {
+            FileWorkbookSource source;
+            Yielder yielder;
+            const WorkbookScanResult scan = scanWorkbook(
+                source, QStringLiteral(E2V_FIXTURES_DIR "/headers/") + fixture, yielder);
+            QVERIFY2(scan.status, qPrintable(scan.status.message()));
+            applyScan(s, scan);
+            QVERIFY(s.headerCount > 10);
+        }
+        MappingModel m(s);
+        m.fillMappingChoices();
+        for (const QString& pair : premapped) {
+            const QString header = pair.section(u'=', 0, 0);
+            const QString field = pair.section(u'=', 1);
+            int index = -1;
+            for (int i = 0; i < m.headerChoices().size(); ++i) {
+                if (m.headerChoices().at(i).text == header) {
+                    index = i;
+                    break;
+                }
+            }
+            QCOMPARE(int(m.add(index, field)), int(MappingMessage::None));
+        }
+        const qsizetype headersBefore = m.headerChoices().size();
+
+        const int added = m.autoMap();
+
+        QCOMPARE(pairTexts(s), expected);
+        QCOMPARE(added, expected.size() - premapped.size());
+        // As Add does: each header and field mapped leaves its choice list.
+        QCOMPARE(m.headerChoices().size(), headersBefore - added);
+        QCOMPARE(m.fieldChoices().size(), kCatalogueSize - expected.size());
+        for (qint32 k = 0; k < s.mappingCount; ++k) {
+            QVERIFY(!m.fieldChoices().contains(s.mappedFields[size_t(k)]));
+            QCOMPARE(s.headerNames[size_t(s.mappedColumns[size_t(k)])], s.mappedHeaders[size_t(k)]);
+        }
+        // A second click finds nothing more.
+        QCOMPARE(m.autoMap(), 0);
+        QCOMPARE(pairTexts(s), expected);
+    }
+
+    // With every header mapped, Add is disabled; auto-mapping the last header does the same.
+    void autoMapUsingEveryHeaderDisablesAdd() {
+        WizardState s = stateWithHeaders({u"First Name"_s, u"E-mail"_s});
+        MappingModel m(s);
+        m.fillMappingChoices();
+        QCOMPARE(m.autoMap(), 2);
+        QVERIFY(!m.addEnabled());
+        QVERIFY(m.headerChoices().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestAutoMapping)
+#include "test_automapping.moc"
