@@ -4,6 +4,7 @@
 #include "CellAddress.h"
 #include "CellValue.h"
 #include "ContactField.h"
+#include "ContactRows.h"
 #include "OutputPaths.h"
 #include "VCardWriter.h"
 #include "WizardState.h"
@@ -23,21 +24,8 @@ namespace {
 const QString kOpenQuestion =
     QStringLiteral("Would you like to open folder containing excel file. Click Yes else click No.");
 
-// One mapped column that feeds a card.
-struct ColumnFeed {
-    qint32 column;
-    QString ContactValues::*member; // nullptr: the field reaches no card
-    bool email;
-    bool date;
-};
+} // namespace
 
-// A value of the row being read that could not be used; counted once the card is written.
-struct PendingProblem {
-    ValueProblemKind kind;
-    QString text;
-};
-
-// What the mapping feeds decides the shape of some lines on every card.
 CardLayout layoutOfFeeds(const std::vector<ColumnFeed>& feeds) {
     auto fed = [&feeds](std::initializer_list<QString ContactValues::*> members) {
         for (const ColumnFeed& f : feeds) {
@@ -61,6 +49,8 @@ CardLayout layoutOfFeeds(const std::vector<ColumnFeed>& feeds) {
              &ContactValues::HomeAddressCountry});
     return layout;
 }
+
+namespace {
 
 // The ISO form of the date a cell holds: a date cell's own day, whatever its format shows;
 // otherwise its text read as a date. Empty when it holds none.
@@ -94,15 +84,7 @@ bool readRowCells(const WorkbookSource& source, qint32 row, qint32 headerCount,
         cells[i] = source.cellAt(row, feeds[i].column);
         anyMapped = anyMapped || !isBlankCell(cells[i]);
     }
-    if (anyMapped) {
-        return true;
-    }
-    for (qint32 c = 0; c < headerCount; ++c) {
-        if (!isBlankCell(source.cellAt(row, c))) {
-            return true;
-        }
-    }
-    return false;
+    return anyMapped || isContactRow(source, row, headerCount);
 }
 
 // One contact from its row's cells (cells[i] for feeds[i]): every cell that is not blank gives
@@ -152,8 +134,7 @@ public:
     // Builds the contact's card and appends it to its file; number is the contact's running
     // number, which numbers the per-contact files.
     void write(const ContactValues& values, qint32 number) {
-        QByteArray bytes = buildCard(values, m_host.vCardVersion(), m_layout).toUtf8();
-        bytes.append("\r\n", 2);
+        const QByteArray bytes = cardFileText(values, m_host.vCardVersion(), m_layout).toUtf8();
         const bool single = m_host.singleFile();
         m_writer.setBatched(single);
         const QString file =
@@ -177,6 +158,58 @@ private:
 };
 
 } // namespace
+
+bool isContactRow(const WorkbookSource& source, qint32 row, qint32 headerCount) {
+    for (qint32 c = 0; c < headerCount; ++c) {
+        if (!isBlankCell(source.cellAt(row, c))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+RowOutcome readContactRow(const WorkbookSource& source, qint32 row, qint32 headerCount,
+                          const std::vector<ColumnFeed>& feeds, std::vector<CellValue>& cells,
+                          const std::function<bool()>& allowEmptyEmail,
+                          const std::function<DateOrder()>& dateOrder, ContactValues& values,
+                          std::vector<PendingProblem>& problems) {
+    if (!readRowCells(source, row, headerCount, feeds, cells)) {
+        return RowOutcome::Blank;
+    }
+    if (!readContact(feeds, cells, allowEmptyEmail, dateOrder, values, problems)) {
+        return RowOutcome::LeftOut;
+    }
+    return RowOutcome::Contact;
+}
+
+QString cardFileText(const ContactValues& values, VCardVersion version, const CardLayout& layout) {
+    return buildCard(values, version, layout) + QStringLiteral("\r\n");
+}
+
+bool columnFeedsOf(const WizardState& state, const WorkbookSource& source,
+                   std::vector<ColumnFeed>& feeds, qint32& changedMapping) {
+    feeds.clear();
+    const qint32 headerCount = qBound(0, state.headerCount, kStateSlots);
+    for (qint32 k = 0; k < state.mappingCount && k < kStateSlots; ++k) {
+        const qint32 column = state.mappedColumns[size_t(k)];
+        const QString& header = state.mappedHeaders[size_t(k)];
+        if (column < 0 || column >= headerCount || source.cellAt(1, column).textForm() != header) {
+            changedMapping = k;
+            return false;
+        }
+        const ContactField& field = state.mappedFields[size_t(k)];
+        feeds.push_back(
+            {column, contactValueMember(field), isEmailField(field), isDateField(field)});
+    }
+    putInColumnOrder(feeds);
+    return true;
+}
+
+QString changedHeaderMessage(const QString& path, qint32 column, const QString& header) {
+    return QStringLiteral("\u201C%1\u201D has changed since it was read: column %2 no "
+                          "longer has the header \u201C%3\u201D. Select the file again.")
+        .arg(QFileInfo(path).fileName(), columnLetters(qMax(0, column)), header);
+}
 
 QString noSaveLocationMessage() {
     return QStringLiteral("Please Choose Saving Location");
@@ -273,24 +306,14 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
     // silently drop a column from every card, so the run stops instead. The headers are read
     // once per run: the workbook does not change while it is open.
     std::vector<ColumnFeed> feeds;
-    for (qint32 k = 0; k < state.mappingCount && k < kStateSlots; ++k) {
-        const qint32 column = state.mappedColumns[size_t(k)];
-        const QString& header = state.mappedHeaders[size_t(k)];
-        if (column < 0 || column >= headerCount || source.cellAt(1, column).textForm() != header) {
-            source.closeWorkbook();
-            QDir().rmdir(folder.path);
-            report.outcome = ConversionReport::Outcome::WorkbookFailed;
-            report.message =
-                QStringLiteral("\u201C%1\u201D has changed since it was read: column %2 no "
-                               "longer has the header \u201C%3\u201D. Select the file again.")
-                    .arg(QFileInfo(path).fileName(), columnLetters(qMax(0, column)), header);
-            return report;
-        }
-        const ContactField& field = state.mappedFields[size_t(k)];
-        feeds.push_back(
-            {column, contactValueMember(field), isEmailField(field), isDateField(field)});
+    if (qint32 changed = 0; !columnFeedsOf(state, source, feeds, changed)) {
+        source.closeWorkbook();
+        QDir().rmdir(folder.path);
+        report.outcome = ConversionReport::Outcome::WorkbookFailed;
+        report.message = changedHeaderMessage(path, state.mappedColumns[size_t(changed)],
+                                              state.mappedHeaders[size_t(changed)]);
+        return report;
     }
-    putInColumnOrder(feeds);
 
     std::vector<CellValue> cells(feeds.size());
     const std::function<bool()> allowEmptyEmail = [&host] { return host.allowEmptyEmail(); };
@@ -303,11 +326,13 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
     for (qint32 row = 2; row <= lastRow; ++row) {
         // A row can cost a file creation: look at the clock every row, not every 256th.
         yielder.check();
-        if (!readRowCells(source, row, headerCount, feeds, cells)) {
+        const RowOutcome read = readContactRow(source, row, headerCount, feeds, cells,
+                                               allowEmptyEmail, dateOrder, values, problems);
+        if (read == RowOutcome::Blank) {
             continue;
         }
         ++state.progressDone;
-        if (!readContact(feeds, cells, allowEmptyEmail, dateOrder, values, problems)) {
+        if (read == RowOutcome::LeftOut) {
             ++report.emptyEmailCount;
             host.emptyEmailCountChanged(report.emptyEmailCount, report.dataRows);
             continue;
