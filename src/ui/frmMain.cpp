@@ -101,6 +101,7 @@ frmMain::frmMain(DialogService& dialogs, QWidget* parent)
     progressBar->setObjectName(u"progressBar"_s);
     progressBar->setInterval(400);
     connectHandlers();
+    connectCardPreview();
     updateOpenExcelAction();
     Form_Load();
 }
@@ -278,6 +279,7 @@ bool frmMain::extractExcelData() {
     }
     m_preview->setTable(result.preview);
     statusPanels[1]->setText(result.itemsFound);
+    loadContactRows();
     // A new header row: the mapping list starts again so that display and mappings agree.
     m_mapping.workbookLoaded();
     refreshMappingControls(false);
@@ -314,6 +316,7 @@ void frmMain::refreshMappingControls(bool keepChoices) {
     cmdAddMapping->setEnabled(enabled);
     cmdAutoMap->setEnabled(enabled);
     cmdSaveMapping->setEnabled(!busy() && m_state.mappingCount > 0);
+    updateCardPreview();
 }
 
 void frmMain::cmdAddMapping_Click() {
@@ -521,6 +524,9 @@ void frmMain::setWork(Work work) {
         QApplication::setOverrideCursor(Qt::BusyCursor);
     }
     updateOpenExcelAction();
+    if (ending) {
+        updateCardPreview();
+    }
 }
 
 void frmMain::updateOpenExcelAction() {
