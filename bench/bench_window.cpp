@@ -154,26 +154,40 @@ struct ChangeTimes {
     }
 };
 
-// Changes the mapping, the version, the date order and the contact, each several times.
-void timePreviewChanges(QWidget& window, ChangeTimes& mapping, ChangeTimes& options,
-                        ChangeTimes& contacts) {
-    auto* card = control<QPlainTextEdit>(window, u"txtCardPreview"_s);
+// Step 2: removes the last mapping and adds it again, ten times.
+void timeMappingChanges(QWidget& window, ChangeTimes& mapping) {
     auto* list = control<QListWidget>(window, u"mappedList"_s);
     auto* headers = control<QComboBox>(window, u"cmbHeader"_s);
     auto* fields = control<QComboBox>(window, u"cmbOutlook"_s);
-    auto* contact = control<QSpinBox>(window, u"spnPreviewContact"_s);
-    auto* order = control<QComboBox>(window, u"cmbDateOrder"_s);
-    const QString before = card->toPlainText();
+    const int mappings = int(list->count());
     for (int i = 0; i < 10; ++i) {
         mapping.time([&] {
             list->setCurrentRow(list->count() - 1);
             control<QPushButton>(window, u"cmdRemove"_s)->click();
         });
+        if (list->count() != mappings - 1) {
+            std::fprintf(stderr, "bench_window: Remove did not remove a mapping\n");
+            std::exit(1);
+        }
         mapping.time([&] {
             headers->setCurrentIndex(headers->count() - 1);
             fields->setCurrentIndex(fields->count() - 1);
             control<QPushButton>(window, u"cmdAddMapping"_s)->click();
         });
+    }
+    if (list->count() != mappings) {
+        std::fprintf(stderr, "bench_window: Add did not map the column again\n");
+        std::exit(1);
+    }
+}
+
+// Step 3: the versions, the date order and other contacts, ten times each.
+void timeOptionChanges(QWidget& window, ChangeTimes& options, ChangeTimes& contacts) {
+    auto* card = control<QPlainTextEdit>(window, u"txtCardPreview"_s);
+    auto* contact = control<QSpinBox>(window, u"spnPreviewContact"_s);
+    auto* order = control<QComboBox>(window, u"cmbDateOrder"_s);
+    const QString before = card->toPlainText();
+    for (int i = 0; i < 10; ++i) {
         for (const char* version : {"Opt4", "Opt2", "Opt3"}) {
             options.time(
                 [&] { control<QRadioButton>(window, QString::fromUtf8(version))->click(); });
@@ -270,8 +284,9 @@ int main(int argc, char* argv[]) {
                 control<QPushButton>(window, u"cmdAddMapping"_s)->click();
             }
         }
+        timeMappingChanges(window, previewMapping);
         control<QPushButton>(window, u"cmdNext"_s)->click();
-        timePreviewChanges(window, previewMapping, previewOptions, previewContacts);
+        timeOptionChanges(window, previewOptions, previewContacts);
         control<QCheckBox>(window, u"ChkSinglevCard"_s)->setChecked(single);
         control<QRadioButton>(window, u"Opt3"_s)->click();
 
