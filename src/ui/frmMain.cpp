@@ -258,6 +258,7 @@ void frmMain::cmdBrowse_Click() {
         // The window keeps the workbook it had, and the path the conversion will read.
         txtExcelPath->setPath(loadedPath);
         m_fileName = loadedPath;
+        updateCardPreview();
         return;
     }
     cmdNext->setEnabled(true);

@@ -235,6 +235,10 @@ private Q_SLOTS:
         QCOMPARE(d.label(u"statusIndicatorPanel2"_s)->text(), u"Items Found:  6"_s);
         QCOMPARE(d.window->state().headerNames[0], u"First name"_s);
         QCOMPARE(d.window->state().mappingCount, 1);
+        // The card preview still shows the workbook the window keeps.
+        QVERIFY(d.get<QPlainTextEdit>(u"txtCardPreview"_s)
+                    ->toPlainText()
+                    .contains(u"\nN:M\u00fcller;"_s));
         QVERIFY(d.button(u"cmdNext"_s)->isEnabled());
         d.next();
         QCOMPARE(d.listTexts(), {u"Last name\t->\tLastName"_s});
