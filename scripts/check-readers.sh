@@ -19,7 +19,7 @@ for version in 2.1 3.0 4.0; do
         -m Nickname=Nickname -m Birthday=Birthday -m Anniversary=Anniversary \
         -m Categories=Categories -m Other=OtherTelephoneNumber -m Pager=PagerNumber \
         -m HomeFax=HomeFaxNumber -m Page=PersonalHomePage -m "Work address=BusinessAddress" \
-        -m "Home address=HomeAddress" -m "Home city=HomeAddressCity" -m Mail=EmailAddress \
+        -m "Home address=HomeAddress" -m "Home city=HomeAddressCity" -m Mail=EmailAddress -m Picture=Photo \
         --date-order DMY --vcard-version "$version" --single-file -o "$work/$version" \
         "$root/tests/fixtures/conversion/every-new-field.csv" >/dev/null || exit 1
     cp "$work/$version"/*/"All Contacts.vcf" "$work/cards-$version.vcf"
@@ -35,16 +35,22 @@ expected = [
          anniversary="2001-06-15", categories=["Friends", "Golf", "Work"], other="555 0102",
          pager="555 0103", homefax="555 0104", url="https://ann.example/",
          wstreet="1 Main St, Pune", hcity="Leeds", hlabel="2 High St\nLeeds",
-         emails=["ann@x.example", "ann2@x.example"]),
+         emails=["ann@x.example", "ann2@x.example"], photo="inline"),
     dict(prefix="Mr.", suffix="III", nickname="Bobby", bday="1604-12-31",
          anniversary="1604-06-15", categories=["Family"], other="555 0202", pager="555 0203",
          homefax="555 0204", url="https://bob.example/home", wstreet="9 Low Rd", hcity="",
-         hlabel="", emails=["bob@x.example"]),
+         hlabel="", emails=["bob@x.example"], photo="uri https://example.com/bob.jpg"),
 ]
 
 def run(args):
     out = subprocess.run(args, capture_output=True, text=True).stdout
     return [json.loads(line) for line in out.splitlines() if line.strip()]
+
+# "inline" for an embedded picture, "uri ADDRESS" for a reference.
+def photo(card):
+    if card["photo"].startswith("inline:"):
+        return "inline"
+    return f"uri {card.get('photo_uri', '')}" if card["photo"] == "uri" else card["photo"]
 
 def kde(card):
     tel = {t["type"]: t["v"] for t in card["tels"]}
@@ -58,7 +64,7 @@ def kde(card):
                 wstreet=work_[0]["street"] if work_ else "",
                 hcity=home[0]["locality"] if home else "",
                 hlabel=labels[0].replace("\r\n", "\n") if labels else "",
-                emails=[e["v"] for e in card["emails"]])
+                emails=[e["v"] for e in card["emails"]], photo=photo(card))
 
 def eds(card):
     return dict(prefix=card["prefix"], suffix=card["suffix"], nickname=card["nickname"],
@@ -67,7 +73,7 @@ def eds(card):
                 other=card["other"], pager=card["pager"], homefax=card["homefax"],
                 url=card["url"], wstreet=card["wstreet"], hcity=card["hcity"],
                 hlabel=card["hlabel"].replace("\r\n", "\n"),
-                emails=[e for e in (card["email1"], card["email2"]) if e])
+                emails=[e for e in (card["email1"], card["email2"]) if e], photo=photo(card))
 
 for version in ("2.1", "3.0", "4.0"):
     cards = f"{work}/cards-{version}.vcf"

@@ -5,6 +5,7 @@
 #include "WizardState.h"
 #include "WorkbookSource.h"
 
+#include <QFileInfo>
 #include <QLocale>
 
 #include <vector>
@@ -126,12 +127,14 @@ CardPreview previewCard(const WizardState& state, const QString& path, WorkbookS
         preview.message =
             QStringLiteral("No card: the e-mail cell of row %1 holds nothing but spaces.").arg(row);
         break;
-    case RowOutcome::Contact:
-        preview.card = cardFileText(values, host.vCardVersion(), layoutOfFeeds(feeds));
+    case RowOutcome::Contact: {
+        const PhotoValue photo = readContactPhoto(values, QFileInfo(path).absolutePath(), problems);
+        preview.card = cardFileText(values, host.vCardVersion(), layoutOfFeeds(feeds), photo);
         for (const PendingProblem& p : problems) {
             preview.notWritten.append(notWrittenText(p));
         }
         break;
+    }
     }
     return preview;
 }

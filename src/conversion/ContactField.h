@@ -96,7 +96,7 @@ inline constexpr std::array kContactFields = {
               u"other telephone number"),
     cardField(u"PagerNumber", &ContactValues::PagerNumber, u"pager number"),
     cardField(u"PersonalHomePage", &ContactValues::PersonalHomePage, u"personal web page"),
-    noCardField(u"Photo", u"photo: a picture file's path or a web address"),
+    cardField(u"Photo", &ContactValues::Photo, u"photo: a picture file's path or a web address"),
 };
 
 inline constexpr int kCatalogueSize = int(kContactFields.size());

@@ -4,6 +4,7 @@
 // both read rows through these, so that the preview shows the card the run writes.
 
 #include "CellValue.h"
+#include "ContactPhoto.h"
 #include "ContactValues.h"
 #include "ConversionRun.h"
 #include "VCardWriter.h"
@@ -58,5 +59,12 @@ RowOutcome readContactRow(const WorkbookSource& source, qint32 row, qint32 heade
                           const std::function<DateOrder()>& dateOrder, ContactValues& values,
                           std::vector<PendingProblem>& problems);
 
+// The picture the contact's Photo cell names, relative paths taken from baseFolder (the
+// spreadsheet's folder); nothing when the cell is empty. A picture that cannot be used is added
+// to problems. Read only for a card that is written.
+PhotoValue readContactPhoto(const ContactValues& values, const QString& baseFolder,
+                            std::vector<PendingProblem>& problems);
+
 // A card as it goes into its file: the card's text and the line end that follows it.
-QString cardFileText(const ContactValues& values, VCardVersion version, const CardLayout& layout);
+QString cardFileText(const ContactValues& values, VCardVersion version, const CardLayout& layout,
+                     const PhotoValue& photo);

@@ -45,6 +45,8 @@ struct ContactValues {
     QString OtherTelephoneNumber;
     QString PagerNumber;
     QString PersonalHomePage;
+    // The cell's text: a picture file's path or a web address; the run reads the picture.
+    QString Photo;
 
     void clear() { *this = ContactValues(); }
 };

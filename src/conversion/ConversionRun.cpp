@@ -4,6 +4,7 @@
 #include "CellAddress.h"
 #include "CellValue.h"
 #include "ContactField.h"
+#include "ContactPhoto.h"
 #include "ContactRows.h"
 #include "OutputPaths.h"
 #include "VCardWriter.h"
@@ -51,6 +52,19 @@ CardLayout layoutOfFeeds(const std::vector<ColumnFeed>& feeds) {
 }
 
 namespace {
+
+// A cell's text as a problem quotes it: on one line, and cut short when long.
+QString shownText(const QString& text) {
+    constexpr qsizetype kShownLength = 60;
+    QString shown;
+    for (const QChar c : QStringView(text).left(kShownLength)) {
+        shown += c.unicode() < 0x20 ? QChar(u' ') : c;
+    }
+    if (text.size() > kShownLength) {
+        shown += QStringLiteral("...");
+    }
+    return shown;
+}
 
 // The ISO form of the date a cell holds: a date cell's own day, whatever its format shows;
 // otherwise its text read as a date. Empty when it holds none.
@@ -109,7 +123,7 @@ bool readContact(const std::vector<ColumnFeed>& feeds, const std::vector<CellVal
                 problems.push_back({feeds[i].member == &ContactValues::Anniversary
                                         ? ValueProblemKind::Anniversary
                                         : ValueProblemKind::Birthday,
-                                    cell.textForm()});
+                                    shownText(cell.textForm())});
             }
             values.*feeds[i].member = std::move(iso);
             continue;
@@ -133,8 +147,9 @@ public:
 
     // Builds the contact's card and appends it to its file; number is the contact's running
     // number, which numbers the per-contact files.
-    void write(const ContactValues& values, qint32 number) {
-        const QByteArray bytes = cardFileText(values, m_host.vCardVersion(), m_layout).toUtf8();
+    void write(const ContactValues& values, const PhotoValue& photo, qint32 number) {
+        const QByteArray bytes =
+            cardFileText(values, m_host.vCardVersion(), m_layout, photo).toUtf8();
         const bool single = m_host.singleFile();
         m_writer.setBatched(single);
         const QString file =
@@ -182,8 +197,21 @@ RowOutcome readContactRow(const WorkbookSource& source, qint32 row, qint32 heade
     return RowOutcome::Contact;
 }
 
-QString cardFileText(const ContactValues& values, VCardVersion version, const CardLayout& layout) {
-    return buildCard(values, version, layout) + QStringLiteral("\r\n");
+PhotoValue readContactPhoto(const ContactValues& values, const QString& baseFolder,
+                            std::vector<PendingProblem>& problems) {
+    if (values.Photo.isEmpty()) {
+        return PhotoValue();
+    }
+    PhotoValue photo = readPhoto(values.Photo, baseFolder);
+    if (photo.kind == PhotoValue::Kind::None && !photo.problem.isEmpty()) {
+        problems.push_back({ValueProblemKind::Photo, photo.problem});
+    }
+    return photo;
+}
+
+QString cardFileText(const ContactValues& values, VCardVersion version, const CardLayout& layout,
+                     const PhotoValue& photo) {
+    return buildCard(values, version, layout, photo) + QStringLiteral("\r\n");
 }
 
 bool columnFeedsOf(const WizardState& state, const WorkbookSource& source,
@@ -321,6 +349,7 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
     CardOutput output(folder.path, host, layoutOfFeeds(feeds));
     ContactValues values;
     std::vector<PendingProblem> problems;
+    const QString baseFolder = QFileInfo(path).absolutePath();
     state.progressDone = 0;
     const qint32 lastRow = qMin(state.lastItemRow, source.sheetRowLimit());
     for (qint32 row = 2; row <= lastRow; ++row) {
@@ -339,10 +368,13 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
         }
         ++report.contactsAdded;
         host.contactCountChanged(report.contactsAdded, report.dataRows);
+        // The picture is read only for a card that is written; relative paths are taken
+        // from the spreadsheet's folder.
+        const PhotoValue photo = readContactPhoto(values, baseFolder, problems);
         for (const PendingProblem& p : problems) {
             report.addValueProblem(p.kind, row, p.text);
         }
-        output.write(values, report.contactsAdded);
+        output.write(values, photo, report.contactsAdded);
     }
     output.close(report);
     source.closeWorkbook();

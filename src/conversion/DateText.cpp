@@ -293,13 +293,28 @@ std::optional<CardDate> parseDateText(QStringView text, DateOrder order, const Q
 }
 
 QString isoDateText(const CardDate& date) {
-    const QLatin1Char zero('0');
-    const QString monthDay =
-        QStringLiteral("%1-%2").arg(date.month, 2, 10, zero).arg(date.day, 2, 10, zero);
-    if (!date.hasYear()) {
-        return QStringLiteral("--") + monthDay;
+    // Written digit by digit: a run of many birthdays calls this once a row.
+    auto digits = [](QString& out, int value, int width) {
+        for (int i = width - 1; i >= 0; --i) {
+            int v = value;
+            for (int k = 0; k < i; ++k) {
+                v /= 10;
+            }
+            out += QLatin1Char(char('0' + v % 10));
+        }
+    };
+    QString text;
+    text.reserve(10);
+    if (date.hasYear()) {
+        digits(text, date.year, 4);
+        text += QLatin1Char('-');
+    } else {
+        text += QStringLiteral("--");
     }
-    return QStringLiteral("%1-").arg(date.year, 4, 10, zero) + monthDay;
+    digits(text, date.month, 2);
+    text += QLatin1Char('-');
+    digits(text, date.day, 2);
+    return text;
 }
 
 std::optional<CardDate> parseIsoDateText(QStringView text) {

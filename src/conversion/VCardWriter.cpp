@@ -203,6 +203,10 @@ public:
         m_card += value;
     }
 
+    void addPhoto(const PhotoValue& photo, VCardVersion version) {
+        appendPhotoProperty(m_card, photo, version);
+    }
+
     bool typed() const { return m_typed; }
     bool v40() const { return m_v40; }
 
@@ -279,13 +283,14 @@ void addDate(CardBuilder& card, QStringView name21and30, QStringView name40, con
     if (!date) {
         return;
     }
-    const QLatin1Char zero('0');
     if (card.v40()) {
-        const QString monthDay =
-            QStringLiteral("%1%2").arg(date->month, 2, 10, zero).arg(date->day, 2, 10, zero);
-        card.addVerbatim(name40, date->hasYear()
-                                     ? QStringLiteral("%1").arg(date->year, 4, 10, zero) + monthDay
-                                     : QStringLiteral("--") + monthDay);
+        // The ISO form without its dashes: "19901231", and "--1231" without a year.
+        QString basic = isoDateText(*date);
+        basic.remove(basic.size() - 3, 1);
+        if (date->hasYear()) {
+            basic.remove(4, 1);
+        }
+        card.addVerbatim(name40, basic);
         return;
     }
     if (date->hasYear()) {
@@ -342,7 +347,8 @@ QStringList categoryNames(const QString& cell) {
     return names;
 }
 
-QString buildCard(const ContactValues& v, VCardVersion version, const CardLayout& layout) {
+QString buildCard(const ContactValues& v, VCardVersion version, const CardLayout& layout,
+                  const PhotoValue& photo) {
     static const QString none;
     CardBuilder card(version);
     const bool anyName = !v.LastName.isEmpty() || !v.FirstName.isEmpty() ||
@@ -424,5 +430,6 @@ QString buildCard(const ContactValues& v, VCardVersion version, const CardLayout
             card.addJoined(kCATEGORIES, names, u',');
         }
     }
+    card.addPhoto(photo, version);
     return card.finish();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ContactPhoto.h"
 #include "ContactValues.h"
 #include "VCardVersion.h"
 
@@ -26,7 +27,13 @@ struct CardLayout {
 // The layout a card's own values suggest: a field counts as mapped when it holds text.
 CardLayout cardLayoutOf(const ContactValues& values);
 
-QString buildCard(const ContactValues& values, VCardVersion version, const CardLayout& layout);
+// The photo comes read (readPhoto in ContactPhoto.h): Photo's text alone writes nothing.
+QString buildCard(const ContactValues& values, VCardVersion version, const CardLayout& layout,
+                  const PhotoValue& photo);
+inline QString buildCard(const ContactValues& values, VCardVersion version,
+                         const CardLayout& layout) {
+    return buildCard(values, version, layout, PhotoValue());
+}
 inline QString buildCard(const ContactValues& values, VCardVersion version) {
     return buildCard(values, version, cardLayoutOf(values));
 }

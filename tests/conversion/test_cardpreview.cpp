@@ -8,6 +8,7 @@
 #include "WorkbookSource.h"
 #include "Yielder.h"
 
+#include <QImage>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -42,8 +43,19 @@ WizardState scanned(WorkbookSource& source, const QString& path) {
 }
 
 // Two cell values for a field: one that reaches the card, and one the field treats apart (a
-// text that is no date, an e-mail of spaces, a value with a line break and separators).
-std::pair<CellValue, CellValue> samplesFor(const ContactFieldRow& field) {
+// text that is no date, an e-mail of spaces, a picture that is not there, a value with a line
+// break and separators). pictureFolder holds a picture for the Photo field.
+std::pair<CellValue, CellValue> samplesFor(const ContactFieldRow& field,
+                                           const QString& pictureFolder) {
+    if (field.member == &ContactValues::Photo) {
+        const QString picture = pictureFolder + u"/ann.png"_s;
+        QImage image(8, 6, QImage::Format_RGB32);
+        image.fill(QColor(20, 120, 200));
+        if (!image.save(picture)) {
+            qFatal("cannot write %s", qPrintable(picture));
+        }
+        return {CellValue::text(picture), CellValue::text(u"no-such-picture.jpg"_s)};
+    }
     if (field.date) {
         // A date cell (1990-12-31) and a text that holds no date.
         return {CellValue::dateNumber(33238, DateSystem::Date1900, u"31/12/1990"_s),
@@ -81,7 +93,8 @@ private Q_SLOTS:
         QFETCH(int, version);
         const ContactFieldRow& field = kContactFields[size_t(fieldIndex)];
         const QString fieldName = QStringView(field.name).toString();
-        const auto [first, second] = samplesFor(field);
+        QTemporaryDir dir;
+        const auto [first, second] = samplesFor(field, dir.path());
         // Row 3 is blank: it is not a contact, and the selector passes over it.
         MemoryWorkbookSource sheet({{CellValue::text(u"Name"_s), CellValue::text(u"Value"_s)},
                                     {CellValue::text(u"Ann Example"_s), first},
@@ -92,7 +105,6 @@ private Q_SLOTS:
         QVERIFY(appendMapping(state, u"Name"_s, nameField, 0));
         QVERIFY(appendMapping(state, u"Value"_s, fieldName, 1));
 
-        QTemporaryDir dir;
         Host host;
         host.location = dir.path();
         host.version = VCardVersion(version);
@@ -111,6 +123,19 @@ private Q_SLOTS:
             } else {
                 QVERIFY(preview.card.startsWith(u"BEGIN:VCARD\r\n"_s));
                 QVERIFY(preview.message.isEmpty());
+            }
+            if (row == 2 && field.member == &ContactValues::Photo) {
+                // The picture is in the card, and shown shortened.
+                QVERIFY(preview.card.contains(u"\r\nPHOTO"_s));
+                QVERIFY2(shortenEmbeddedData(preview.card).contains(u" bytes)\r\n"_s),
+                         qPrintable(shortenEmbeddedData(preview.card)));
+            }
+            if (row == 4 && field.member == &ContactValues::Photo) {
+                QCOMPARE(preview.notWritten.size(), 1);
+                QVERIFY2(preview.notWritten.first().startsWith(
+                             u"Not written: Photo no-such-picture.jpg"_s),
+                         qPrintable(preview.notWritten.first()));
+                continue;
             }
             const QStringList notWritten =
                 row == 4 && field.date

@@ -78,7 +78,9 @@ struct Fixture {
         }
         host.location = dir.path();
     }
-    ConversionReport run() { return convertContacts(state, u"contacts.xlsx"_s, sheet, host); }
+    ConversionReport run(const QString& path = u"contacts.xlsx"_s) {
+        return convertContacts(state, path, sheet, host);
+    }
     QString folder() const { return stampedFolderPath(dir.path(), kClock); }
     QStringList files(const QString& in = QString()) const {
         return QDir(in.isEmpty() ? folder() : in)
@@ -392,6 +394,34 @@ private Q_SLOTS:
                  u"The contacts have been exported successfully to vCard files.\r\n"
                  "3 birthdays could not be read as dates (row 4: \"sometime in May\")\r\n"
                  "1 anniversary could not be read as a date (row 4: \"soon\")\r\n"
+                 "Would you like to open folder containing excel file. Click Yes else click No."_s);
+    }
+
+    // A photo path is taken from the spreadsheet's folder; one that cannot be read leaves
+    // its line out and is reported with the first one's row and reason, beside the dates.
+    void photosAndDatesReported() {
+        Fixture fx({{u"Name"_s, u"Photo"_s, u"Born"_s},
+                    {u"a"_s, u"pics/small.png"_s, u""_s},
+                    {u"b"_s, u"pics/ann.jpg"_s, u"sometime in May"_s},
+                    {u"c"_s, u"https://example.com/c.jpg"_s, u""_s},
+                    {u"d"_s, u"pics/none.jpg"_s, u""_s}},
+                   {u"FullName"_s, u"Photo"_s, u"Birthday"_s});
+        QTemporaryDir sheetFolder;
+        QVERIFY(QDir(sheetFolder.path()).mkpath(u"pics"_s));
+        QVERIFY(QFile::copy(QStringLiteral(E2V_FIXTURES_DIR) + u"/photos/small.png"_s,
+                            sheetFolder.filePath(u"pics/small.png"_s)));
+        const ConversionReport r = fx.run(sheetFolder.filePath(u"contacts.xlsx"_s));
+        QVERIFY(r.allWritten());
+        QCOMPARE(r.contactsAdded, 4);
+        QVERIFY(fx.read(u"1.vcf"_s).contains(u"\r\nPHOTO;ENCODING=BASE64;TYPE=JPEG:"_s));
+        QCOMPARE(fx.read(u"2.vcf"_s), card(u"2.1"_s, {u"FN:b"_s}));
+        QCOMPARE(fx.read(u"3.vcf"_s),
+                 card(u"2.1"_s, {u"FN:c"_s, u"PHOTO;VALUE=URL:https://example.com/c.jpg"_s}));
+        QCOMPARE(fx.read(u"4.vcf"_s), card(u"2.1"_s, {u"FN:d"_s}));
+        QCOMPARE(r.endText(),
+                 u"The contacts have been exported successfully to vCard files.\r\n"
+                 "1 birthday could not be read as a date (row 3: \"sometime in May\")\r\n"
+                 "2 photos could not be read (row 3: pics/ann.jpg: no such file)\r\n"
                  "Would you like to open folder containing excel file. Click Yes else click No."_s);
     }
 
