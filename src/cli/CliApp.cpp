@@ -261,12 +261,8 @@ void applyMappingFile(const QList<SavedPair>& pairs, WizardState& state, QTextSt
 
 // Fills the fields still free from the headers still free that the synonyms recognise.
 void autoMap(WizardState& state) {
-    QList<HeaderChoice> mapped;
-    for (qint32 k = 0; k < state.mappingCount; ++k) {
-        mapped.append({state.mappedHeaders[size_t(k)], state.mappedColumns[size_t(k)]});
-    }
-    for (const FieldPair& pair :
-         suggestPairs(unmappedHeaderChoices(state), unmappedFields(state), mapped)) {
+    for (const FieldPair& pair : suggestPairs(unmappedHeaderChoices(state), unmappedFields(state),
+                                              mappedHeaderChoices(state))) {
         appendMapping(state, pair.header.text, pair.field, pair.header.column);
     }
 }

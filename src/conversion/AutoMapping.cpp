@@ -8,6 +8,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+QStringList withoutNumbers(QStringList tokens) {
+    tokens.removeIf([](const QString& token) { return token.front().isDigit(); });
+    return tokens;
+}
+
 // How closely a header matched its synonym.
 enum Strength { Partial = 1, Whole = 2 };
 
@@ -27,24 +32,18 @@ const SynonymEntry* lookUp(const QString& header, const HeaderSynonyms& synonyms
     if (tokens.isEmpty()) {
         return nullptr;
     }
-    if (const SynonymEntry* whole = synonyms.find(tokens.join(QString()))) {
-        strength = Whole;
-        return whole;
+    const QStringList words = withoutNumbers(tokens);
+    const SynonymEntry* entry = synonyms.find(tokens.join(QString()));
+    strength = Whole;
+    if (!entry && words.size() < tokens.size() && !words.isEmpty()) {
+        entry = synonyms.find(words.join(QString()));
+        strength = Partial;
     }
-    QString letters;
-    bool numbers = false;
-    for (const QString& token : tokens) {
-        if (token.front().isDigit()) {
-            numbers = true;
-        } else {
-            letters += token;
-        }
-    }
-    if (!numbers || letters.isEmpty()) {
+    if (entry && entry->context == SynonymContext::Word &&
+        withoutNumbers(headerTokens(entry->synonym)) != words) {
         return nullptr;
     }
-    strength = Partial;
-    return synonyms.find(letters);
+    return entry;
 }
 
 } // namespace
@@ -86,7 +85,7 @@ QList<FieldPair> suggestPairs(const QList<HeaderChoice>& headers, const QStringL
         }
     }
     for (const Candidate& c : std::as_const(candidates)) {
-        if (c.entry->context == SynonymContext::None) {
+        if (c.entry->context == SynonymContext::None || c.entry->context == SynonymContext::Word) {
             present.insert(c.field);
         }
     }
@@ -95,6 +94,7 @@ QList<FieldPair> suggestPairs(const QList<HeaderChoice>& headers, const QStringL
     for (Candidate& c : candidates) {
         switch (c.entry->context) {
         case SynonymContext::None:
+        case SynonymContext::Word:
             break;
         case SynonymContext::Name:
             if (firstName && !lastName) {

@@ -47,6 +47,14 @@ QList<HeaderChoice> unmappedHeaderChoices(const WizardState& state) {
     return headers;
 }
 
+QList<HeaderChoice> mappedHeaderChoices(const WizardState& state) {
+    QList<HeaderChoice> headers;
+    for (qint32 k = 0; k < state.mappingCount && k < kStateSlots; ++k) {
+        headers.append({state.mappedHeaders[size_t(k)], state.mappedColumns[size_t(k)]});
+    }
+    return headers;
+}
+
 QStringList unmappedFields(const WizardState& state) {
     QStringList fields = contactFieldCatalogue();
     for (qint32 k = 0; k < state.mappingCount && k < kStateSlots; ++k) {
@@ -124,12 +132,8 @@ MappingMessage MappingModel::remove(int listIndex) {
 }
 
 int MappingModel::autoMap() {
-    QList<HeaderChoice> mapped;
-    for (qint32 k = 0; k < m_state.mappingCount && k < kStateSlots; ++k) {
-        mapped.append({m_state.mappedHeaders[size_t(k)], m_state.mappedColumns[size_t(k)]});
-    }
     int added = 0;
-    for (const FieldPair& pair : suggestPairs(m_headers, m_fields, mapped)) {
+    for (const FieldPair& pair : suggestPairs(m_headers, m_fields, mappedHeaderChoices(m_state))) {
         if (add(int(m_headers.indexOf(pair.header)), pair.field) == MappingMessage::None) {
             ++added;
         }

@@ -38,6 +38,8 @@ struct FieldPair {
 QList<HeaderChoice> headerChoicesOf(const WizardState& state);
 // Those of them no mapping of the state's list is made from.
 QList<HeaderChoice> unmappedHeaderChoices(const WizardState& state);
+// The headers the state's mappings are made from, in list order.
+QList<HeaderChoice> mappedHeaderChoices(const WizardState& state);
 // The catalogue's fields that no mapping of the state's list feeds, in catalogue order.
 QStringList unmappedFields(const WizardState& state);
 

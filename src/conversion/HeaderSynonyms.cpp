@@ -47,6 +47,8 @@ bool parseContext(QStringView text, SynonymContext& context) {
         context = SynonymContext::Title;
     } else if (text == u"street") {
         context = SynonymContext::Street;
+    } else if (text == u"word") {
+        context = SynonymContext::Word;
     } else {
         return false;
     }

@@ -19,6 +19,9 @@ enum class SynonymContext {
     // An address in one text (HomeAddress, BusinessAddress): the street line when the row
     // has that address's city or postal code but no street.
     Street,
+    // Only when the header splits into words as the synonym does: "Birthday", not
+    // Thunderbird's "Birth Day" (the day of the month).
+    Word,
 };
 
 // One line of the synonym table.
@@ -39,7 +42,7 @@ QStringList headerTokens(QStringView header);
 QString headerKey(QStringView header);
 
 // Reads the table's text: one synonym a line, TAB-separated: synonym, field, language and an
-// optional context (name, title, street). '#' starts a comment line; blank lines are skipped.
+// optional context (name, title, street, word). '#' starts a comment line; blank lines are skipped.
 // Lines that cannot be read are left out and described in problems, when given.
 QList<SynonymEntry> parseSynonymTable(const QString& text, QStringList* problems = nullptr);
 

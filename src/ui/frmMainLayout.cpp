@@ -304,6 +304,7 @@ void frmMain::buildMappingTab(QWidget* page, int top) {
     place(cmdAutoMap, 120, 1320, 1455, 375, top);
     cmdSaveMapping = makeButton(u"cmdSaveMapping"_s, u"&Save Mapping..."_s, page);
     place(cmdSaveMapping, 1695, 1320, 1815, 375, top);
+    cmdSaveMapping->setEnabled(false); // until the list holds a pair
     cmdLoadMapping = makeButton(u"cmdLoadMapping"_s, u"&Load Mapping..."_s, page);
     place(cmdLoadMapping, 3630, 1320, 1815, 375, top);
 

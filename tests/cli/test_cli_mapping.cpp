@@ -40,7 +40,7 @@ private Q_SLOTS:
             << u"B\tAnrede\tTitle\nC\tVorname\tFirstName\nD\tName\tLastName\nE\tFirma\tCompany\n"
                "F\tStra\u00dfe\tHomeAddressStreet\nG\tPLZ\tHomeAddressPostalCode\n"
                "H\tOrt\tHomeAddressCity\nI\tTelefon\tHomeTelephoneNumber\nJ\tHandy\tMobileNumber\n"
-               "K\tE-Mail\tEmailAddress\nM\tBemerkungen\tNotes\n"_s
+               "K\tE-Mail\tEmailAddress\nL\tGeburtstag\tBirthday\nM\tBemerkungen\tNotes\n"_s
             << QString();
         QTest::addRow("pairs by hand win")
             << kContacts

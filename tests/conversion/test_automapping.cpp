@@ -127,6 +127,7 @@ private Q_SLOTS:
                            u"First Name=FirstName"_s,
                            u"Middle Name=MiddleName"_s,
                            u"Last Name=LastName"_s,
+                           u"Suffix=Suffix"_s,
                            u"Company=Company"_s,
                            u"Department=Department"_s,
                            u"Job Title=JobTitle"_s,
@@ -145,6 +146,11 @@ private Q_SLOTS:
                            u"Home Fax=HomeFaxNumber"_s,
                            u"Home Phone=HomeTelephoneNumber"_s,
                            u"Mobile Phone=MobileNumber"_s,
+                           u"Other Phone=OtherTelephoneNumber"_s,
+                           u"Pager=PagerNumber"_s,
+                           u"Anniversary=Anniversary"_s,
+                           u"Birthday=Birthday"_s,
+                           u"Categories=Categories"_s,
                            u"E-mail Address=EmailAddress"_s,
                            u"E-mail 2 Address=EmailAddress2"_s,
                            u"E-mail 3 Address=EmailAddress3"_s,
@@ -156,10 +162,15 @@ private Q_SLOTS:
                            u"Middle Name=MiddleName"_s,
                            u"Last Name=LastName"_s,
                            u"Name Prefix=Title"_s,
+                           u"Name Suffix=Suffix"_s,
+                           u"Nickname=Nickname"_s,
                            u"Organization Name=Company"_s,
                            u"Organization Title=JobTitle"_s,
                            u"Organization Department=Department"_s,
+                           u"Birthday=Birthday"_s,
                            u"Notes=Notes"_s,
+                           u"Photo=Photo"_s,
+                           u"Labels=Categories"_s,
                            u"E-mail 1 - Value=EmailAddress"_s,
                            u"E-mail 2 - Value=EmailAddress2"_s,
                            u"Website 1 - Value=BusinessHomePage"_s};
@@ -168,11 +179,13 @@ private Q_SLOTS:
             << QStringList{u"First Name=FirstName"_s,
                            u"Last Name=LastName"_s,
                            u"Display Name=FullName"_s,
+                           u"Nickname=Nickname"_s,
                            u"Primary Email=EmailAddress"_s,
                            u"Secondary Email=EmailAddress2"_s,
                            u"Work Phone=BusinessTelephoneNumber"_s,
                            u"Home Phone=HomeTelephoneNumber"_s,
                            u"Fax Number=BusinessFaxNumber"_s,
+                           u"Pager Number=PagerNumber"_s,
                            u"Mobile Number=MobileNumber"_s,
                            u"Home Address=HomeAddressStreet"_s,
                            u"Home City=HomeAddressCity"_s,
@@ -188,6 +201,7 @@ private Q_SLOTS:
                            u"Department=Department"_s,
                            u"Organization=Company"_s,
                            u"Web Page 1=BusinessHomePage"_s,
+                           u"Web Page 2=PersonalHomePage"_s,
                            u"Notes=Notes"_s};
         QTest::addRow("English list") << u"handmade-en.csv"_s << QStringList{} << QStringList{}
                                       << QStringList{u"Surname=LastName"_s,
@@ -198,6 +212,7 @@ private Q_SLOTS:
                                                      u"Address=HomeAddressStreet"_s,
                                                      u"Zip=HomeAddressPostalCode"_s,
                                                      u"Town=HomeAddressCity"_s,
+                                                     u"DOB=Birthday"_s,
                                                      u"Notes=Notes"_s};
         QTest::addRow("German list") << u"handmade-de.csv"_s << QStringList{} << QStringList{}
                                      << QStringList{u"Anrede=Title"_s,
@@ -210,6 +225,7 @@ private Q_SLOTS:
                                                     u"Telefon=HomeTelephoneNumber"_s,
                                                     u"Handy=MobileNumber"_s,
                                                     u"E-Mail=EmailAddress"_s,
+                                                    u"Geburtstag=Birthday"_s,
                                                     u"Bemerkungen=Notes"_s};
         QTest::addRow("French list") << u"handmade-fr.csv"_s << QStringList{} << QStringList{}
                                      << QStringList{u"Civilité=Title"_s,
@@ -224,6 +240,7 @@ private Q_SLOTS:
                                                     u"Courriel=EmailAddress"_s,
                                                     u"Société=Company"_s,
                                                     u"Fonction=JobTitle"_s,
+                                                    u"Date de naissance=Birthday"_s,
                                                     u"Remarques=Notes"_s};
         QTest::addRow("Spanish list") << u"handmade-es.csv"_s << QStringList{} << QStringList{}
                                       << QStringList{u"Nombre=FirstName"_s,
@@ -237,6 +254,7 @@ private Q_SLOTS:
                                                      u"Provincia=HomeAddressState"_s,
                                                      u"Empresa=Company"_s,
                                                      u"Cargo=JobTitle"_s,
+                                                     u"Fecha de nacimiento=Birthday"_s,
                                                      u"Observaciones=Notes"_s};
         QTest::addRow("Italian list") << u"handmade-it.csv"_s << QStringList{} << QStringList{}
                                       << QStringList{u"Cognome=LastName"_s,
@@ -251,6 +269,7 @@ private Q_SLOTS:
                                                      u"E-mail=EmailAddress"_s,
                                                      u"Azienda=Company"_s,
                                                      u"Ruolo=JobTitle"_s,
+                                                     u"Data di nascita=Birthday"_s,
                                                      u"Note=Notes"_s};
         QTest::addRow("Dutch list") << u"handmade-nl.csv"_s << QStringList{} << QStringList{}
                                     << QStringList{u"Aanhef=Title"_s,
@@ -264,6 +283,7 @@ private Q_SLOTS:
                                                    u"E-mailadres=EmailAddress"_s,
                                                    u"Bedrijf=Company"_s,
                                                    u"Functie=JobTitle"_s,
+                                                   u"Geboortedatum=Birthday"_s,
                                                    u"Opmerkingen=Notes"_s};
         QTest::addRow("Portuguese list") << u"handmade-pt.csv"_s << QStringList{} << QStringList{}
                                          << QStringList{u"Nome=FirstName"_s,
@@ -278,6 +298,7 @@ private Q_SLOTS:
                                                         u"País=HomeAddressCountry"_s,
                                                         u"Empresa=Company"_s,
                                                         u"Cargo=JobTitle"_s,
+                                                        u"Data de nascimento=Birthday"_s,
                                                         u"Observações=Notes"_s};
 
         // A bare name, a title and an address in one text read the rest of the row.
@@ -380,6 +401,29 @@ private Q_SLOTS:
         // A second click finds nothing more.
         QCOMPARE(m.autoMap(), 0);
         QCOMPARE(pairTexts(s), expected);
+    }
+
+    // Headers match a synonym whatever their spaces and punctuation, except the synonyms
+    // marked as one word: "Birth Day" is a day of the month, not a birthday.
+    void wordSynonymsWantTheirWords_data() {
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("field");
+        QTest::addRow("as written") << u"Birthday"_s << u"Notes"_s;
+        QTest::addRow("other case") << u"BIRTHDAY"_s << u"Notes"_s;
+        QTest::addRow("numbered") << u"Birthday 2"_s << u"Notes"_s;
+        QTest::addRow("two words") << u"Birth Day"_s << QString();
+        QTest::addRow("hyphenated") << u"Birth-day"_s << QString();
+        QTest::addRow("two words, numbered") << u"Birth Day 2"_s << QString();
+        QTest::addRow("other synonyms ignore spaces") << u"Mob ile"_s << u"MobileNumber"_s;
+    }
+    void wordSynonymsWantTheirWords() {
+        QFETCH(QString, header);
+        QFETCH(QString, field);
+        const HeaderSynonyms table(
+            parseSynonymTable(u"Birthday\tNotes\ten\tword\nMobile\tMobileNumber\ten\n"_s));
+        const QList<FieldPair> pairs =
+            suggestPairs({{header, 3}}, contactFieldCatalogue(), {}, table);
+        QCOMPARE(pairs.isEmpty() ? QString() : pairs.first().field, field);
     }
 
     // With every header mapped, Add is disabled; auto-mapping the last header does the same.
