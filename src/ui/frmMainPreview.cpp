@@ -85,7 +85,10 @@ void frmMain::buildCardPreview(QWidget* central, int left) {
     txtCardPreview->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
                                             Qt::TextSelectableByMouse);
     txtCardPreview->setTabChangesFocus(true);
-    txtCardPreview->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The column is narrower than a card's longest lines: they wrap, where they must inside a
+    // word (a shortened photo line has no spaces).
+    txtCardPreview->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtCardPreview->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(8.25);
     txtCardPreview->setFont(fixed);

@@ -61,6 +61,18 @@ private Q_SLOTS:
         d.get<QSpinBox>(u"spnPreviewContact"_s)->setValue(3);
         save(d.window.get(), u"2-card-preview-not-written"_s);
     }
+
+    // Every new field and an embedded photo, its data shortened.
+    void cardPreviewWithPhoto() {
+        WindowDriver d;
+        d.browse(fixturePath(u"conversion/every-new-field.csv"_s));
+        d.next();
+        d.click(u"cmdAutoMap"_s);
+        d.addMapping(u"Picture"_s, u"Photo"_s);
+        d.next();
+        d.get<QRadioButton>(u"Opt3"_s)->click();
+        save(d.window.get(), u"3-card-preview-photo"_s);
+    }
 };
 
 QTEST_MAIN(TestUiScreenshots)
