@@ -7,6 +7,7 @@
 #include "WorkbookSource.h"
 #include "frmAbout.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -695,6 +696,14 @@ private Q_SLOTS:
         QVERIFY(card->toPlainText().startsWith(u"BEGIN:VCARD\nVERSION:2.1\n"_s));
         d.get<QRadioButton>(u"Opt3"_s)->click();
         QVERIFY(card->toPlainText().startsWith(u"BEGIN:VCARD\nVERSION:3.0\n"_s));
+        // The keyboard reaches the selector and the card after the step's controls.
+        QPushButton* change = d.button(u"CmdChangevCardPath"_s);
+        change->setFocus();
+        for (QWidget* expected : {static_cast<QWidget*>(contact), static_cast<QWidget*>(card),
+                                  static_cast<QWidget*>(d.button(u"cmdPrevious"_s))}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), expected);
+        }
 
         // Removing a mapping takes its line off.
         d.previous();
