@@ -10,6 +10,10 @@
 // --sheet reads FILE instead of the generated sheet (its header row must be the generated
 // one's, e.g. another format written by "bench_readers --keep FOLDER"); --separate writes
 // one file per contact instead of one file for all.
+//
+// Between the mapping and the conversion the card preview is timed: changes that redraw it
+// (removing and adding a mapping, choosing a version, a date order, another contact), each
+// timed from the action to the redrawn preview.
 
 #include "BenchSheets.h"
 #include "ConversionRun.h"
@@ -27,13 +31,17 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -129,6 +137,71 @@ template <class T> T* control(QWidget& window, const QString& name) {
     return found;
 }
 
+// Times of the changes that redraw the card preview.
+struct ChangeTimes {
+    qint64 totalNs = 0;
+    qint64 longestNs = 0;
+    int changes = 0;
+
+    void time(const std::function<void()>& change) {
+        QElapsedTimer clock;
+        clock.start();
+        change();
+        const qint64 ns = clock.nsecsElapsed();
+        totalNs += ns;
+        longestNs = qMax(longestNs, ns);
+        ++changes;
+    }
+};
+
+// Step 2: removes the last mapping and adds it again, ten times.
+void timeMappingChanges(QWidget& window, ChangeTimes& mapping) {
+    auto* list = control<QListWidget>(window, u"mappedList"_s);
+    auto* headers = control<QComboBox>(window, u"cmbHeader"_s);
+    auto* fields = control<QComboBox>(window, u"cmbOutlook"_s);
+    const int mappings = int(list->count());
+    for (int i = 0; i < 10; ++i) {
+        mapping.time([&] {
+            list->setCurrentRow(list->count() - 1);
+            control<QPushButton>(window, u"cmdRemove"_s)->click();
+        });
+        if (list->count() != mappings - 1) {
+            std::fprintf(stderr, "bench_window: Remove did not remove a mapping\n");
+            std::exit(1);
+        }
+        mapping.time([&] {
+            headers->setCurrentIndex(headers->count() - 1);
+            fields->setCurrentIndex(fields->count() - 1);
+            control<QPushButton>(window, u"cmdAddMapping"_s)->click();
+        });
+    }
+    if (list->count() != mappings) {
+        std::fprintf(stderr, "bench_window: Add did not map the column again\n");
+        std::exit(1);
+    }
+}
+
+// Step 3: the versions, the date order and other contacts, ten times each.
+void timeOptionChanges(QWidget& window, ChangeTimes& options, ChangeTimes& contacts) {
+    auto* card = control<QPlainTextEdit>(window, u"txtCardPreview"_s);
+    auto* contact = control<QSpinBox>(window, u"spnPreviewContact"_s);
+    auto* order = control<QComboBox>(window, u"cmbDateOrder"_s);
+    const QString before = card->toPlainText();
+    for (int i = 0; i < 10; ++i) {
+        for (const char* version : {"Opt4", "Opt2", "Opt3"}) {
+            options.time(
+                [&] { control<QRadioButton>(window, QString::fromUtf8(version))->click(); });
+        }
+        options.time([&] { order->setCurrentIndex((order->currentIndex() + 1) % order->count()); });
+        contacts.time([&] { contact->stepBy(i < 5 ? 1000 : -100); });
+    }
+    if (card->toPlainText() == before || !card->toPlainText().startsWith(u"BEGIN:VCARD"_s)) {
+        std::fprintf(stderr, "bench_window: the card preview did not change\n%s\n",
+                     qPrintable(card->toPlainText()));
+        std::exit(1);
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -171,6 +244,9 @@ int main(int argc, char* argv[]) {
     };
     Best windowed;
     Best plain;
+    ChangeTimes previewMapping;
+    ChangeTimes previewOptions;
+    ChangeTimes previewContacts;
     qint32 dataRows = 0;
     for (int repeat = 0; repeat < kRepeats; ++repeat) {
         const QString windowOut = work.filePath(u"window%1"_s.arg(repeat));
@@ -208,7 +284,9 @@ int main(int argc, char* argv[]) {
                 control<QPushButton>(window, u"cmdAddMapping"_s)->click();
             }
         }
+        timeMappingChanges(window, previewMapping);
         control<QPushButton>(window, u"cmdNext"_s)->click();
+        timeOptionChanges(window, previewOptions, previewContacts);
         control<QCheckBox>(window, u"ChkSinglevCard"_s)->setChecked(single);
         control<QRadioButton>(window, u"Opt3"_s)->click();
 
@@ -259,5 +337,14 @@ int main(int argc, char* argv[]) {
     std::printf("read + conversion, window / no window: %.2f\n",
                 double(windowed.readMs + windowed.convertMs) /
                     double(qMax<qint64>(1, plain.readMs + plain.convertMs)));
+    std::printf("%-26s %8s %11s %8s\n", "card preview change", "mean ms", "longest ms", "changes");
+    for (const auto& [name, times] :
+         {std::pair<const char*, const ChangeTimes&>{"mapping remove/add", previewMapping},
+          {"version / date order", previewOptions},
+          {"another contact", previewContacts}}) {
+        std::printf("%-26s %8.2f %11.2f %8d\n", name,
+                    double(times.totalNs) / 1e6 / qMax(1, times.changes),
+                    double(times.longestNs) / 1e6, times.changes);
+    }
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "CellValue.h"
 #include "ContactField.h"
 #include "ContactPhoto.h"
+#include "ContactRows.h"
 #include "OutputPaths.h"
 #include "VCardWriter.h"
 #include "WizardState.h"
@@ -25,22 +26,8 @@ namespace {
 const QString kOpenQuestion =
     QStringLiteral("Would you like to open folder containing excel file. Click Yes else click No.");
 
-// One mapped column that feeds a card.
-struct ColumnFeed {
-    qint32 column;
-    QString ContactValues::*member; // nullptr: the field reaches no card
-    bool email;
-    bool phone;
-    bool date;
-};
+} // namespace
 
-// A value of the row being read that could not be used; counted once the card is written.
-struct PendingProblem {
-    ValueProblemKind kind;
-    QString text;
-};
-
-// What the mapping feeds decides the shape of some lines on every card.
 CardLayout layoutOfFeeds(const std::vector<ColumnFeed>& feeds) {
     auto fed = [&feeds](std::initializer_list<QString ContactValues::*> members) {
         for (const ColumnFeed& f : feeds) {
@@ -64,6 +51,8 @@ CardLayout layoutOfFeeds(const std::vector<ColumnFeed>& feeds) {
              &ContactValues::HomeAddressCountry});
     return layout;
 }
+
+namespace {
 
 // A cell's text as a problem quotes it: on one line, and cut short when long.
 QString shownText(const QString& text) {
@@ -110,15 +99,7 @@ bool readRowCells(const WorkbookSource& source, qint32 row, qint32 headerCount,
         cells[i] = source.cellAt(row, feeds[i].column);
         anyMapped = anyMapped || !isBlankCell(cells[i]);
     }
-    if (anyMapped) {
-        return true;
-    }
-    for (qint32 c = 0; c < headerCount; ++c) {
-        if (!isBlankCell(source.cellAt(row, c))) {
-            return true;
-        }
-    }
-    return false;
+    return anyMapped || isContactRow(source, row, headerCount);
 }
 
 // One contact from its row's cells (cells[i] for feeds[i]): every cell that is not blank gives
@@ -155,40 +136,6 @@ bool readContact(const std::vector<ColumnFeed>& feeds, const std::vector<CellVal
         values.*feeds[i].member = std::move(text);
     }
     return true;
-}
-
-// The phone numbers of a contact in the chosen form (cells[i] for feeds[i]). A number cell
-// whose shown text is no valid number (a format such as "0.00E+00" hides digits) is tried
-// again with all the digits of its value; a date or a fraction is no phone number, whatever
-// its text. Numbers left as they were are counted.
-void formatPhones(const std::vector<ColumnFeed>& feeds, const std::vector<CellValue>& cells,
-                  qint32 row, PhoneFormatter& formatter, ContactValues& values,
-                  ConversionReport& report) {
-    for (size_t i = 0; i < feeds.size(); ++i) {
-        if (!feeds[i].phone || isBlankCell(cells[i])) {
-            continue;
-        }
-        QString& text = values.*feeds[i].member;
-        if (text.trimmed().isEmpty()) {
-            continue;
-        }
-        const CellValue& cell = cells[i];
-        std::optional<QString> formatted;
-        if (!cell.isNumber()) {
-            formatted = formatter.format(text);
-        } else if (const double v = cell.numberValue();
-                   !cell.holdsDate() && v >= 1.0 && v < 1e15 && v == std::floor(v)) {
-            formatted = formatter.format(text);
-            if (!formatted) {
-                formatted = formatter.format(QString::number(qint64(v)));
-            }
-        }
-        if (formatted) {
-            text = std::move(*formatted);
-        } else {
-            report.addValueProblem(ValueProblemKind::PhoneNumber, row, text);
-        }
-    }
 }
 
 // Writes each card where the host's options say at that moment: into the one file for all, or
@@ -245,9 +192,7 @@ public:
 
     QByteArray cardBytes(const ContactValues& values, VCardVersion version,
                          const PhotoValue& photo) const {
-        QByteArray bytes = buildCard(values, version, m_layout, photo, m_target.card).toUtf8();
-        bytes.append("\r\n", 2);
-        return bytes;
+        return cardFileText(values, version, m_layout, photo, m_target.card).toUtf8();
     }
 
     // Writes out what is queued; the cards that could not be written go into the report.
@@ -267,6 +212,105 @@ private:
 };
 
 } // namespace
+
+// The phone numbers of a contact in the chosen form (cells[i] for feeds[i]). A number cell
+// whose shown text is no valid number (a format such as "0.00E+00" hides digits) is tried
+// again with all the digits of its value; a date or a fraction is no phone number, whatever
+// its text. Numbers left as they were are counted.
+void formatContactPhones(const std::vector<ColumnFeed>& feeds, const std::vector<CellValue>& cells,
+                         PhoneFormatter& formatter, ContactValues& values,
+                         std::vector<PendingProblem>& problems) {
+    for (size_t i = 0; i < feeds.size(); ++i) {
+        if (!feeds[i].phone || isBlankCell(cells[i])) {
+            continue;
+        }
+        QString& text = values.*feeds[i].member;
+        if (text.trimmed().isEmpty()) {
+            continue;
+        }
+        const CellValue& cell = cells[i];
+        std::optional<QString> formatted;
+        if (!cell.isNumber()) {
+            formatted = formatter.format(text);
+        } else if (const double v = cell.numberValue();
+                   !cell.holdsDate() && v >= 1.0 && v < 1e15 && v == std::floor(v)) {
+            formatted = formatter.format(text);
+            if (!formatted) {
+                formatted = formatter.format(QString::number(qint64(v)));
+            }
+        }
+        if (formatted) {
+            text = std::move(*formatted);
+        } else {
+            problems.push_back({ValueProblemKind::PhoneNumber, text});
+        }
+    }
+}
+
+bool isContactRow(const WorkbookSource& source, qint32 row, qint32 headerCount) {
+    for (qint32 c = 0; c < headerCount; ++c) {
+        if (!isBlankCell(source.cellAt(row, c))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+RowOutcome readContactRow(const WorkbookSource& source, qint32 row, qint32 headerCount,
+                          const std::vector<ColumnFeed>& feeds, std::vector<CellValue>& cells,
+                          const std::function<bool()>& allowEmptyEmail,
+                          const std::function<DateOrder()>& dateOrder, ContactValues& values,
+                          std::vector<PendingProblem>& problems) {
+    if (!readRowCells(source, row, headerCount, feeds, cells)) {
+        return RowOutcome::Blank;
+    }
+    if (!readContact(feeds, cells, allowEmptyEmail, dateOrder, values, problems)) {
+        return RowOutcome::LeftOut;
+    }
+    return RowOutcome::Contact;
+}
+
+PhotoValue readContactPhoto(const ContactValues& values, const QString& baseFolder,
+                            std::vector<PendingProblem>& problems) {
+    if (values.Photo.isEmpty()) {
+        return PhotoValue();
+    }
+    PhotoValue photo = readPhoto(values.Photo, baseFolder);
+    if (photo.kind == PhotoValue::Kind::None && !photo.problem.isEmpty()) {
+        problems.push_back({ValueProblemKind::Photo, photo.problem});
+    }
+    return photo;
+}
+
+QString cardFileText(const ContactValues& values, VCardVersion version, const CardLayout& layout,
+                     const PhotoValue& photo, const CardRules& rules) {
+    return buildCard(values, version, layout, photo, rules) + QStringLiteral("\r\n");
+}
+
+bool columnFeedsOf(const WizardState& state, const WorkbookSource& source,
+                   std::vector<ColumnFeed>& feeds, qint32& changedMapping) {
+    feeds.clear();
+    const qint32 headerCount = qBound(0, state.headerCount, kStateSlots);
+    for (qint32 k = 0; k < state.mappingCount && k < kStateSlots; ++k) {
+        const qint32 column = state.mappedColumns[size_t(k)];
+        const QString& header = state.mappedHeaders[size_t(k)];
+        if (column < 0 || column >= headerCount || source.cellAt(1, column).textForm() != header) {
+            changedMapping = k;
+            return false;
+        }
+        const ContactField& field = state.mappedFields[size_t(k)];
+        feeds.push_back({column, contactValueMember(field), isEmailField(field),
+                         isPhoneField(field), isDateField(field)});
+    }
+    putInColumnOrder(feeds);
+    return true;
+}
+
+QString changedHeaderMessage(const QString& path, qint32 column, const QString& header) {
+    return QStringLiteral("\u201C%1\u201D has changed since it was read: column %2 no "
+                          "longer has the header \u201C%3\u201D. Select the file again.")
+        .arg(QFileInfo(path).fileName(), columnLetters(qMax(0, column)), header);
+}
 
 QString noSaveLocationMessage() {
     return QStringLiteral("Please Choose Saving Location");
@@ -388,24 +432,14 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
     // silently drop a column from every card, so the run stops instead. The headers are read
     // once per run: the workbook does not change while it is open.
     std::vector<ColumnFeed> feeds;
-    for (qint32 k = 0; k < state.mappingCount && k < kStateSlots; ++k) {
-        const qint32 column = state.mappedColumns[size_t(k)];
-        const QString& header = state.mappedHeaders[size_t(k)];
-        if (column < 0 || column >= headerCount || source.cellAt(1, column).textForm() != header) {
-            source.closeWorkbook();
-            QDir().rmdir(folder.path);
-            report.outcome = ConversionReport::Outcome::WorkbookFailed;
-            report.message =
-                QStringLiteral("\u201C%1\u201D has changed since it was read: column %2 no "
-                               "longer has the header \u201C%3\u201D. Select the file again.")
-                    .arg(QFileInfo(path).fileName(), columnLetters(qMax(0, column)), header);
-            return report;
-        }
-        const ContactField& field = state.mappedFields[size_t(k)];
-        feeds.push_back({column, contactValueMember(field), isEmailField(field),
-                         isPhoneField(field), isDateField(field)});
+    if (qint32 changed = 0; !columnFeedsOf(state, source, feeds, changed)) {
+        source.closeWorkbook();
+        QDir().rmdir(folder.path);
+        report.outcome = ConversionReport::Outcome::WorkbookFailed;
+        report.message = changedHeaderMessage(path, state.mappedColumns[size_t(changed)],
+                                              state.mappedHeaders[size_t(changed)]);
+        return report;
     }
-    putInColumnOrder(feeds);
 
     std::vector<CellValue> cells(feeds.size());
     const std::function<bool()> allowEmptyEmail = [&host] { return host.allowEmptyEmail(); };
@@ -421,11 +455,13 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
     for (qint32 row = 2; row <= lastRow; ++row) {
         // A row can cost a file creation: look at the clock every row, not every 256th.
         yielder.check();
-        if (!readRowCells(source, row, headerCount, feeds, cells)) {
+        const RowOutcome read = readContactRow(source, row, headerCount, feeds, cells,
+                                               allowEmptyEmail, dateOrder, values, problems);
+        if (read == RowOutcome::Blank) {
             continue;
         }
         ++state.progressDone;
-        if (!readContact(feeds, cells, allowEmptyEmail, dateOrder, values, problems)) {
+        if (read == RowOutcome::LeftOut) {
             ++report.emptyEmailCount;
             host.emptyEmailCountChanged(report.emptyEmailCount, report.dataRows);
             continue;
@@ -434,21 +470,15 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
             if (phoneOptions != phones.options()) {
                 phones = PhoneFormatter(std::move(phoneOptions));
             }
-            formatPhones(feeds, cells, row, phones, values, report);
+            formatContactPhones(feeds, cells, phones, values, problems);
         }
         ++report.contactsAdded;
         host.contactCountChanged(report.contactsAdded, report.dataRows);
-        for (const PendingProblem& p : problems) {
-            report.addValueProblem(p.kind, row, p.text);
-        }
         // The picture is read only for a card that is written; relative paths are taken
         // from the spreadsheet's folder.
-        PhotoValue photo;
-        if (!values.Photo.isEmpty()) {
-            photo = readPhoto(values.Photo, baseFolder);
-            if (photo.kind == PhotoValue::Kind::None && !photo.problem.isEmpty()) {
-                report.addValueProblem(ValueProblemKind::Photo, row, photo.problem);
-            }
+        const PhotoValue photo = readContactPhoto(values, baseFolder, problems);
+        for (const PendingProblem& p : problems) {
+            report.addValueProblem(p.kind, row, p.text);
         }
         output.write(values, photo, baseFolder, report.contactsAdded);
     }

@@ -106,6 +106,7 @@ frmMain::frmMain(DialogService& dialogs, QWidget* parent)
     progressBar->setObjectName(u"progressBar"_s);
     progressBar->setInterval(400);
     connectHandlers();
+    connectCardPreview();
     updateOpenExcelAction();
     Form_Load();
 
@@ -290,6 +291,7 @@ void frmMain::openSpreadsheet(const QString& path) {
         // The window keeps the workbook it had, and the path the conversion will read.
         txtExcelPath->setPath(loadedPath);
         m_fileName = loadedPath;
+        updateCardPreview();
         return;
     }
     cmdNext->setEnabled(true);
@@ -312,6 +314,7 @@ bool frmMain::extractExcelData(qint32 sheet) {
     showSheets(result.sheetNames, result.sheetIndex);
     m_preview->setTable(result.preview);
     statusPanels[1]->setText(result.itemsFound);
+    loadContactRows();
     // A new header row: the mapping list starts again so that display and mappings agree.
     m_mapping.workbookLoaded();
     refreshMappingControls(false);
@@ -443,6 +446,7 @@ void frmMain::refreshMappingControls(bool keepChoices) {
     cmdAddMapping->setEnabled(enabled);
     cmdAutoMap->setEnabled(enabled);
     cmdSaveMapping->setEnabled(!busy() && m_state.mappingCount > 0);
+    updateCardPreview();
 }
 
 void frmMain::cmdAddMapping_Click() {
@@ -651,6 +655,9 @@ void frmMain::setWork(Work work) {
         QApplication::setOverrideCursor(Qt::BusyCursor);
     }
     updateOpenExcelAction();
+    if (ending) {
+        updateCardPreview();
+    }
 }
 
 void frmMain::updateOpenExcelAction() {

@@ -29,9 +29,11 @@ class QMimeData;
 class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
+class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTabWidget;
 class QTimer;
 class frmAbout;
@@ -62,6 +64,8 @@ public:
     // The file the program was started with: the first argument after the program's name
     // that is not an option ("--" ends the options), made absolute; empty when none.
     static QString fileArgument(const QStringList& arguments);
+    // The sheet row of the contact the card preview shows (0 when none).
+    qint32 previewRow() const;
 
 public Q_SLOTS:
     void Form_Load();
@@ -93,6 +97,7 @@ protected:
 private:
     enum class Work { Idle, Reading, Converting };
     class WindowHost;
+    class PreviewHost;
 
     // frmMainLayout.cpp: the controls made, placed and fitted to their captions.
     void buildWindow();
@@ -104,6 +109,15 @@ private:
     void buildStatusBar();
     void fitToCaptions(QWidget* central);
     void setTabOrders();
+    // frmMainPreview.cpp: the card preview beside the steps.
+    void buildCardPreview(QWidget* central, int left);
+    void connectCardPreview();
+    // The contacts of the workbook just read, for the row selector.
+    void loadContactRows();
+    // Shows the card of the selected contact with the mapping and options as they are now.
+    void updateCardPreview();
+    // A row picked in step 1's grid selects its contact.
+    void selectGridContact(int gridRow);
 
     // Which handler each control's signal runs.
     void connectHandlers();
@@ -209,4 +223,13 @@ private:
     PathBox* txtvCardSavePath = nullptr;
     QPushButton* CmdChangevCardPath = nullptr;
     QTimer* progressBar = nullptr;
+
+    // The card preview: the contact's number among the rows the run converts selects it.
+    QList<qint32> m_contactRows;
+    QLabel* lblCardPreview = nullptr;
+    QLabel* lblPreviewContact = nullptr;
+    QSpinBox* spnPreviewContact = nullptr;
+    QLabel* lblPreviewRow = nullptr;
+    QPlainTextEdit* txtCardPreview = nullptr;
+    QLabel* lblNotWritten = nullptr;
 };

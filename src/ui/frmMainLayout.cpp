@@ -21,9 +21,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabBar>
@@ -153,7 +155,10 @@ void frmMain::buildWindow() {
     setNextCaption(kNextCaption);
     place(cmdNext, 7560, 6480, 1935, 495);
 
-    central->setFixedSize(640, 7095 / 15);
+    // The card preview takes a column of its own right of the steps, so that every control of
+    // the steps keeps its place.
+    buildCardPreview(central, 9615);
+    central->setFixedSize(15120 / 15, 7095 / 15);
     buildStatusBar();
 
     fitToCaptions(central);
@@ -451,11 +456,27 @@ void frmMain::buildStatusBar() {
 }
 
 void frmMain::setTabOrders() {
-    const QList<QWidget*> chain = {
-        txtExcelPath,  cmdBrowse, cmbSheet,     sourceExcelData,  cmbHeader,          cmbOutlook,
-        cmdAddMapping, cmdRemove, mappedList,   chkNotNull,       ChkSinglevCard,     Opt2,
-        Opt3,          Opt4,      cmbDateOrder, txtvCardSavePath, CmdChangevCardPath, cmdPrevious,
-        cmdNext};
+    const QList<QWidget*> chain = {txtExcelPath,
+                                   cmdBrowse,
+                                   cmbSheet,
+                                   sourceExcelData,
+                                   cmbHeader,
+                                   cmbOutlook,
+                                   cmdAddMapping,
+                                   cmdRemove,
+                                   mappedList,
+                                   chkNotNull,
+                                   ChkSinglevCard,
+                                   Opt2,
+                                   Opt3,
+                                   Opt4,
+                                   cmbDateOrder,
+                                   txtvCardSavePath,
+                                   CmdChangevCardPath,
+                                   spnPreviewContact,
+                                   txtCardPreview,
+                                   cmdPrevious,
+                                   cmdNext};
     for (qsizetype i = 1; i < chain.size(); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
     }

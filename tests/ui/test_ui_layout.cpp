@@ -63,6 +63,20 @@ private:
         return controls;
     }
 
+    // The step's controls and those of the card preview beside the steps, shown on every step.
+    QList<QWidget*> stepAndPreviewControls(WindowDriver& d) {
+        QList<QWidget*> controls = stepControls(d);
+        for (const QString& name :
+             {u"lblCardPreview"_s, u"lblPreviewContact"_s, u"spnPreviewContact"_s,
+              u"lblPreviewRow"_s, u"txtCardPreview"_s, u"lblNotWritten"_s}) {
+            QWidget* widget = d.get<QWidget>(name);
+            if (widget->isVisible()) {
+                controls.append(widget);
+            }
+        }
+        return controls;
+    }
+
     QTemporaryDir m_save;
 
 private Q_SLOTS:
@@ -79,7 +93,7 @@ private Q_SLOTS:
         QFETCH(QString, step);
         WindowDriver d;
         driveTo(d, step);
-        const QList<QWidget*> controls = stepControls(d);
+        const QList<QWidget*> controls = stepAndPreviewControls(d);
         for (QWidget* widget : controls) {
             const QString name = widget->objectName();
             const QSize hint = widget->sizeHint();
@@ -113,7 +127,7 @@ private Q_SLOTS:
         QFETCH(QString, step);
         WindowDriver d;
         driveTo(d, step);
-        for (QWidget* widget : stepControls(d)) {
+        for (QWidget* widget : stepAndPreviewControls(d)) {
             if (!(widget->focusPolicy() & Qt::TabFocus) && !qobject_cast<QLabel*>(widget)) {
                 continue;
             }
@@ -130,7 +144,7 @@ private Q_SLOTS:
         WindowDriver d;
         driveTo(d, step);
         QStringList captions;
-        for (QWidget* widget : stepControls(d)) {
+        for (QWidget* widget : stepAndPreviewControls(d)) {
             if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
                 captions << button->text();
             } else if (auto* label = qobject_cast<QLabel*>(widget)) {

@@ -6,6 +6,7 @@
 #include "frmAbout.h"
 
 #include <QDir>
+#include <QSpinBox>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -48,6 +49,29 @@ private Q_SLOTS:
         auto* about = d.window->findChild<frmAbout*>();
         QVERIFY(about);
         save(about, u"about"_s);
+    }
+
+    // The card preview with a value that does not reach the card, told under it.
+    void cardPreviewWithValueLeftOff() {
+        WindowDriver d;
+        d.browse(fixturePath(u"conversion/birthdays.csv"_s));
+        d.next();
+        d.addMapping(u"Name"_s, u"FullName"_s);
+        d.addMapping(u"Born"_s, u"Birthday"_s);
+        d.get<QSpinBox>(u"spnPreviewContact"_s)->setValue(3);
+        save(d.window.get(), u"2-card-preview-not-written"_s);
+    }
+
+    // Every new field and an embedded photo, its data shortened.
+    void cardPreviewWithPhoto() {
+        WindowDriver d;
+        d.browse(fixturePath(u"conversion/every-new-field.csv"_s));
+        d.next();
+        d.click(u"cmdAutoMap"_s);
+        d.addMapping(u"Picture"_s, u"Photo"_s);
+        d.next();
+        d.get<QRadioButton>(u"Opt3"_s)->click();
+        save(d.window.get(), u"3-card-preview-photo"_s);
     }
 };
 

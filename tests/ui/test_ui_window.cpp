@@ -7,10 +7,13 @@
 #include "WorkbookSource.h"
 #include "frmAbout.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -233,6 +236,10 @@ private Q_SLOTS:
         QCOMPARE(d.label(u"statusIndicatorPanel2"_s)->text(), u"Items Found:  6"_s);
         QCOMPARE(d.window->state().headerNames[0], u"First name"_s);
         QCOMPARE(d.window->state().mappingCount, 1);
+        // The card preview still shows the workbook the window keeps.
+        QVERIFY(d.get<QPlainTextEdit>(u"txtCardPreview"_s)
+                    ->toPlainText()
+                    .contains(u"\nN:M\u00fcller;"_s));
         QVERIFY(d.button(u"cmdNext"_s)->isEnabled());
         d.next();
         QCOMPARE(d.listTexts(), {u"Last name\t->\tLastName"_s});
@@ -637,6 +644,80 @@ private Q_SLOTS:
         QCOMPARE(folders.size(), 1);
         const QString bob = readText(m_save->filePath(folders.first()) + u"/2.vcf"_s);
         QVERIFY2(bob.contains(u"\r\nBDAY:1990-12-31\r\n"_s), qPrintable(bob));
+    }
+
+    // The card preview beside the steps follows the mapping and the options, and shows the
+    // contact picked with its selector or in step 1's grid.
+    void cardPreviewFollowsTheWindow() {
+        WindowDriver d;
+        d.dialogs.special = m_save->path();
+        d.browse(fixturePath(u"conversion/birthdays.csv"_s));
+        auto* card = d.get<QPlainTextEdit>(u"txtCardPreview"_s);
+        auto* contact = d.get<QSpinBox>(u"spnPreviewContact"_s);
+        QLabel* row = d.label(u"lblPreviewRow"_s);
+        QLabel* notWritten = d.label(u"lblNotWritten"_s);
+        QCOMPARE(contact->maximum(), 3);
+        QCOMPARE(contact->value(), 1);
+        QCOMPARE(row->text(), u"(row 2)"_s);
+        d.next();
+        QCOMPARE(card->toPlainText(), u"Map a column to see the card it gives."_s);
+        d.addMapping(u"Name"_s, u"FullName"_s);
+        QVERIFY2(card->toPlainText().contains(u"\nFN:Ann\n"_s), qPrintable(card->toPlainText()));
+        QVERIFY(!card->toPlainText().contains(u"BDAY"_s));
+        d.addMapping(u"Born"_s, u"Birthday"_s);
+        QVERIFY2(card->toPlainText().contains(u"\nBDAY:1990-12-31\n"_s),
+                 qPrintable(card->toPlainText()));
+        QVERIFY(!notWritten->isVisible());
+
+        // A row picked in the grid on step 1.
+        d.previous();
+        auto* grid = d.get<QTableView>(u"sourceExcelData"_s);
+        grid->setCurrentIndex(grid->model()->index(2, 1));
+        QCOMPARE(contact->value(), 3);
+        QCOMPARE(row->text(), u"(row 4)"_s);
+        QVERIFY(card->toPlainText().contains(u"\nFN:Cy\n"_s));
+        QVERIFY(notWritten->isVisible());
+        QCOMPARE(notWritten->text(), u"Not written: Birthday \"sometime in May\" is not a date"_s);
+        QVERIFY(notWritten->geometry().top() > card->geometry().bottom());
+
+        // The selector, and the options of step 3.
+        d.next();
+        d.next();
+        contact->setFocus();
+        QTest::keyClick(contact, Qt::Key_Down);
+        QCOMPARE(contact->value(), 2);
+        d.pick(u"cmbDateOrder"_s, u"D/M/Y"_s);
+        QVERIFY(card->toPlainText().contains(u"\nFN:Bob\n"_s));
+        QVERIFY(!card->toPlainText().contains(u"BDAY"_s));
+        QCOMPARE(notWritten->text(), u"Not written: Birthday \"12/31/1990\" is not a date"_s);
+        d.pick(u"cmbDateOrder"_s, u"M/D/Y"_s);
+        QVERIFY(card->toPlainText().contains(u"\nBDAY:1990-12-31\n"_s));
+        QVERIFY(!notWritten->isVisible());
+        QVERIFY(card->toPlainText().startsWith(u"BEGIN:VCARD\nVERSION:2.1\n"_s));
+        d.get<QRadioButton>(u"Opt3"_s)->click();
+        QVERIFY(card->toPlainText().startsWith(u"BEGIN:VCARD\nVERSION:3.0\n"_s));
+        // The keyboard reaches the selector and the card after the step's controls.
+        QPushButton* change = d.button(u"CmdChangevCardPath"_s);
+        change->setFocus();
+        for (QWidget* expected : {static_cast<QWidget*>(contact), static_cast<QWidget*>(card),
+                                  static_cast<QWidget*>(d.button(u"cmdPrevious"_s))}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), expected);
+        }
+
+        // Removing a mapping takes its line off.
+        d.previous();
+        d.removeMapping(1);
+        QVERIFY(card->toPlainText().contains(u"\nFN:Bob\n"_s));
+        QVERIFY(!card->toPlainText().contains(u"BDAY"_s));
+
+        // A blank row is passed over: the third contact of this sheet stands in row 5.
+        d.previous();
+        d.browse(kContacts);
+        QCOMPARE(contact->maximum(), 6);
+        QCOMPARE(contact->value(), 1);
+        contact->setValue(3);
+        QCOMPARE(row->text(), u"(row 5)"_s);
     }
 
     void endDialogNoClosesWindow() {
