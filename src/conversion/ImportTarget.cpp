@@ -108,3 +108,11 @@ VCardVersion versionForTarget(ImportTarget target, VCardVersion requested) {
     }
     return requested;
 }
+
+bool versionAllowed(ImportTarget target, VCardVersion version) {
+    const ImportTargetRules& rules = importTargetRules(target);
+    if (rules.fixedVersion) {
+        return *rules.fixedVersion == version;
+    }
+    return !(rules.refusedVersion && *rules.refusedVersion == version);
+}

@@ -44,3 +44,5 @@ QString importTargetChoices();
 // The version a card for the target is written in when the user asked for requested: the
 // fixed one, or the requested one when the target reads it, else 3.0.
 VCardVersion versionForTarget(ImportTarget target, VCardVersion requested);
+// Whether the target takes cards in the version: the window offers only those.
+bool versionAllowed(ImportTarget target, VCardVersion version);

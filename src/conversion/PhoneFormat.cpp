@@ -5,6 +5,7 @@
 
 #include <phonenumbers/phonenumberutil.h>
 
+#include <algorithm>
 #include <set>
 
 using i18n::phonenumbers::PhoneNumber;
@@ -69,6 +70,22 @@ bool isPhoneRegion(QStringView code) {
 QString systemPhoneRegion() {
     const QString code = QLocale::territoryToCode(QLocale::system().territory());
     return isPhoneRegion(code) ? code.toUpper() : QString();
+}
+
+QList<PhoneRegion> phoneRegions() {
+    QList<PhoneRegion> regions;
+    for (const std::string& region : knownRegions()) {
+        const QString code = QString::fromStdString(region);
+        const QLocale::Territory territory = QLocale::codeToTerritory(code);
+        // A code Qt has no name for is shown as itself rather than left out.
+        const QString name =
+            territory == QLocale::AnyTerritory ? code : QLocale::territoryToString(territory);
+        regions.append({code, QStringLiteral("%1 (%2)").arg(name, code)});
+    }
+    std::sort(regions.begin(), regions.end(), [](const PhoneRegion& a, const PhoneRegion& b) {
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    });
+    return regions;
 }
 
 PhoneFormatter::PhoneFormatter(PhoneFormatOptions options)

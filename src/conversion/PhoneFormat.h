@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -32,6 +33,13 @@ QString phoneStyleText(PhoneStyle style);
 bool isPhoneRegion(QStringView code);
 // The system locale's country when its numbers are known, else empty.
 QString systemPhoneRegion();
+
+struct PhoneRegion {
+    QString code; // "DE"
+    QString name; // "Germany (DE)"
+};
+// Every country whose numbers are known, named in English with its code, sorted by name.
+QList<PhoneRegion> phoneRegions();
 
 // Rewrites telephone numbers in the chosen form. A number is rewritten only when it is valid:
 // in the country its "+" code names, or in the region when it has none. Anything else (words,

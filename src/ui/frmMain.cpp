@@ -61,6 +61,8 @@ public:
     bool singleFile() override { return m_window.ChkSinglevCard->isChecked(); }
     bool allowEmptyEmail() override { return m_window.chkNotNull->isChecked(); }
     DateOrder dateOrder() override { return m_window.dateOrder(); }
+    ImportTarget importTarget() override { return m_window.importTarget(); }
+    PhoneFormatOptions phoneFormat() override { return m_window.phoneFormat(); }
     void yield() override {
         // The bar appears once rows are being converted.
         m_window.statusBar->setVisible(true);
@@ -139,6 +141,12 @@ void frmMain::connectHandlers() {
     connect(cmdSaveMapping, &QPushButton::clicked, this, &frmMain::cmdSaveMapping_Click);
     connect(cmdLoadMapping, &QPushButton::clicked, this, &frmMain::cmdLoadMapping_Click);
     connect(CmdChangevCardPath, &QPushButton::clicked, this, &frmMain::CmdChangevCardPath_Click);
+    connect(cmbImportTarget, &QComboBox::currentIndexChanged, this,
+            &frmMain::cmbImportTarget_Change);
+    connect(m_versions, &QButtonGroup::buttonToggled, this, &frmMain::rememberOwnChoices);
+    connect(ChkSinglevCard, &QCheckBox::toggled, this, &frmMain::rememberOwnChoices);
+    connect(chkPhoneFormat, &QCheckBox::toggled, this, &frmMain::updatePhoneControls);
+    updatePhoneControls();
     // The captions beside the check boxes tick them (eventFilter).
     Label10->installEventFilter(this);
     Label11->installEventFilter(this);
@@ -584,6 +592,64 @@ DateOrder frmMain::dateOrder() const {
     return order.isValid() ? static_cast<DateOrder>(order.toInt()) : systemDateOrder();
 }
 
+ImportTarget frmMain::importTarget() const {
+    const QVariant target = cmbImportTarget->currentData();
+    return target.isValid() ? static_cast<ImportTarget>(target.toInt()) : ImportTarget::Generic;
+}
+
+PhoneFormatOptions frmMain::phoneFormat() const {
+    if (!chkPhoneFormat->isChecked()) {
+        return {};
+    }
+    const QVariant style = cmbPhoneStyle->currentData();
+    return {style.isValid() ? static_cast<PhoneStyle>(style.toInt()) : PhoneStyle::International,
+            cmbPhoneRegion->currentData().toString()};
+}
+
+void frmMain::rememberOwnChoices() {
+    if (m_applyingTarget) {
+        return;
+    }
+    // Only a button the user could choose is their own choice: a target's fixed version is not.
+    if (m_versions->checkedButton() && m_versions->checkedButton()->isEnabled()) {
+        m_ownVersion = checkedVersion();
+    }
+    if (ChkSinglevCard->isEnabled()) {
+        m_ownSingleFile = ChkSinglevCard->isChecked();
+    }
+}
+
+void frmMain::cmbImportTarget_Change() {
+    const ImportTarget target = importTarget();
+    const ImportTargetRules& rules = importTargetRules(target);
+    m_applyingTarget = true;
+    for (QAbstractButton* button : m_versions->buttons()) {
+        button->setEnabled(
+            versionAllowed(target, static_cast<VCardVersion>(m_versions->id(button))));
+    }
+    // The user's own version where the target takes it, else the nearest one it does.
+    const VCardVersion version = versionForTarget(target, m_ownVersion);
+    m_versions->button(static_cast<int>(version))->setChecked(true);
+
+    const QString oneFilePerContact =
+        rules.singleFileAllowed
+            ? QString()
+            : u"%1 imports only the first card of a file: one file per contact."_s.arg(
+                  QString::fromUtf16(rules.title));
+    ChkSinglevCard->setEnabled(rules.singleFileAllowed);
+    ChkSinglevCard->setChecked(rules.singleFileAllowed && m_ownSingleFile);
+    ChkSinglevCard->setToolTip(oneFilePerContact);
+    Label11->setToolTip(oneFilePerContact);
+    Label11->setEnabled(rules.singleFileAllowed);
+    m_applyingTarget = false;
+}
+
+void frmMain::updatePhoneControls() {
+    const bool on = !busy() && chkPhoneFormat->isChecked();
+    cmbPhoneRegion->setEnabled(on);
+    cmbPhoneStyle->setEnabled(on);
+}
+
 void frmMain::progressBar_Timer() {
     // Converted rows against data rows: the header row is not work to be done.
     statusBar->setValue(progressPercent(m_state.progressDone, m_state.itemCount - 1));
@@ -640,6 +706,9 @@ void frmMain::setWork(Work work) {
     cmdBrowse->setEnabled(idle);
     cmbSheet->setEnabled(idle);
     CmdChangevCardPath->setEnabled(idle);
+    cmbImportTarget->setEnabled(idle);
+    chkPhoneFormat->setEnabled(idle);
+    updatePhoneControls();
     const bool mapping = idle && m_mapping.addEnabled();
     cmbHeader->setEnabled(mapping);
     cmbOutlook->setEnabled(mapping);
@@ -693,7 +762,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             chkNotNull->toggle();
             return true;
         }
-        if (watched == Label11) {
+        if (watched == Label11 && ChkSinglevCard->isEnabled()) {
             ChkSinglevCard->toggle();
             return true;
         }

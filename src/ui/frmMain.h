@@ -2,6 +2,8 @@
 
 #include "DateText.h"
 #include "FieldMapping.h"
+#include "ImportTarget.h"
+#include "PhoneFormat.h"
 #include "VCardVersion.h"
 #include "WizardState.h"
 #include "WorkbookSource.h"
@@ -51,6 +53,10 @@ public:
     QString vCardVersion() const;
     // The order chosen under "Date order:".
     DateOrder dateOrder() const;
+    // The address book chosen under "Import into:".
+    ImportTarget importTarget() const;
+    // The phone form and region chosen; Off when "Format phone numbers" is not checked.
+    PhoneFormatOptions phoneFormat() const;
     // The clock that stamps the folders "Change..." makes (tests set a fixed one).
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     // True while a workbook is read or a conversion runs.
@@ -146,6 +152,11 @@ private:
     void refreshMappingControls(bool keepChoices);
     void setWork(Work work);
     VCardVersion checkedVersion() const;
+    // Offers the version buttons and the single-file box the chosen target takes.
+    void cmbImportTarget_Change();
+    // A version or single-file choice the user made, kept while a target overrides it.
+    void rememberOwnChoices();
+    void updatePhoneControls();
     void updateOpenExcelAction();
     void message(const QString& text);
 
@@ -214,6 +225,19 @@ private:
     QLabel* lblDateOrder = nullptr;
     // Each item carries its DateOrder as its data.
     QComboBox* cmbDateOrder = nullptr;
+    QLabel* lblImportTarget = nullptr;
+    // Each item carries its ImportTarget as its data; the first is Generic.
+    QComboBox* cmbImportTarget = nullptr;
+    // The user's own version and single-file choice, put back when a target lets them be.
+    VCardVersion m_ownVersion = kDefaultVCardVersion;
+    bool m_ownSingleFile = false;
+    // Set while a target sets the buttons, so that only the user's choices are remembered.
+    bool m_applyingTarget = false;
+    QCheckBox* chkPhoneFormat = nullptr;
+    // Each item carries its two-letter code as its data.
+    QComboBox* cmbPhoneRegion = nullptr;
+    // Each item carries its PhoneStyle as its data.
+    QComboBox* cmbPhoneStyle = nullptr;
     QLabel* lblNotNullLabel = nullptr;
     QLabel* lblNotNullCount = nullptr;
     QLabel* contactCountLabel = nullptr;

@@ -184,10 +184,13 @@ void frmMain::fitToCaptions(QWidget* central) {
     }
     // Wider or taller captions than designed push their neighbours aside instead of covering
     // them: a text box starts after its label, a label sits above its list.
-    for (auto [label, box] : {std::pair<QLabel*, QWidget*>{Label1, txtExcelPath},
-                              std::pair<QLabel*, QWidget*>{lblSheet, cmbSheet},
-                              std::pair<QLabel*, QWidget*>{Label7, txtvCardSavePath},
-                              std::pair<QLabel*, QWidget*>{lblDateOrder, cmbDateOrder}}) {
+    for (auto [label, box] : {std::pair<QWidget*, QWidget*>{Label1, txtExcelPath},
+                              std::pair<QWidget*, QWidget*>{lblSheet, cmbSheet},
+                              std::pair<QWidget*, QWidget*>{Label7, txtvCardSavePath},
+                              std::pair<QWidget*, QWidget*>{lblDateOrder, cmbDateOrder},
+                              std::pair<QWidget*, QWidget*>{lblImportTarget, cmbImportTarget},
+                              std::pair<QWidget*, QWidget*>{chkPhoneFormat, cmbPhoneRegion},
+                              std::pair<QWidget*, QWidget*>{cmbPhoneRegion, cmbPhoneStyle}}) {
         const int left = label->geometry().right() + 5;
         if (box->x() < left) {
             box->setGeometry(left, box->y(), box->geometry().right() - left + 1, box->height());
@@ -405,6 +408,51 @@ void frmMain::buildExportTab(QWidget* page, int top) {
     lblDateOrder->setBuddy(cmbDateOrder);
     place(cmbDateOrder, 1560, 2205, 1215, 315, top);
 
+    // The address book the cards are for, right of the first check box: it decides what the
+    // version buttons and the single-file box below it offer.
+    lblImportTarget = makeLabel(u"lblImportTarget"_s, u"&Import into:"_s, page);
+    place(lblImportTarget, 5640, 765, 975, 255, top);
+    cmbImportTarget = new QComboBox(page);
+    cmbImportTarget->setObjectName(u"cmbImportTarget"_s);
+    cmbImportTarget->setEditable(false);
+    for (ImportTarget target : {ImportTarget::Generic, ImportTarget::Outlook, ImportTarget::Apple,
+                                ImportTarget::Google, ImportTarget::Android}) {
+        const QString title = target == ImportTarget::Generic
+                                  ? u"Any address book"_s
+                                  : QString::fromUtf16(importTargetRules(target).title);
+        cmbImportTarget->addItem(title, static_cast<int>(target));
+    }
+    cmbImportTarget->setAccessibleName(spokenName(lblImportTarget->text()));
+    cmbImportTarget->setAccessibleDescription(
+        u"The address book the cards are written for: it decides the versions offered"_s);
+    lblImportTarget->setBuddy(cmbImportTarget);
+    place(cmbImportTarget, 6720, 705, 2295, 315, top);
+
+    // Phone numbers, in the rest of the date order's row.
+    chkPhoneFormat = new QCheckBox(u"Format p&hone numbers"_s, page);
+    chkPhoneFormat->setObjectName(u"chkPhoneFormat"_s);
+    chkPhoneFormat->setAccessibleName(spokenName(chkPhoneFormat->text()));
+    place(chkPhoneFormat, 3000, 2205, 2055, 315, top);
+    cmbPhoneRegion = new QComboBox(page);
+    cmbPhoneRegion->setObjectName(u"cmbPhoneRegion"_s);
+    cmbPhoneRegion->setEditable(false);
+    for (const PhoneRegion& region : phoneRegions()) {
+        cmbPhoneRegion->addItem(region.name, region.code);
+    }
+    cmbPhoneRegion->setCurrentIndex(cmbPhoneRegion->findData(systemPhoneRegion()));
+    cmbPhoneRegion->setAccessibleName(u"Phone region"_s);
+    cmbPhoneRegion->setAccessibleDescription(
+        u"The country of the numbers written without a country code"_s);
+    cmbPhoneRegion->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    place(cmbPhoneRegion, 5160, 2205, 2160, 315, top);
+    cmbPhoneStyle = new QComboBox(page);
+    cmbPhoneStyle->setObjectName(u"cmbPhoneStyle"_s);
+    cmbPhoneStyle->setEditable(false);
+    cmbPhoneStyle->addItem(u"International"_s, static_cast<int>(PhoneStyle::International));
+    cmbPhoneStyle->addItem(u"E.164"_s, static_cast<int>(PhoneStyle::E164));
+    cmbPhoneStyle->setAccessibleName(u"Phone number form"_s);
+    place(cmbPhoneStyle, 7440, 2205, 1575, 315, top);
+
     lblNotNullLabel =
         makeLabel(u"lblNotNullLabel"_s, u"Number of Empty Email Contact(s)       :"_s, page);
     place(lblNotNullLabel, 360, 2760, 2895, 255, top);
@@ -466,11 +514,15 @@ void frmMain::setTabOrders() {
                                    cmdRemove,
                                    mappedList,
                                    chkNotNull,
+                                   cmbImportTarget,
                                    ChkSinglevCard,
                                    Opt2,
                                    Opt3,
                                    Opt4,
                                    cmbDateOrder,
+                                   chkPhoneFormat,
+                                   cmbPhoneRegion,
+                                   cmbPhoneStyle,
                                    txtvCardSavePath,
                                    CmdChangevCardPath,
                                    spnPreviewContact,

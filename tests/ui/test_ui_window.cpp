@@ -617,6 +617,177 @@ private Q_SLOTS:
         QVERIFY(!first.contains(u"5551234567"_s)); // Mobile is not mapped
     }
 
+    // Each address book offers only the versions it takes, and the run writes the one checked;
+    // back on "Any address book" the user's own choice returns.
+    void importTargetOffersItsVersions_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("ownButton");
+        QTest::addColumn<QStringList>("enabled");
+        QTest::addColumn<QString>("checked");
+        QTest::addColumn<bool>("singleFile");
+        QTest::addColumn<QString>("version");
+        const QStringList all = {u"Opt2"_s, u"Opt3"_s, u"Opt4"_s};
+        QTest::addRow("any, 4.0") << u"Any address book"_s << u"Opt4"_s << all << u"Opt4"_s << true
+                                  << u"4.0"_s;
+        QTest::addRow("outlook over 4.0") << u"Outlook"_s << u"Opt4"_s << QStringList{u"Opt2"_s}
+                                          << u"Opt2"_s << false << u"2.1"_s;
+        QTest::addRow("apple over 2.1") << u"Apple Contacts"_s << u"Opt2"_s
+                                        << QStringList{u"Opt3"_s} << u"Opt3"_s << true << u"3.0"_s;
+        QTest::addRow("google over 4.0") << u"Google Contacts"_s << u"Opt4"_s
+                                         << QStringList{u"Opt3"_s} << u"Opt3"_s << true << u"3.0"_s;
+        QTest::addRow("android over 4.0")
+            << u"Android"_s << u"Opt4"_s << QStringList{u"Opt2"_s, u"Opt3"_s} << u"Opt3"_s << true
+            << u"3.0"_s;
+        QTest::addRow("android keeps 2.1")
+            << u"Android"_s << u"Opt2"_s << QStringList{u"Opt2"_s, u"Opt3"_s} << u"Opt2"_s << true
+            << u"2.1"_s;
+    }
+    void importTargetOffersItsVersions() {
+        QFETCH(QString, target);
+        QFETCH(QString, ownButton);
+        QFETCH(QStringList, enabled);
+        QFETCH(QString, checked);
+        QFETCH(bool, singleFile);
+        QFETCH(QString, version);
+
+        WindowDriver d;
+        d.dialogs.special = m_save->path();
+        d.dialogs.answers = {true};
+        d.toExport(fixturePath(u"conversion/phones.csv"_s), u"Name"_s, u"FirstName"_s);
+        QComboBox* targets = d.combo(u"cmbImportTarget"_s);
+        QCOMPARE(d.texts(u"cmbImportTarget"_s),
+                 (QStringList{u"Any address book"_s, u"Outlook"_s, u"Apple Contacts"_s,
+                              u"Google Contacts"_s, u"Android"_s}));
+        QCOMPARE(targets->currentIndex(), 0);
+        QCOMPARE(d.window->importTarget(), ImportTarget::Generic);
+        auto* single = d.get<QCheckBox>(u"ChkSinglevCard"_s);
+        d.get<QRadioButton>(ownButton)->click();
+        single->click();
+
+        const QStringList buttons = {u"Opt2"_s, u"Opt3"_s, u"Opt4"_s};
+        auto offered = [&] {
+            QStringList on;
+            for (const QString& name : buttons) {
+                if (d.get<QRadioButton>(name)->isEnabled()) {
+                    on << name;
+                }
+            }
+            return on;
+        };
+        d.pick(u"cmbImportTarget"_s, target);
+        QCOMPARE(offered(), enabled);
+        QVERIFY(d.get<QRadioButton>(checked)->isChecked());
+        QCOMPARE(single->isEnabled(), singleFile);
+        QCOMPARE(single->isChecked(), singleFile);
+        QCOMPARE(single->toolTip(),
+                 singleFile ? QString()
+                            : u"Outlook imports only the first card of a file: one file per "
+                              "contact."_s);
+        if (!singleFile) {
+            // A click on the caption does not tick a box the target does not allow.
+            QTest::mouseClick(d.label(u"Label11"_s), Qt::LeftButton);
+            QVERIFY(!single->isChecked());
+        }
+
+        d.pick(u"cmbImportTarget"_s, u"Any address book"_s);
+        QCOMPARE(offered(), buttons);
+        QVERIFY(d.get<QRadioButton>(ownButton)->isChecked());
+        QVERIFY(single->isEnabled());
+        QVERIFY(single->isChecked());
+        QVERIFY(single->toolTip().isEmpty());
+
+        d.pick(u"cmbImportTarget"_s, target);
+        d.next();
+        QCOMPARE(d.dialogs.questions.size(), 1);
+        // The run was told the target, not only the version its buttons left.
+        const QString made = u"The cards are made for import into "_s + target + u"."_s;
+        QCOMPARE(d.dialogs.questions.first().text.contains(made), target != u"Any address book"_s);
+        const QStringList folders = stampedFolders(m_save->path());
+        QCOMPARE(folders.size(), 1);
+        const QString out = m_save->filePath(folders.first());
+        const QStringList files = filesIn(out);
+        QCOMPARE(files.size(), singleFile ? 1 : 2);
+        const QString versionLine = u"\r\nVERSION:"_s + version + u"\r\n"_s;
+        for (const QString& file : files) {
+            const QString cards = readText(out + u"/"_s + file);
+            QCOMPARE(cards.count(versionLine), cards.count(u"BEGIN:VCARD"_s));
+        }
+    }
+
+    // Phone formatting chosen on step 3 reaches the cards: the region for numbers without a
+    // country code, the form for all.
+    void phoneFormatReachesTheCards_data() {
+        QTest::addColumn<bool>("format");
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<QStringList>("numbers");
+        QTest::addRow("off") << false << u"Germany (DE)"_s << u"E.164"_s
+                             << QStringList{u"030 5551000"_s, u"+1 (617) 555-0100 ext. 12"_s,
+                                            u"0171 2345678"_s};
+        QTest::addRow("international, Germany")
+            << true << u"Germany (DE)"_s << u"International"_s
+            << QStringList{u"+49 30 5551000"_s, u"+1 617-555-0100 ext. 12"_s, u"+49 171 2345678"_s};
+        QTest::addRow("E.164, Germany")
+            << true << u"Germany (DE)"_s << u"E.164"_s
+            << QStringList{u"+49305551000"_s, u"+16175550100 ext. 12"_s, u"+491712345678"_s};
+        // In the United States the German numbers are not valid and stay as written.
+        QTest::addRow("E.164, United States")
+            << true << u"United States (US)"_s << u"E.164"_s
+            << QStringList{u"030 5551000"_s, u"+16175550100 ext. 12"_s, u"0171 2345678"_s};
+    }
+    void phoneFormatReachesTheCards() {
+        QFETCH(bool, format);
+        QFETCH(QString, region);
+        QFETCH(QString, style);
+        QFETCH(QStringList, numbers);
+
+        WindowDriver d;
+        d.dialogs.special = m_save->path();
+        d.dialogs.answers = {true};
+        d.browse(fixturePath(u"conversion/phones.csv"_s));
+        d.next();
+        d.addMapping(u"Name"_s, u"FirstName"_s);
+        d.addMapping(u"Phone"_s, u"BusinessTelephoneNumber"_s);
+        d.addMapping(u"Mobile"_s, u"MobileNumber"_s);
+        d.next();
+        auto* box = d.get<QCheckBox>(u"chkPhoneFormat"_s);
+        QComboBox* regions = d.combo(u"cmbPhoneRegion"_s);
+        QComboBox* styles = d.combo(u"cmbPhoneStyle"_s);
+        QVERIFY(!box->isChecked());
+        QVERIFY(!regions->isEnabled());
+        QVERIFY(!styles->isEnabled());
+        // Countries by name, each with its code.
+        const QStringList names = d.texts(u"cmbPhoneRegion"_s);
+        QVERIFY(names.size() > 200);
+        for (qsizetype i = 1; i < names.size(); ++i) {
+            QVERIFY2(names[i - 1].compare(names[i], Qt::CaseInsensitive) < 0,
+                     qPrintable(names[i - 1] + u" before "_s + names[i]));
+        }
+        QVERIFY(names.contains(region));
+        QCOMPARE(d.texts(u"cmbPhoneStyle"_s), (QStringList{u"International"_s, u"E.164"_s}));
+
+        d.pick(u"cmbPhoneRegion"_s, region);
+        d.pick(u"cmbPhoneStyle"_s, style);
+        if (format) {
+            // By the keyboard, as the caption's mnemonic-free box is reached by Tab.
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Space);
+            QVERIFY(box->isChecked());
+            QVERIFY(regions->isEnabled());
+            QVERIFY(styles->isEnabled());
+        }
+        d.next();
+        QCOMPARE(d.dialogs.questions.size(), 1);
+        const QStringList folders = stampedFolders(m_save->path());
+        QCOMPARE(folders.size(), 1);
+        const QString out = m_save->filePath(folders.first());
+        const QString ann = readText(out + u"/Ann_1.vcf"_s);
+        const QString bob = readText(out + u"/Bob_2.vcf"_s);
+        QVERIFY2(ann.contains(u":"_s + numbers[0] + u"\r\n"_s), qPrintable(ann));
+        QVERIFY2(bob.contains(u":"_s + numbers[1] + u"\r\n"_s), qPrintable(bob));
+        QVERIFY2(bob.contains(u":"_s + numbers[2] + u"\r\n"_s), qPrintable(bob));
+    }
+
     // The order chosen on step 3, picked with the keyboard, is the one the run reads dates
     // in; what could not be read is told in the end message.
     void dateOrderReachesTheRun() {
@@ -809,6 +980,9 @@ private Q_SLOTS:
         d.dialogs.answers = {true};
         d.toExport(large, u"Last"_s, u"LastName"_s);
         d.get<QCheckBox>(u"ChkSinglevCard"_s)->setChecked(true);
+        d.get<QCheckBox>(u"chkPhoneFormat"_s)->setChecked(true);
+        const QStringList options = {u"cmbImportTarget"_s, u"chkPhoneFormat"_s, u"cmbPhoneRegion"_s,
+                                     u"cmbPhoneStyle"_s};
         QStringList seen;
         QList<int> values;
         auto* timer = d.get<QTimer>(u"progressBar"_s);
@@ -820,6 +994,9 @@ private Q_SLOTS:
                  {u"cmdPrevious"_s, u"cmdNext"_s, u"CmdChangevCardPath"_s, u"cmdAutoMap"_s,
                   u"cmdSaveMapping"_s, u"cmdLoadMapping"_s}) {
                 seen << name + (d.button(name)->isEnabled() ? u" on"_s : u" off"_s);
+            }
+            for (const QString& name : options) {
+                seen << name + (d.get<QWidget>(name)->isEnabled() ? u" on"_s : u" off"_s);
             }
             // Nor do the mapping buttons act when called.
             d.dialogs.files = {kContacts};
@@ -833,7 +1010,12 @@ private Q_SLOTS:
         d.next();
         QCOMPARE(seen, QStringList({u"busy"_s, u"cmdPrevious off"_s, u"cmdNext off"_s,
                                     u"CmdChangevCardPath off"_s, u"cmdAutoMap off"_s,
-                                    u"cmdSaveMapping off"_s, u"cmdLoadMapping off"_s}));
+                                    u"cmdSaveMapping off"_s, u"cmdLoadMapping off"_s,
+                                    u"cmbImportTarget off"_s, u"chkPhoneFormat off"_s,
+                                    u"cmbPhoneRegion off"_s, u"cmbPhoneStyle off"_s}));
+        for (const QString& name : options) {
+            QVERIFY2(d.get<QWidget>(name)->isEnabled(), qPrintable(name));
+        }
         QVERIFY(d.dialogs.pickerTitles.isEmpty());
         QCOMPARE(d.dialogs.files, QStringList{kContacts});
         QVERIFY(d.dialogs.saveFilters.isEmpty());
