@@ -87,6 +87,14 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
     return button;
 }
 
+// A list to choose from, not to type into, named for tests.
+QComboBox* makeChoiceBox(const QString& name, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(false);
+    return box;
+}
+
 // A path shown but not typed into, spoken and reached through the label beside it. It is
 // read-only rather than disabled, so that the keyboard and screen readers reach it; it keeps
 // the greyed look of a box the user cannot type into.
@@ -256,9 +264,7 @@ void frmMain::buildSelectTab(QWidget* page, int top) {
     // grid; shown only for a workbook of several worksheets.
     lblSheet = makeLabel(u"lblSheet"_s, u"Sheet:"_s, page);
     place(lblSheet, 5280, 1050, 615, 255, top);
-    cmbSheet = new QComboBox(page);
-    cmbSheet->setObjectName(u"cmbSheet"_s);
-    cmbSheet->setEditable(false);
+    cmbSheet = makeChoiceBox(u"cmbSheet"_s, page);
     cmbSheet->setAccessibleName(spokenName(lblSheet->text()));
     cmbSheet->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     // Flat: the row between Browse and the preview's line is lower than a framed box.
@@ -294,9 +300,7 @@ void frmMain::buildMappingTab(QWidget* page, int top) {
     makeBold(Label2);
     place(Label2, 120, 600, 1695, 255, top);
 
-    cmbHeader = new QComboBox(page);
-    cmbHeader->setObjectName(u"cmbHeader"_s);
-    cmbHeader->setEditable(false);
+    cmbHeader = makeChoiceBox(u"cmbHeader"_s, page);
     cmbHeader->setAccessibleName(Label2->text());
     Label2->setBuddy(cmbHeader);
     place(cmbHeader, 120, 840, 2415, 315, top);
@@ -395,9 +399,7 @@ void frmMain::buildExportTab(QWidget* page, int top) {
     // Below the versions, in the room above the counts, so nothing else moves.
     lblDateOrder = makeLabel(u"lblDateOrder"_s, u"Date order:"_s, page);
     place(lblDateOrder, 360, 2250, 1095, 255, top);
-    cmbDateOrder = new QComboBox(page);
-    cmbDateOrder->setObjectName(u"cmbDateOrder"_s);
-    cmbDateOrder->setEditable(false);
+    cmbDateOrder = makeChoiceBox(u"cmbDateOrder"_s, page);
     for (DateOrder order : {DateOrder::DMY, DateOrder::MDY, DateOrder::YMD}) {
         cmbDateOrder->addItem(dateOrderDisplayText(order), static_cast<int>(order));
     }
@@ -412,9 +414,7 @@ void frmMain::buildExportTab(QWidget* page, int top) {
     // version buttons and the single-file box below it offer.
     lblImportTarget = makeLabel(u"lblImportTarget"_s, u"&Import into:"_s, page);
     place(lblImportTarget, 5640, 765, 975, 255, top);
-    cmbImportTarget = new QComboBox(page);
-    cmbImportTarget->setObjectName(u"cmbImportTarget"_s);
-    cmbImportTarget->setEditable(false);
+    cmbImportTarget = makeChoiceBox(u"cmbImportTarget"_s, page);
     for (ImportTarget target : {ImportTarget::Generic, ImportTarget::Outlook, ImportTarget::Apple,
                                 ImportTarget::Google, ImportTarget::Android}) {
         const QString title = target == ImportTarget::Generic
@@ -433,9 +433,7 @@ void frmMain::buildExportTab(QWidget* page, int top) {
     chkPhoneFormat->setObjectName(u"chkPhoneFormat"_s);
     chkPhoneFormat->setAccessibleName(spokenName(chkPhoneFormat->text()));
     place(chkPhoneFormat, 3000, 2205, 2055, 315, top);
-    cmbPhoneRegion = new QComboBox(page);
-    cmbPhoneRegion->setObjectName(u"cmbPhoneRegion"_s);
-    cmbPhoneRegion->setEditable(false);
+    cmbPhoneRegion = makeChoiceBox(u"cmbPhoneRegion"_s, page);
     for (const PhoneRegion& region : phoneRegions()) {
         cmbPhoneRegion->addItem(region.name, region.code);
     }
@@ -445,9 +443,7 @@ void frmMain::buildExportTab(QWidget* page, int top) {
         u"The country of the numbers written without a country code"_s);
     cmbPhoneRegion->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     place(cmbPhoneRegion, 5160, 2205, 2160, 315, top);
-    cmbPhoneStyle = new QComboBox(page);
-    cmbPhoneStyle->setObjectName(u"cmbPhoneStyle"_s);
-    cmbPhoneStyle->setEditable(false);
+    cmbPhoneStyle = makeChoiceBox(u"cmbPhoneStyle"_s, page);
     cmbPhoneStyle->addItem(u"International"_s, static_cast<int>(PhoneStyle::International));
     cmbPhoneStyle->addItem(u"E.164"_s, static_cast<int>(PhoneStyle::E164));
     cmbPhoneStyle->setAccessibleName(u"Phone number form"_s);
