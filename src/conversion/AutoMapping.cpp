@@ -13,8 +13,12 @@ QStringList withoutNumbers(QStringList tokens) {
     return tokens;
 }
 
-// How closely a header matched its synonym.
-enum Strength { Partial = 1, Whole = 2 };
+// How closely a header names its field, weakest first.
+enum Strength { ComposedNumbered = 1, Partial = 2, Composed = 3, Whole = 4 };
+
+bool numbered(Strength strength) {
+    return strength == Partial || strength == ComposedNumbered;
+}
 
 struct Candidate {
     qsizetype header = -1; // in headers; -1 for a header mapped already
@@ -24,14 +28,9 @@ struct Candidate {
     QString field;
 };
 
-// The entry for a header: its whole key, or failing that the key of its letters alone when
-// the header carries numbers ("Business Phone 2", "Address 1").
-const SynonymEntry* lookUp(const QString& header, const HeaderSynonyms& synonyms,
-                           Strength& strength) {
-    const QStringList tokens = headerTokens(header);
-    if (tokens.isEmpty()) {
-        return nullptr;
-    }
+// The synonym for a header's tokens.
+const SynonymEntry* lookUpSynonym(const QStringList& tokens, const HeaderSynonyms& synonyms,
+                                  Strength& strength) {
     const QStringList words = withoutNumbers(tokens);
     const SynonymEntry* entry = synonyms.find(tokens.join(QString()));
     strength = Whole;
@@ -46,23 +45,41 @@ const SynonymEntry* lookUp(const QString& header, const HeaderSynonyms& synonyms
     return entry;
 }
 
+// The entry for a header: its whole key, or failing that the key of its letters alone when
+// the header carries numbers ("Business Phone 2", "Address 1"), or failing both the grammar's
+// reading of its words.
+const SynonymEntry* lookUp(const QString& header, const HeaderSynonyms& synonyms,
+                           const HeaderGrammar& grammar, Strength& strength) {
+    const QStringList tokens = headerTokens(header);
+    if (tokens.isEmpty()) {
+        return nullptr;
+    }
+    const SynonymEntry* entry = lookUpSynonym(tokens, synonyms, strength);
+    if (!entry) {
+        bool withNumber = false;
+        entry = grammar.read(tokens, withNumber);
+        strength = withNumber ? ComposedNumbered : Composed;
+    }
+    return entry;
+}
+
 } // namespace
 
 QList<FieldPair> suggestPairs(const QList<HeaderChoice>& headers, const QStringList& freeFields,
                               const QList<HeaderChoice>& mappedHeaders,
-                              const HeaderSynonyms& synonyms) {
+                              const HeaderSynonyms& synonyms, const HeaderGrammar& grammar) {
     QList<Candidate> candidates;
-    QSet<const SynonymEntry*> wholeMatches;
+    QSet<QString> unnumbered; // fields some header names without a number
     auto recognise = [&](const HeaderChoice& choice, qsizetype index) {
         Candidate c;
         c.header = index;
         c.choice = choice;
-        c.entry = lookUp(choice.text, synonyms, c.strength);
+        c.entry = lookUp(choice.text, synonyms, grammar, c.strength);
         if (c.entry) {
             c.field = c.entry->field;
             candidates.append(c);
-            if (c.strength == Whole) {
-                wholeMatches.insert(c.entry);
+            if (!numbered(c.strength)) {
+                unnumbered.insert(c.field);
             }
         }
     };
@@ -72,9 +89,9 @@ QList<FieldPair> suggestPairs(const QList<HeaderChoice>& headers, const QStringL
     for (const HeaderChoice& mapped : mappedHeaders) {
         recognise(mapped, -1);
     }
-    // A numbered header stands for its synonym only where no header is the synonym itself.
-    candidates.removeIf([&wholeMatches](const Candidate& c) {
-        return c.strength == Partial && wholeMatches.contains(c.entry);
+    // A numbered header stands for its field only where no header names it without a number.
+    candidates.removeIf([&unnumbered](const Candidate& c) {
+        return numbered(c.strength) && unnumbered.contains(c.entry->field);
     });
 
     // A field is present in the row when it is mapped already or a header plainly names it.
@@ -120,7 +137,7 @@ QList<FieldPair> suggestPairs(const QList<HeaderChoice>& headers, const QStringL
         }
     }
 
-    // Each free field to its closest header: whole before partial, then leftmost.
+    // Each free field to its closest header: the strongest, then the leftmost.
     QHash<QString, qsizetype> best; // field -> index into candidates
     for (qsizetype k = 0; k < candidates.size(); ++k) {
         const Candidate& c = candidates.at(k);

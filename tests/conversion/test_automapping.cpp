@@ -3,6 +3,7 @@
 #include "AutoMapping.h"
 #include "ContactField.h"
 #include "FieldMapping.h"
+#include "HeaderGrammar.h"
 #include "HeaderSynonyms.h"
 #include "WizardState.h"
 #include "WorkbookScan.h"
@@ -32,6 +33,23 @@ QStringList pairTexts(const WizardState& s) {
         texts.append(s.mappedHeaders[size_t(k)] + u'=' + s.mappedFields[size_t(k)]);
     }
     return texts;
+}
+
+// The pairs listed for each header row in a file of tests/fixtures/headers (file TAB header TAB
+// field), as "Header=Field" in the order of the file.
+QMap<QString, QStringList> listedPairs(const QString& path) {
+    QMap<QString, QStringList> pairs;
+    QFile file(QStringLiteral(E2V_FIXTURES_DIR "/headers/") + path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return pairs;
+    }
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        const QStringList columns = line.split(u'\t');
+        if (columns.size() == 3 && !line.startsWith(u'#')) {
+            pairs[columns.at(0)].append(columns.at(1) + u'=' + columns.at(2));
+        }
+    }
+    return pairs;
 }
 
 // The state after reading a header row from tests/fixtures/headers.
@@ -83,6 +101,139 @@ private Q_SLOTS:
             QVERIFY2(perLanguage.value(language) >= 40, qPrintable(language));
         }
         QCOMPARE(HeaderSynonyms::builtIn().size(), byKey.size());
+
+        // The grammar table likewise: every line read, no words with two roles.
+        const QString grammarText = builtInGrammarTableText();
+        QVERIFY2(!grammarText.isEmpty(), "the grammar is not compiled in");
+        const QList<GrammarWord> words = parseGrammarTable(grammarText, &problems);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"; "_s)));
+        QHash<QString, const GrammarWord*> byWords;
+        for (const GrammarWord& w : words) {
+            const QString where = u"grammar line %1 (%2)"_s.arg(w.line).arg(w.words);
+            QVERIFY2(languages.contains(w.language), qPrintable(where));
+            const QString key = ::headerTokens(w.words).join(u' ');
+            if (const GrammarWord* other = byWords.value(key)) {
+                QVERIFY2(other->role == w.role,
+                         qPrintable(where + u" and line %1 disagree"_s.arg(other->line)));
+            }
+            byWords.insert(key, &w);
+        }
+        QCOMPARE(HeaderGrammar::builtIn().size(), byWords.size());
+    }
+
+    // The grammar read on its own: each language's work, home and other qualifiers with each
+    // part of an address and each kind of number, in the orders and with the joiners headers
+    // use; then words that disagree, which leave a header unread.
+    void grammarReadsQualifierAndPart_data() {
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("numbered");
+        struct Language {
+            const char* code;
+            QStringList qualifiers; // work, home, other
+            QStringList parts;      // street, city, state, postal code, country, phone, fax
+            QStringList shapes;     // %1 the qualifier, %2 the part
+        };
+        const QList<Language> languages = {
+            {"en",
+             {u"Work"_s, u"Home"_s, u"Other"_s},
+             {u"Street"_s, u"City"_s, u"State"_s, u"ZIP"_s, u"Country"_s, u"Phone"_s, u"Fax"_s},
+             {u"%1 %2"_s, u"%2 (%1)"_s}},
+            {"de",
+             {u"Dienstlich"_s, u"privat"_s, u"Weitere"_s},
+             {u"Straße"_s, u"Ort"_s, u"Bundesland"_s, u"PLZ"_s, u"Land"_s, u"Tel."_s, u"Fax"_s},
+             {u"%1: %2"_s, u"%2 %1"_s}},
+            {"fr",
+             {u"bureau"_s, u"domicile"_s, u"autre"_s},
+             {u"Rue"_s, u"Ville"_s, u"Région"_s, u"Code postal"_s, u"Pays"_s, u"Téléphone"_s,
+              u"Télécopie"_s},
+             {u"%2 (%1)"_s, u"%2 %1"_s}},
+            {"es",
+             {u"trabajo"_s, u"casa"_s, u"otra"_s},
+             {u"Calle"_s, u"Ciudad"_s, u"Provincia"_s, u"Código postal"_s, u"País"_s, u"Teléfono"_s,
+              u"Fax"_s},
+             {u"%2 del %1"_s, u"%2 (%1)"_s}},
+            {"it",
+             {u"uff."_s, u"ab."_s, u"altro"_s},
+             {u"Via"_s, u"Città"_s, u"Provincia"_s, u"CAP"_s, u"Paese"_s, u"Telefono"_s, u"Fax"_s},
+             {u"%2 (%1)"_s, u"%2 %1"_s}},
+            {"nl",
+             {u"werk"_s, u"thuis"_s, u"overig"_s},
+             {u"straat"_s, u"plaats"_s, u"provincie"_s, u"postcode"_s, u"land"_s, u"telefoon"_s,
+              u"fax"_s},
+             {u"%1adres, %2"_s, u"%2 %1"_s, u"%1%2"_s}},
+            {"pt",
+             {u"comercial"_s, u"residencial"_s, u"outro"_s},
+             {u"Rua"_s, u"Cidade"_s, u"Estado"_s, u"CEP"_s, u"País"_s, u"Telefone"_s, u"Fax"_s},
+             {u"%2 %1"_s, u"%2 do endereço %1"_s}},
+        };
+        const QStringList parts = {u"Street"_s, u"City"_s, u"State"_s, u"PostalCode"_s,
+                                   u"Country"_s};
+        for (const Language& language : languages) {
+            for (int q = 0; q < 3; ++q) {
+                for (int p = 0; p < 7; ++p) {
+                    QString field;
+                    if (p < 5) {
+                        field = q == 2 ? QString()
+                                       : (q == 0 ? u"BusinessAddress"_s : u"HomeAddress"_s) +
+                                             parts.at(p);
+                    } else if (p == 5) {
+                        field = QStringList{u"BusinessTelephoneNumber"_s, u"HomeTelephoneNumber"_s,
+                                            u"OtherTelephoneNumber"_s}
+                                    .at(q);
+                    } else {
+                        field =
+                            QStringList{u"BusinessFaxNumber"_s, u"HomeFaxNumber"_s, QString()}.at(
+                                q);
+                    }
+                    for (const QString& shape : language.shapes) {
+                        const QString header =
+                            shape.arg(language.qualifiers.at(q), language.parts.at(p));
+                        QTest::addRow("%s: %s", language.code, qPrintable(header))
+                            << header << field << false;
+                    }
+                }
+            }
+        }
+        const QList<std::pair<QString, QString>> others = {
+            // Readings beyond qualifier and part.
+            {u"Land/Region privat"_s, u"HomeAddressCountry"_s},
+            {u"Dép/Région (bureau)"_s, u"BusinessAddressState"_s},
+            {u"Werkadres"_s, u"BusinessAddress"_s},
+            {u"Cidade do endereço residencial"_s, u"HomeAddressCity"_s},
+            {u"Mobil-Tel.-Nr."_s, u"MobileNumber"_s},
+            {u"Privattelefon"_s, u"HomeTelephoneNumber"_s},
+            {u"Numero cercapersone"_s, u"PagerNumber"_s},
+            {u"Webseite (privat)"_s, u"PersonalHomePage"_s},
+            {u"Adresse e-mail secondaire"_s, u"EmailAddress2"_s},
+            {u"Endereço do correio electrónico 3"_s, u"EmailAddress3"_s},
+            // Words that disagree or say nothing the catalogue holds.
+            {u"Work Home Phone"_s, QString()},
+            {u"City/State"_s, QString()},
+            {u"Phone/Fax"_s, QString()},
+            {u"Street Phone"_s, QString()},
+            {u"Work Email"_s, QString()},
+            {u"Primary E-mail 2"_s, QString()},
+            {u"Home"_s, QString()},
+            {u"Telefon Assistent"_s, QString()},
+            {u"Address 1 - Street"_s, QString()},
+            {u"Home Address PO Box"_s, QString()},
+        };
+        for (const auto& [header, field] : others) {
+            QTest::addRow("%s", qPrintable(header)) << header << field << false;
+        }
+        QTest::addRow("second line") << u"Rue (bureau) 2"_s << u"BusinessAddressStreet"_s << true;
+        QTest::addRow("second number") << u"Tel. privat 2"_s << u"HomeTelephoneNumber"_s << true;
+    }
+    void grammarReadsQualifierAndPart() {
+        QFETCH(QString, header);
+        QFETCH(QString, field);
+        QFETCH(bool, numbered);
+        bool withNumber = false;
+        const SynonymEntry* entry =
+            HeaderGrammar::builtIn().read(::headerTokens(header), withNumber);
+        QCOMPARE(entry ? entry->field : QString(), field);
+        QCOMPARE(withNumber, numbered && entry);
     }
 
     // What a table line may not be: each is left out and said why.
@@ -314,6 +465,13 @@ private Q_SLOTS:
                                                         u"Cargo=JobTitle"_s,
                                                         u"Data de nascimento=Birthday"_s,
                                                         u"Observações=Notes"_s};
+        // Localized exports (tests/fixtures/headers/exports, sources in its README).
+        const QMap<QString, QStringList> exports = listedPairs(u"exports/expected.tsv"_s);
+        QVERIFY(exports.size() >= 6);
+        for (auto it = exports.cbegin(); it != exports.cend(); ++it) {
+            QTest::addRow("%s", qPrintable(it.key()))
+                << u"exports/"_s + it.key() << QStringList{} << QStringList{} << it.value();
+        }
 
         // A bare name, a title and an address in one text read the rest of the row.
         QTest::addRow("name beside given and family name")
@@ -398,7 +556,16 @@ private Q_SLOTS:
 
         const int added = m.autoMap();
 
-        QCOMPARE(pairTexts(s), expected);
+        const QStringList made = pairTexts(s);
+        if (made != expected) {
+            qInfo() << "made, not expected:"
+                    << (QSet(made.cbegin(), made.cend()) -
+                        QSet(expected.cbegin(), expected.cend()));
+            qInfo() << "expected, not made:"
+                    << (QSet(expected.cbegin(), expected.cend()) -
+                        QSet(made.cbegin(), made.cend()));
+        }
+        QCOMPARE(made, expected);
         QCOMPARE(added, expected.size() - premapped.size());
         // As Add does: each header and field mapped leaves its choice list.
         QCOMPARE(m.headerChoices().size(), headersBefore - added);
@@ -416,17 +583,10 @@ private Q_SLOTS:
     // to (tests/fixtures/headers/held-out, sources in its README): the share of pairs made that
     // are right and the share of a person's pairs that are made, over all rows and per row.
     void heldOutExports() {
-        QFile file(QStringLiteral(E2V_FIXTURES_DIR "/headers/held-out/expected.tsv"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
         QMap<QString, QSet<QString>> expected; // row file -> "Header=Field"
-        for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-            if (line.isEmpty() || line.startsWith(u'#')) {
-                continue;
-            }
-            const QStringList columns = line.split(u'\t');
-            QCOMPARE(columns.size(), 3);
-            QVERIFY2(isCatalogueField(columns.at(2)), qPrintable(line));
-            expected[columns.at(0)].insert(columns.at(1) + u'=' + columns.at(2));
+        const QMap<QString, QStringList> listed = listedPairs(u"held-out/expected.tsv"_s);
+        for (auto it = listed.cbegin(); it != listed.cend(); ++it) {
+            expected.insert(it.key(), QSet<QString>(it.value().cbegin(), it.value().cend()));
         }
         QVERIFY(expected.size() >= 8);
         int made = 0;
