@@ -1,10 +1,11 @@
 // Times the automatic mapping of a full header row: 101 columns, an address-book export's
-// headers followed by some of a list typed by hand. The first run includes reading the
-// synonym table; the later ones show what each click of Auto Map costs.
+// headers followed by some of a list typed by hand and some the header grammar reads. The first run
+// includes reading the synonym table; the later ones show what each click of Auto Map costs.
 //
 // Usage: bench_automap [--runs N]
 
 #include "FieldMapping.h"
+#include "HeaderGrammar.h"
 #include "HeaderSynonyms.h"
 #include "WizardState.h"
 
@@ -113,11 +114,11 @@ const char16_t* const kHeaders[] = {u"Title",
                                     u"Web Page",
                                     u"Kundennummer",
                                     u"Geburtstag",
-                                    u"Téléphone (bureau)",
+                                    u"Privat: PLZ",
                                     u"Código postal",
-                                    u"Città",
-                                    u"Opmerkingen",
-                                    u"Observações",
+                                    u"Via (uff.)",
+                                    u"Werkadres, plaats",
+                                    u"Tel. dienstlich",
                                     u"Mobile #",
                                     u"DOB"};
 static_assert(std::size(kHeaders) == kStateSlots, "the row fills every header slot");
@@ -163,28 +164,32 @@ int main(int argc, char** argv) {
     const qint64 median = times[times.size() / 2];
     const qint64 worst = times.back();
 
-    // What the first click pays on top: the table read from the resource and parsed.
+    // What the first click pays on top: the tables read from the resource and parsed.
     std::vector<qint64> tableTimes;
     const int tableRuns = qMax(1, runs / 10);
     for (int r = 0; r < tableRuns; ++r) {
         timer.restart();
         const HeaderSynonyms table(parseSynonymTable(builtInSynonymTableText()));
+        const HeaderGrammar grammar(parseGrammarTable(builtInGrammarTableText()));
         tableTimes.push_back(timer.nsecsElapsed());
-        if (table.size() != HeaderSynonyms::builtIn().size()) {
+        if (table.size() != HeaderSynonyms::builtIn().size() ||
+            grammar.size() != HeaderGrammar::builtIn().size()) {
             return 1;
         }
     }
     std::sort(tableTimes.begin(), tableTimes.end());
     const qint64 tableMedian = tableTimes[tableTimes.size() / 2];
 
-    std::printf("header row: %d columns, %lld synonyms in the table\n", kStateSlots,
-                static_cast<long long>(HeaderSynonyms::builtIn().size()));
+    std::printf("header row: %d columns, %lld synonyms and %lld grammar words in the tables\n",
+                kStateSlots, static_cast<long long>(HeaderSynonyms::builtIn().size()),
+                static_cast<long long>(HeaderGrammar::builtIn().size()));
     std::printf("first auto-map (table read included): %.3f ms, %d pairs\n", ms(first), firstPairs);
     std::printf("auto-map, %d runs: median %.3f ms, slowest %.3f ms, %d pairs\n", runs, ms(median),
                 ms(worst), pairs);
-    std::printf("reading the table, %d runs: median %.3f ms\n", tableRuns, ms(tableMedian));
+    std::printf("auto-map median limit 1 ms: %s\n", ms(median) < 1.0 ? "met" : "MISSED");
+    std::printf("reading the tables, %d runs: median %.3f ms\n", tableRuns, ms(tableMedian));
     // Medians: a single slow run on a busy machine is the scheduler's, not the mapping's.
-    std::printf("first click (table read + auto-map, medians): %.3f ms; limit 10 ms: %s\n",
+    std::printf("first click (tables read + auto-map, medians): %.3f ms; limit 10 ms: %s\n",
                 ms(tableMedian + median), ms(tableMedian + median) < 10.0 ? "met" : "MISSED");
     return 0;
 }
