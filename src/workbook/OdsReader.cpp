@@ -351,7 +351,7 @@ public:
             addColumns(attrs);
         } else if (m_rowDepth != 0 && m_depth == m_rowDepth + 1 &&
                    (name.local == "table-cell" || name.local == "covered-table-cell")) {
-            startCell(attrs);
+            startCell(attrs, name.local == "covered-table-cell");
         }
     }
 
@@ -484,8 +484,9 @@ private:
         m_rowText.clear();
     }
 
-    void startCell(const XmlAttributes& attrs) {
+    void startCell(const XmlAttributes& attrs, bool covered) {
         m_cellDepth = m_depth;
+        m_covered = covered;
         m_cellText.clear();
         m_paragraphs = 0;
         m_columnRepeat = 1;
@@ -530,8 +531,9 @@ private:
         if (m_skipDepth != 0) {
             return;
         }
-        if (name.ns != kText) {
-            // Comments (office:annotation), shapes and frames: not the cell's content.
+        if (name.ns != kText || m_covered) {
+            // Comments (office:annotation), shapes and frames: not the cell's content. A
+            // covered cell's content lies hidden under the merged cell.
             m_skipDepth = m_depth;
             return;
         }
@@ -566,6 +568,9 @@ private:
         m_yielder.tick();
         Pending p{m_column, m_columnRepeat, Kind::Empty, 0.0, 0, 0, 0};
         m_column += m_columnRepeat;
+        if (m_covered) {
+            return; // hidden under a merged cell, whatever it holds: shown as nothing
+        }
         const std::string_view type = m_valueType;
         if (m_isError) {
             // The error as shown; one this program has no name for ("Err:502") stays text.
@@ -742,6 +747,7 @@ private:
     bool m_hasValue = false;
     bool m_hasStringValue = false;
     bool m_isError = false;
+    bool m_covered = false;
     std::string m_cellText;
     std::string m_rowText;
     std::vector<Pending> m_pending;
