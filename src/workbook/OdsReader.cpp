@@ -91,15 +91,20 @@ public:
         }
     }
 
+    struct CellFormat {
+        SheetData::FormatIndex index = 0;
+        bool truthValue = false; // a true/false data style: numbers show as TRUE or FALSE
+    };
+
     // The sheet's format of a cell style: its data style, or the one it inherits.
-    SheetData::FormatIndex formatOf(const std::string& cellStyle, SheetData& sheet) {
+    CellFormat formatOf(const std::string& cellStyle, SheetData& sheet) {
         if (cellStyle.empty()) {
-            return 0;
+            return {};
         }
         if (cellStyle == m_lastStyle) {
             return m_lastFormat;
         }
-        SheetData::FormatIndex format = 0;
+        CellFormat format;
         if (const auto known = m_formats.find(cellStyle); known != m_formats.end()) {
             format = known->second;
         } else {
@@ -232,7 +237,7 @@ private:
         m_textDepth = depth;
     }
 
-    SheetData::FormatIndex makeFormat(const std::string& cellStyle, SheetData& sheet) {
+    CellFormat makeFormat(const std::string& cellStyle, SheetData& sheet) {
         // The data style of the style itself, else of its parents.
         const DataStyle* data = nullptr;
         std::string name = cellStyle;
@@ -251,7 +256,10 @@ private:
             name = style->second.parent;
         }
         if (!data) {
-            return 0;
+            return {};
+        }
+        if (data->style.family == OdsFormatStyle::Family::Boolean) {
+            return {0, true};
         }
         QList<OdsFormatMap> maps;
         for (const auto& [condition, applied] : data->maps) {
@@ -260,14 +268,14 @@ private:
                 maps.append({condition, found->second.style});
             }
         }
-        return sheet.addFormat(NumberFormat::parse(odsFormatCode(data->style, maps)));
+        return {sheet.addFormat(NumberFormat::parse(odsFormatCode(data->style, maps))), false};
     }
 
     std::unordered_map<std::string, CellStyle> m_cellStyles;
     std::unordered_map<std::string, DataStyle> m_dataStyles;
-    std::unordered_map<std::string, SheetData::FormatIndex> m_formats;
+    std::unordered_map<std::string, CellFormat> m_formats;
     std::string m_lastStyle;
-    SheetData::FormatIndex m_lastFormat = 0;
+    CellFormat m_lastFormat;
     // The data style being read.
     int m_dataDepth = 0;
     std::string m_name;
@@ -625,8 +633,14 @@ private:
             const std::string& style = !m_cellStyle.empty()  ? m_cellStyle
                                        : !m_rowStyle.empty() ? m_rowStyle
                                                              : columnStyle(p.column);
-            p.format = m_styles.formatOf(style, m_sheet);
-            if (p.kind == Kind::Number && p.format == 0) {
+            const OdsStyles::CellFormat format = m_styles.formatOf(style, m_sheet);
+            p.format = format.index;
+            if (p.kind == Kind::Number && format.truthValue) {
+                // Any number shows as TRUE or FALSE there; some producers store a formula's
+                // truth value (=A2>5) so.
+                p.kind = Kind::Boolean;
+                p.number = p.number != 0 ? 1 : 0;
+            } else if (p.kind == Kind::Number && p.format == 0) {
                 p.format = defaultFormat(type, p.number);
             }
         }

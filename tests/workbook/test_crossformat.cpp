@@ -110,11 +110,13 @@ private Q_SLOTS:
     // Files read as LibreOffice shows them: its CSV export "as shown", with the places hidden
     // under merged cells left empty, kept beside each file, gives every cell's text. Merged
     // cells count as cells (covered cells keep their place but show nothing of what they
-    // still hold); error values show as the spreadsheet shows them.
+    // still hold); error values show as the spreadsheet shows them, truth values as TRUE and
+    // FALSE.
     void asLibreOfficeShowsThem_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("shown");
-        for (const char* name : {"merged-cells", "covered-cells-with-text"}) {
+        for (const char* name :
+             {"merged-cells", "covered-cells-with-text", "truth-values-as-numbers"}) {
             QTest::addRow("%s, ods", name) << u"ods/%1.ods"_s.arg(QLatin1String(name))
                                            << u"ods/%1.expected.csv"_s.arg(QLatin1String(name));
         }
@@ -143,6 +145,9 @@ private Q_SLOTS:
                                                      cellAddress(c, r), got.textForm(), want)));
                 if (want.startsWith(u'#')) {
                     QVERIFY2(got.isError(), qPrintable(cellAddress(c, r)));
+                }
+                if (want == u"TRUE"_s || want == u"FALSE"_s) {
+                    QVERIFY2(got.isBoolean(), qPrintable(cellAddress(c, r)));
                 }
             }
         }
