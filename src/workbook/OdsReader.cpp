@@ -1,6 +1,7 @@
 #include "OdsReader.h"
 
 #include "Limits.h"
+#include "OdsNumberStyles.h"
 #include "WorkbookReader.h"
 #include "XmlStream.h"
 #include "XmlValues.h"
