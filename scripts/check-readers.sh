@@ -46,9 +46,10 @@ def run(args):
     out = subprocess.run(args, capture_output=True, text=True).stdout
     return [json.loads(line) for line in out.splitlines() if line.strip()]
 
-# "inline" for an embedded picture, "uri ADDRESS" for a reference.
+# "inline" for an embedded picture (a 4.0 card carries it as a data: address), "uri ADDRESS"
+# for a reference.
 def photo(card):
-    if card["photo"].startswith("inline:"):
+    if card["photo"].startswith("inline:") or card.get("photo_uri", "").startswith("data:image/"):
         return "inline"
     return f"uri {card.get('photo_uri', '')}" if card["photo"] == "uri" else card["photo"]
 

@@ -274,10 +274,8 @@ void appendPhotoProperty(QString& card, const PhotoValue& photo, VCardVersion ve
             card += u"PHOTO;VALUE=URL:"_s + photo.uri;
             return;
         case VCardVersion::V30:
-            appendFolded(card, u"PHOTO;VALUE=uri:"_s + photo.uri);
-            return;
         case VCardVersion::V40:
-            appendFolded(card, u"PHOTO:"_s + photo.uri);
+            appendFolded(card, u"PHOTO;VALUE=uri:"_s + photo.uri);
             return;
         }
         return;
@@ -294,7 +292,8 @@ void appendPhotoProperty(QString& card, const PhotoValue& photo, VCardVersion ve
             appendFolded(card, u"PHOTO;ENCODING=b;TYPE=JPEG:"_s + base64);
             return;
         case VCardVersion::V40:
-            appendFolded(card, u"PHOTO:data:image/jpeg;base64,"_s + base64);
+            // VALUE=uri is the default on a 4.0 PHOTO, yet some readers show no photo without it.
+            appendFolded(card, u"PHOTO;VALUE=uri:data:image/jpeg;base64,"_s + base64);
             return;
         }
         return;

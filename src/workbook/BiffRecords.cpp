@@ -1,6 +1,7 @@
 #include "BiffRecords.h"
 
 #include "BiffDecryption.h"
+#include "BuiltinFormats.h"
 #include "Limits.h"
 #include "WorkbookReader.h"
 #include "Yielder.h"

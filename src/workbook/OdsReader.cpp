@@ -1,6 +1,7 @@
 #include "OdsReader.h"
 
 #include "Limits.h"
+#include "OdsNumberStyles.h"
 #include "WorkbookReader.h"
 #include "XmlStream.h"
 #include "XmlValues.h"
@@ -91,15 +92,20 @@ public:
         }
     }
 
+    struct CellFormat {
+        SheetData::FormatIndex index = 0;
+        bool truthValue = false; // a true/false data style: numbers show as TRUE or FALSE
+    };
+
     // The sheet's format of a cell style: its data style, or the one it inherits.
-    SheetData::FormatIndex formatOf(const std::string& cellStyle, SheetData& sheet) {
+    CellFormat formatOf(const std::string& cellStyle, SheetData& sheet) {
         if (cellStyle.empty()) {
-            return 0;
+            return {};
         }
         if (cellStyle == m_lastStyle) {
             return m_lastFormat;
         }
-        SheetData::FormatIndex format = 0;
+        CellFormat format;
         if (const auto known = m_formats.find(cellStyle); known != m_formats.end()) {
             format = known->second;
         } else {
@@ -232,7 +238,7 @@ private:
         m_textDepth = depth;
     }
 
-    SheetData::FormatIndex makeFormat(const std::string& cellStyle, SheetData& sheet) {
+    CellFormat makeFormat(const std::string& cellStyle, SheetData& sheet) {
         // The data style of the style itself, else of its parents.
         const DataStyle* data = nullptr;
         std::string name = cellStyle;
@@ -251,7 +257,10 @@ private:
             name = style->second.parent;
         }
         if (!data) {
-            return 0;
+            return {};
+        }
+        if (data->style.family == OdsFormatStyle::Family::Boolean) {
+            return {0, true};
         }
         QList<OdsFormatMap> maps;
         for (const auto& [condition, applied] : data->maps) {
@@ -260,14 +269,14 @@ private:
                 maps.append({condition, found->second.style});
             }
         }
-        return sheet.addFormat(NumberFormat::parse(odsFormatCode(data->style, maps)));
+        return {sheet.addFormat(NumberFormat::parse(odsFormatCode(data->style, maps))), false};
     }
 
     std::unordered_map<std::string, CellStyle> m_cellStyles;
     std::unordered_map<std::string, DataStyle> m_dataStyles;
-    std::unordered_map<std::string, SheetData::FormatIndex> m_formats;
+    std::unordered_map<std::string, CellFormat> m_formats;
     std::string m_lastStyle;
-    SheetData::FormatIndex m_lastFormat = 0;
+    CellFormat m_lastFormat;
     // The data style being read.
     int m_dataDepth = 0;
     std::string m_name;
@@ -351,7 +360,7 @@ public:
             addColumns(attrs);
         } else if (m_rowDepth != 0 && m_depth == m_rowDepth + 1 &&
                    (name.local == "table-cell" || name.local == "covered-table-cell")) {
-            startCell(attrs);
+            startCell(attrs, name.local == "covered-table-cell");
         }
     }
 
@@ -484,8 +493,9 @@ private:
         m_rowText.clear();
     }
 
-    void startCell(const XmlAttributes& attrs) {
+    void startCell(const XmlAttributes& attrs, bool covered) {
         m_cellDepth = m_depth;
+        m_covered = covered;
         m_cellText.clear();
         m_paragraphs = 0;
         m_columnRepeat = 1;
@@ -530,8 +540,9 @@ private:
         if (m_skipDepth != 0) {
             return;
         }
-        if (name.ns != kText) {
-            // Comments (office:annotation), shapes and frames: not the cell's content.
+        if (name.ns != kText || m_covered) {
+            // Comments (office:annotation), shapes and frames: not the cell's content. A
+            // covered cell's content lies hidden under the merged cell.
             m_skipDepth = m_depth;
             return;
         }
@@ -566,6 +577,9 @@ private:
         m_yielder.tick();
         Pending p{m_column, m_columnRepeat, Kind::Empty, 0.0, 0, 0, 0};
         m_column += m_columnRepeat;
+        if (m_covered) {
+            return; // hidden under a merged cell, whatever it holds: shown as nothing
+        }
         const std::string_view type = m_valueType;
         if (m_isError) {
             // The error as shown; one this program has no name for ("Err:502") stays text.
@@ -620,8 +634,14 @@ private:
             const std::string& style = !m_cellStyle.empty()  ? m_cellStyle
                                        : !m_rowStyle.empty() ? m_rowStyle
                                                              : columnStyle(p.column);
-            p.format = m_styles.formatOf(style, m_sheet);
-            if (p.kind == Kind::Number && p.format == 0) {
+            const OdsStyles::CellFormat format = m_styles.formatOf(style, m_sheet);
+            p.format = format.index;
+            if (p.kind == Kind::Number && format.truthValue) {
+                // Any number shows as TRUE or FALSE there; some producers store a formula's
+                // truth value (=A2>5) so.
+                p.kind = Kind::Boolean;
+                p.number = p.number != 0 ? 1 : 0;
+            } else if (p.kind == Kind::Number && p.format == 0) {
                 p.format = defaultFormat(type, p.number);
             }
         }
@@ -742,6 +762,7 @@ private:
     bool m_hasValue = false;
     bool m_hasStringValue = false;
     bool m_isError = false;
+    bool m_covered = false;
     std::string m_cellText;
     std::string m_rowText;
     std::vector<Pending> m_pending;

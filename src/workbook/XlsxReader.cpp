@@ -1,5 +1,6 @@
 #include "XlsxReader.h"
 
+#include "BuiltinFormats.h"
 #include "Limits.h"
 #include "WorkbookReader.h"
 #include "XmlStream.h"

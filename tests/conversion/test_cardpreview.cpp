@@ -249,8 +249,8 @@ private Q_SLOTS:
         QTest::addRow("3.0") << head.arg(u"3.0"_s) + fold(v30) + u"\r\n"_s + tail
                              << head.arg(u"3.0"_s) + v30.left(60) + u"\u2026 (901 bytes)\r\n"_s +
                                     tail;
-        const QString v40 = u"PHOTO:data:image/jpeg;base64,"_s + QString(u"QUJD"_s).repeated(6000) +
-                            u"QQ=="_s; // 18,001 bytes
+        const QString v40 = u"PHOTO;VALUE=uri:data:image/jpeg;base64,"_s +
+                            QString(u"QUJD"_s).repeated(6000) + u"QQ=="_s; // 18,001 bytes
         QTest::addRow("4.0, grouped size")
             << head.arg(u"4.0"_s) + fold(v40) + u"\r\n"_s + tail
             << head.arg(u"4.0"_s) + v40.left(60) + u"\u2026 (18,001 bytes)\r\n"_s + tail;

@@ -251,7 +251,7 @@ private Q_SLOTS:
         const Form forms[] = {
             {VCardVersion::V21, "2.1", u"PHOTO;ENCODING=BASE64;TYPE=JPEG:"_s},
             {VCardVersion::V30, "3.0", u"PHOTO;ENCODING=b;TYPE=JPEG:"_s},
-            {VCardVersion::V40, "4.0", u"PHOTO:data:image/jpeg;base64,"_s},
+            {VCardVersion::V40, "4.0", u"PHOTO;VALUE=uri:data:image/jpeg;base64,"_s},
         };
         // Lengths around the fold points: the first line, one continuation, many.
         for (const Form& f : forms) {
@@ -310,7 +310,7 @@ private Q_SLOTS:
         QTest::addRow("3.0 bytes") << K::Embedded << u"\xff\xd8\xff"_s << VCardVersion::V30
                                    << u"\r\nPHOTO;ENCODING=b;TYPE=JPEG:/9j/"_s;
         QTest::addRow("4.0 bytes") << K::Embedded << u"\xff\xd8\xff"_s << VCardVersion::V40
-                                   << u"\r\nPHOTO:data:image/jpeg;base64,/9j/"_s;
+                                   << u"\r\nPHOTO;VALUE=uri:data:image/jpeg;base64,/9j/"_s;
         QTest::addRow("2.1 address")
             << K::Uri << u"https://example.org/a.jpg"_s << VCardVersion::V21
             << u"\r\nPHOTO;VALUE=URL:https://example.org/a.jpg"_s;
@@ -318,7 +318,7 @@ private Q_SLOTS:
             << K::Uri << u"https://example.org/a.jpg"_s << VCardVersion::V30
             << u"\r\nPHOTO;VALUE=uri:https://example.org/a.jpg"_s;
         QTest::addRow("4.0 address") << K::Uri << u"http://example.org/a.jpg"_s << VCardVersion::V40
-                                     << u"\r\nPHOTO:http://example.org/a.jpg"_s;
+                                     << u"\r\nPHOTO;VALUE=uri:http://example.org/a.jpg"_s;
         // A fold would put a space into a 2.1 address; the typed versions fold as usual.
         QTest::addRow("2.1 long address")
             << K::Uri << longUri << VCardVersion::V21 << u"\r\nPHOTO;VALUE=URL:"_s + longUri;
@@ -326,7 +326,7 @@ private Q_SLOTS:
         QTest::addRow("3.0 long address")
             << K::Uri << longUri << VCardVersion::V30
             << u"\r\n"_s + line30.left(75) + u"\r\n "_s + line30.mid(75);
-        const QString line40 = u"PHOTO:"_s + longUri;
+        const QString line40 = u"PHOTO;VALUE=uri:"_s + longUri;
         QTest::addRow("4.0 long address")
             << K::Uri << longUri << VCardVersion::V40
             << u"\r\n"_s + line40.left(75) + u"\r\n "_s + line40.mid(75);

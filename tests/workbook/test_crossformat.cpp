@@ -107,14 +107,19 @@ private Q_SLOTS:
         }
     }
 
-    // Files LibreOffice wrote read as LibreOffice shows them: its CSV export "as shown", kept
-    // beside each file, gives every cell's text. Merged cells count as cells (covered cells
-    // keep their place and what they hid); error values show as the spreadsheet shows them.
+    // Files read as LibreOffice shows them: its CSV export "as shown", with the places hidden
+    // under merged cells left empty, kept beside each file, gives every cell's text. Merged
+    // cells count as cells (covered cells keep their place but show nothing of what they
+    // still hold); error values show as the spreadsheet shows them, truth values as TRUE and
+    // FALSE.
     void asLibreOfficeShowsThem_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("shown");
-        QTest::addRow("merged cells, ods")
-            << u"ods/merged-cells.ods"_s << u"ods/merged-cells.expected.csv"_s;
+        for (const char* name :
+             {"merged-cells", "covered-cells-with-text", "truth-values-as-numbers"}) {
+            QTest::addRow("%s, ods", name) << u"ods/%1.ods"_s.arg(QLatin1String(name))
+                                           << u"ods/%1.expected.csv"_s.arg(QLatin1String(name));
+        }
         for (const char* ext : {"ods", "xlsx", "xls"}) {
             QTest::addRow("error values, %s", ext)
                 << u"errors/error-values.%1"_s.arg(QLatin1String(ext))
@@ -140,6 +145,9 @@ private Q_SLOTS:
                                                      cellAddress(c, r), got.textForm(), want)));
                 if (want.startsWith(u'#')) {
                     QVERIFY2(got.isError(), qPrintable(cellAddress(c, r)));
+                }
+                if (want == u"TRUE"_s || want == u"FALSE"_s) {
+                    QVERIFY2(got.isBoolean(), qPrintable(cellAddress(c, r)));
                 }
             }
         }

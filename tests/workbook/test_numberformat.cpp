@@ -1,5 +1,8 @@
 #include "NumberFormat.h"
 
+#include "BuiltinFormats.h"
+#include "OdsNumberStyles.h"
+
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
