@@ -117,15 +117,9 @@ private:
 
 class PlainHost final : public ConversionHost {
 public:
-    PlainHost(QString location, bool single) : m_location(std::move(location)), m_single(single) {}
-    QString saveLocation() override { return m_location; }
-    VCardVersion vCardVersion() override { return VCardVersion::V30; }
-    bool singleFile() override { return m_single; }
-    bool allowEmptyEmail() override { return false; }
-
-private:
-    QString m_location;
-    bool m_single;
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+    void progress(const ConversionProgress&) override {}
+    bool stopRequested() override { return false; }
 };
 
 template <class T> T* control(QWidget& window, const QString& name) {
@@ -310,9 +304,13 @@ int main(int argc, char* argv[]) {
         state.mappedFields = window.state().mappedFields;
         state.mappedColumns = window.state().mappedColumns;
         state.mappingCount = window.state().mappingCount;
-        PlainHost host(plainOut, single);
+        ConversionOptions options;
+        options.vCardVersion = VCardVersion::V30;
+        options.singleFile = single;
+        options.saveLocation = plainOut;
+        PlainHost host;
         clock.restart();
-        const ConversionReport report = convertContacts(state, sheet, source, host);
+        const ConversionReport report = convertContacts(state, sheet, source, options, host);
         plain.convertMs = qMin(plain.convertMs, clock.elapsed());
         if (!scan.status || !report.allWritten()) {
             std::fprintf(stderr, "bench_window: the run without a window failed: %s\n",

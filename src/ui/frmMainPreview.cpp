@@ -33,21 +33,6 @@ constexpr int kPanelBottom = 6975;
 
 } // namespace
 
-// The options as step 3's controls hold them, as the run would read them now.
-class frmMain::PreviewHost final : public ConversionHost {
-public:
-    explicit PreviewHost(const frmMain& window) : m_window(window) {}
-
-    QString saveLocation() override { return QString(); }
-    VCardVersion vCardVersion() override { return m_window.checkedVersion(); }
-    bool singleFile() override { return m_window.ChkSinglevCard->isChecked(); }
-    bool allowEmptyEmail() override { return m_window.chkNotNull->isChecked(); }
-    DateOrder dateOrder() override { return m_window.dateOrder(); }
-
-private:
-    const frmMain& m_window;
-};
-
 void frmMain::buildCardPreview(QWidget* central, int left) {
     lblCardPreview = new QLabel(u"Card &Preview"_s, central);
     lblCardPreview->setObjectName(u"lblCardPreview"_s);
@@ -114,9 +99,13 @@ void frmMain::connectCardPreview() {
             updateCardPreview();
         }
     });
-    connect(cmbDateOrder, &QComboBox::currentIndexChanged, this, &frmMain::updateCardPreview);
-    connect(chkNotNull, &QCheckBox::toggled, this, &frmMain::updateCardPreview);
-    connect(ChkSinglevCard, &QCheckBox::toggled, this, &frmMain::updateCardPreview);
+    // Every control conversionOptions() reads redraws the card.
+    for (QComboBox* box : {cmbDateOrder, cmbImportTarget, cmbPhoneRegion, cmbPhoneStyle}) {
+        connect(box, &QComboBox::currentIndexChanged, this, &frmMain::updateCardPreview);
+    }
+    for (QCheckBox* box : {chkNotNull, ChkSinglevCard, chkPhoneFormat}) {
+        connect(box, &QCheckBox::toggled, this, &frmMain::updateCardPreview);
+    }
     connect(sourceExcelData->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid()) {
@@ -131,7 +120,6 @@ qint32 frmMain::previewRow() const {
 }
 
 void frmMain::loadContactRows() {
-    m_contactRows = contactRows(m_state, txtExcelPath->text(), *m_source);
     const int count = int(m_contactRows.size());
     const QSignalBlocker quiet(spnPreviewContact);
     spnPreviewContact->setRange(count > 0 ? 1 : 0, count);
@@ -158,9 +146,8 @@ void frmMain::updateCardPreview() {
     if (row == 0) {
         txtCardPreview->clear();
     } else {
-        PreviewHost host(*this);
         const CardPreview preview =
-            previewCard(m_state, txtExcelPath->text(), *m_source, row, host);
+            previewCard(m_state, txtExcelPath->text(), *m_source, row, conversionOptions());
         QString shown =
             preview.card.isEmpty() ? preview.message : shortenEmbeddedData(preview.card);
         shown.replace(u"\r\n"_s, u"\n"_s);

@@ -108,7 +108,7 @@ private Q_SLOTS:
         QCOMPARE(grid->model()->columnCount() + 1, 100);
         QCOMPARE(d.label(u"statusIndicatorPanel1"_s)->text(), u"Brinmark Excel to vCard"_s);
         QVERIFY(d.label(u"statusIndicatorPanel2"_s)->text().isEmpty());
-        QCOMPARE(d.window->vCardVersion(), u"2.1"_s);
+        QCOMPARE(d.window->conversionOptions().vCardVersion, VCardVersion::V21);
     }
 
     // Each row drives the window through a sequence of actions and checks where it ends.
@@ -155,6 +155,7 @@ private Q_SLOTS:
                 d.browse(kContacts);
             } else if (action == u"cancel"_s) {
                 d.click(u"cmdBrowse"_s);
+                d.settle();
             } else if (action == u"next"_s || action == u"convert"_s) {
                 d.next();
             } else if (action == u"previous"_s) {
@@ -201,6 +202,7 @@ private Q_SLOTS:
 
         // A cancelled dialog reports the file chosen before, which is read again.
         d.click(u"cmdBrowse"_s);
+        d.settle();
         QCOMPARE(d.edit(u"txtExcelPath"_s)->text(), kContacts);
         QVERIFY(d.dialogs.messages.isEmpty());
     }
@@ -659,7 +661,7 @@ private Q_SLOTS:
                  (QStringList{u"Any address book"_s, u"Outlook"_s, u"Apple Contacts"_s,
                               u"Google Contacts"_s, u"Android"_s}));
         QCOMPARE(targets->currentIndex(), 0);
-        QCOMPARE(d.window->importTarget(), ImportTarget::Generic);
+        QCOMPARE(d.window->conversionOptions().importTarget, ImportTarget::Generic);
         auto* single = d.get<QCheckBox>(u"ChkSinglevCard"_s);
         d.get<QRadioButton>(ownButton)->click();
         single->click();
@@ -1095,6 +1097,7 @@ private Q_SLOTS:
         WindowDriver d;
         d.dialogs.files = {kContacts};
         d.action(u"OpenExcel"_s)->trigger();
+        d.settle();
         QCOMPARE(d.edit(u"txtExcelPath"_s)->text(), kContacts);
         QCOMPARE(d.window->state().currentStep, 1);
         d.next();
