@@ -131,6 +131,14 @@ template <class T> T* control(QWidget& window, const QString& name) {
     return found;
 }
 
+// The window reads and converts on a worker thread: its own thread handles events (the gap
+// meter's ticks among them) until the work has ended and its result is shown.
+void waitIdle(const frmMain& window) {
+    while (window.busy()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
 // Times of the changes that redraw the card preview.
 struct ChangeTimes {
     qint64 totalNs = 0;
@@ -260,6 +268,7 @@ int main(int argc, char* argv[]) {
         clock.start();
         gaps.start();
         control<QPushButton>(window, u"cmdBrowse"_s)->click();
+        waitIdle(window);
         gaps.stop();
         windowed.readMs = qMin(windowed.readMs, clock.elapsed());
         windowed.readGap = qMax(windowed.readGap, gaps.longest());
@@ -287,6 +296,7 @@ int main(int argc, char* argv[]) {
         clock.restart();
         gaps.start();
         control<QPushButton>(window, u"cmdNext"_s)->click();
+        waitIdle(window);
         gaps.stop();
         windowed.convertMs = qMin(windowed.convertMs, clock.elapsed());
         windowed.convertGap = qMax(windowed.convertGap, gaps.longest());

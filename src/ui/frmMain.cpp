@@ -198,13 +198,13 @@ void frmMain::cmdNext_Click() {
         break;
     case 2:
         if (m_state.mappingCount == 0) {
-            message(u"Please Map Excel Column to Outlook Attribute."_s);
+            message(tr("Please Map Excel Column to Outlook Attribute."));
             return;
         }
         if (txtvCardSavePath->text().isEmpty()) {
             txtvCardSavePath->setPath(m_dialogs.specialFolder());
         }
-        setNextCaption(u"Convert"_s);
+        setNextCaption(tr("Convert"));
         m_state.currentStep = 3;
         showTab(2);
         break;
@@ -232,7 +232,7 @@ void frmMain::cmdPrevious_Click() {
     case 3:
         m_state.currentStep = 2;
         showTab(1);
-        setNextCaption(u"Next"_s);
+        setNextCaption(tr("Next"));
         break;
     default:
         break;
@@ -255,7 +255,7 @@ void frmMain::openFile(const QString& path) {
     if (ExportTab->currentIndex() != 0) {
         // Back to step 1, as Previous would go, before the file is read there.
         if (m_state.currentStep == 3) {
-            setNextCaption(u"Next"_s);
+            setNextCaption(tr("Next"));
         }
         m_state.currentStep = 1;
         cmdPrevious->setEnabled(false);
@@ -453,9 +453,9 @@ void frmMain::refreshMappingControls(bool keepChoices) {
     mappedList->addItems(m_mapping.mappedListTexts());
     // Shown with tabs and an arrow, spoken as "First Name to FirstName".
     for (int k = 0; k < mappedList->count(); ++k) {
-        mappedList->item(k)->setData(Qt::AccessibleTextRole, m_state.mappedHeaders[size_t(k)] +
-                                                                 u" to "_s +
-                                                                 m_state.mappedFields[size_t(k)]);
+        mappedList->item(k)->setData(
+            Qt::AccessibleTextRole,
+            tr("%1 to %2").arg(m_state.mappedHeaders[size_t(k)], m_state.mappedFields[size_t(k)]));
     }
     mappedList->setCurrentRow(-1);
 
@@ -500,7 +500,7 @@ void frmMain::cmdAutoMap_Click() {
         return;
     }
     if (m_mapping.autoMap() == 0) {
-        message(u"Auto Map recognised no further column header."_s);
+        message(tr("Auto Map recognised no further column header."));
         return;
     }
     refreshMappingControls(false);
@@ -538,12 +538,12 @@ void frmMain::cmdLoadMapping_Click() {
     const AppliedMapping result = m_mapping.applySaved(read.pairs);
     refreshMappingControls(false);
     if (!result.notApplied.isEmpty()) {
-        m_dialogs.showMessage(
-            this, applicationTitle(),
-            u"%1 of the %2 pairs of the mapping were left out:\n%3"_s.arg(result.notApplied.size())
-                .arg(read.pairs.size())
-                .arg(notAppliedText(result)),
-            DialogService::Icon::Information);
+        m_dialogs.showMessage(this, applicationTitle(),
+                              tr("%1 of the %2 pairs of the mapping were left out:\n%3")
+                                  .arg(result.notApplied.size())
+                                  .arg(read.pairs.size())
+                                  .arg(notAppliedText(result)),
+                              DialogService::Icon::Information);
     }
 }
 
@@ -557,7 +557,7 @@ void frmMain::CmdChangevCardPath_Click() {
     if (busy()) {
         return;
     }
-    const QString chosen = m_dialogs.pickFolder(this, u"Select Folder"_s);
+    const QString chosen = m_dialogs.pickFolder(this, tr("Select Folder"));
     m_state.outputFolder = chosen;
     if (chosen.isEmpty()) {
         cmdNext->setEnabled(true);

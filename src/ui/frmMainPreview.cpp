@@ -34,22 +34,22 @@ constexpr int kPanelBottom = 6975;
 } // namespace
 
 void frmMain::buildCardPreview(QWidget* central, int left) {
-    lblCardPreview = new QLabel(u"Card &Preview"_s, central);
+    lblCardPreview = new QLabel(tr("Card &Preview"), central);
     lblCardPreview->setObjectName(u"lblCardPreview"_s);
     QFont bold = lblCardPreview->font();
     bold.setBold(true);
     lblCardPreview->setFont(bold);
     lblCardPreview->setGeometry(twips(left, kHeadingTop + 45, 1815, 255));
 
-    lblPreviewContact = new QLabel(u"Con&tact:"_s, central);
+    lblPreviewContact = new QLabel(tr("Con&tact:"), central);
     lblPreviewContact->setObjectName(u"lblPreviewContact"_s);
     lblPreviewContact->setGeometry(twips(left + 1905, kHeadingTop + 45, 735, 255));
 
     spnPreviewContact = new QSpinBox(central);
     spnPreviewContact->setObjectName(u"spnPreviewContact"_s);
-    spnPreviewContact->setAccessibleName(u"Contact"_s);
+    spnPreviewContact->setAccessibleName(tr("Contact"));
     spnPreviewContact->setAccessibleDescription(
-        u"Which contact the card preview shows, counted over the rows that are converted"_s);
+        tr("Which contact the card preview shows, counted over the rows that are converted"));
     // A number typed is taken once it is complete, not digit by digit.
     spnPreviewContact->setKeyboardTracking(false);
     spnPreviewContact->setRange(0, 0);
@@ -64,7 +64,7 @@ void frmMain::buildCardPreview(QWidget* central, int left) {
 
     txtCardPreview = new QPlainTextEdit(central);
     txtCardPreview->setObjectName(u"txtCardPreview"_s);
-    txtCardPreview->setAccessibleName(u"Card preview"_s);
+    txtCardPreview->setAccessibleName(tr("Card preview"));
     txtCardPreview->setReadOnly(true);
     // Read-only text still takes the focus, so that the keyboard can scroll and select it.
     txtCardPreview->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
@@ -77,7 +77,7 @@ void frmMain::buildCardPreview(QWidget* central, int left) {
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(8.25);
     txtCardPreview->setFont(fixed);
-    txtCardPreview->setPlaceholderText(u"Select an Excel file to see a contact's card here."_s);
+    txtCardPreview->setPlaceholderText(tr("Select an Excel file to see a contact's card here."));
     txtCardPreview->setGeometry(twips(left, kCardTop, kPanelWidth, kPanelBottom - kCardTop));
     lblCardPreview->setBuddy(txtCardPreview);
 
@@ -124,7 +124,7 @@ void frmMain::loadContactRows() {
     const QSignalBlocker quiet(spnPreviewContact);
     spnPreviewContact->setRange(count > 0 ? 1 : 0, count);
     spnPreviewContact->setValue(count > 0 ? 1 : 0);
-    spnPreviewContact->setSuffix(u" of %1"_s.arg(count));
+    spnPreviewContact->setSuffix(tr(" of %1").arg(count));
     spnPreviewContact->setEnabled(count > 0);
 }
 
@@ -141,7 +141,7 @@ void frmMain::updateCardPreview() {
         return;
     }
     const qint32 row = previewRow();
-    lblPreviewRow->setText(row > 0 ? u"(row %1)"_s.arg(row) : QString());
+    lblPreviewRow->setText(row > 0 ? tr("(row %1)").arg(row) : QString());
     QStringList notWritten;
     if (row == 0) {
         txtCardPreview->clear();
