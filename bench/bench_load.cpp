@@ -96,14 +96,9 @@ bool writeTallCsv(qint32 rows, const QString& path) {
 
 class FixedHost final : public ConversionHost {
 public:
-    explicit FixedHost(QString out) : m_out(std::move(out)) {}
-    QString saveLocation() override { return m_out; }
-    VCardVersion vCardVersion() override { return VCardVersion::V30; }
-    bool singleFile() override { return true; }
-    bool allowEmptyEmail() override { return false; }
-
-private:
-    QString m_out;
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+    void progress(const ConversionProgress&) override {}
+    bool stopRequested() override { return false; }
 };
 
 // Child: read the sheet, map every column it has a field for, convert into one file.
@@ -138,8 +133,12 @@ int childConvert(const QString& path, const QString& out) {
         model.add(0, u"LastName"_s);
     }
     clock.restart();
-    FixedHost host(out);
-    const ConversionReport report = convertContacts(state, path, source, host);
+    ConversionOptions options;
+    options.vCardVersion = VCardVersion::V30;
+    options.singleFile = true;
+    options.saveLocation = out;
+    FixedHost host;
+    const ConversionReport report = convertContacts(state, path, source, options, host);
     const qint64 convertMs = clock.elapsed();
     const qint64 bytes = QFileInfo(report.outputFolder + u"/All Contacts.vcf"_s).size();
     std::printf("done\t%d\t%d\t%d\t%lld\t%lld\t%lld\t%lld\n", state.itemCount, report.contactsAdded,

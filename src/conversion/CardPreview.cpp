@@ -5,6 +5,7 @@
 #include "WizardState.h"
 #include "WorkbookSource.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -40,13 +41,19 @@ qint32 lastRunRow(const WizardState& state, const WorkbookSource& source) {
 QString notWrittenText(const PendingProblem& problem) {
     switch (problem.kind) {
     case ValueProblemKind::Birthday:
-        return QStringLiteral("Not written: Birthday \"%1\" is not a date").arg(problem.text);
+        return QCoreApplication::translate("CardPreview",
+                                           "Not written: Birthday \"%1\" is not a date")
+            .arg(problem.text);
     case ValueProblemKind::Anniversary:
-        return QStringLiteral("Not written: Anniversary \"%1\" is not a date").arg(problem.text);
+        return QCoreApplication::translate("CardPreview",
+                                           "Not written: Anniversary \"%1\" is not a date")
+            .arg(problem.text);
     case ValueProblemKind::Photo:
-        return QStringLiteral("Not written: Photo %1").arg(problem.text);
+        return QCoreApplication::translate("CardPreview", "Not written: Photo %1")
+            .arg(problem.text);
     case ValueProblemKind::PhoneNumber:
-        return QStringLiteral("Left as it stands: phone number \"%1\" is not a valid number")
+        return QCoreApplication::translate(
+                   "CardPreview", "Left as it stands: phone number \"%1\" is not a valid number")
             .arg(problem.text);
     }
     return QString();
@@ -93,11 +100,12 @@ QStringView embeddedPhotoData(QStringView line) {
 } // namespace
 
 CardPreview previewCard(const WizardState& state, const QString& path, WorkbookSource& source,
-                        qint32 row, ConversionHost& host) {
+                        qint32 row, const ConversionOptions& given) {
     CardPreview preview;
     preview.row = row;
     if (state.mappingCount <= 0) {
-        preview.message = QStringLiteral("Map a column to see the card it gives.");
+        preview.message =
+            QCoreApplication::translate("CardPreview", "Map a column to see the card it gives.");
         return preview;
     }
     const OpenedWorkbook opened(source, path);
@@ -112,38 +120,41 @@ CardPreview previewCard(const WizardState& state, const QString& path, WorkbookS
         return preview;
     }
     if (row < 2 || row > lastRunRow(state, source)) {
-        preview.message = QStringLiteral("Row %1 holds no contact.").arg(row);
+        preview.message =
+            QCoreApplication::translate("CardPreview", "Row %1 holds no contact.").arg(row);
         return preview;
     }
-    const qint32 headerCount = qBound(0, state.headerCount, kStateSlots);
-    std::vector<CellValue> cells(feeds.size());
-    ContactValues values;
-    std::vector<PendingProblem> problems;
-    const RowOutcome read = readContactRow(
-        source, row, headerCount, feeds, cells, [&host] { return host.allowEmptyEmail(); },
-        [&host] { return host.dateOrder(); }, values, problems);
-    switch (read) {
-    case RowOutcome::Blank:
-        preview.message = QStringLiteral("Row %1 holds no contact.").arg(row);
-        break;
-    case RowOutcome::LeftOut:
+    const ConversionOptions options = withTargetRules(given);
+    RowCardMaker maker(source, qBound(0, state.headerCount, kStateSlots), std::move(feeds), options,
+                       QFileInfo(path).absolutePath());
+    const RowCard& made = maker.make(row);
+    switch (made.outcome) {
+    case RowCard::Outcome::Blank:
         preview.message =
-            QStringLiteral("No card: the e-mail cell of row %1 holds nothing but spaces.").arg(row);
+            QCoreApplication::translate("CardPreview", "Row %1 holds no contact.").arg(row);
         break;
-    case RowOutcome::Contact: {
-        if (PhoneFormatOptions phoneOptions = host.phoneFormat(); phoneOptions.active()) {
-            PhoneFormatter phones(std::move(phoneOptions));
-            formatContactPhones(feeds, cells, phones, values, problems);
-        }
-        const PhotoValue photo = readContactPhoto(values, QFileInfo(path).absolutePath(), problems);
-        const ImportTargetRules& target = importTargetRules(host.importTarget());
-        preview.card = cardFileText(values, versionForTarget(target.target, host.vCardVersion()),
-                                    layoutOfFeeds(feeds), photo, target.card);
-        for (const PendingProblem& p : problems) {
-            preview.notWritten.append(notWrittenText(p));
-        }
+    case RowCard::Outcome::LeftOut:
+        preview.message =
+            QCoreApplication::translate(
+                "CardPreview", "No card: the e-mail cell of row %1 holds nothing but spaces.")
+                .arg(row);
+        break;
+    case RowCard::Outcome::TooLarge:
+        preview.message =
+            QCoreApplication::translate("CardPreview",
+                                        "No card: it has %1 KB, and %2 takes cards under %3 KB.")
+                .arg((made.cardBytes + 1023) / 1024)
+                .arg(QStringView(importTargetRules(options.importTarget).title))
+                .arg(importTargetRules(options.importTarget).cardBytesBelow / 1024);
+        break;
+    case RowCard::Outcome::Card:
+        preview.card = QString::fromUtf8(made.card);
         break;
     }
+    if (made.outcome == RowCard::Outcome::Card || made.outcome == RowCard::Outcome::TooLarge) {
+        for (const PendingProblem& p : made.problems) {
+            preview.notWritten.append(notWrittenText(p));
+        }
     }
     return preview;
 }

@@ -7,7 +7,8 @@
 #include <QString>
 #include <QStringList>
 
-class ConversionHost;
+#include "ConversionOptions.h"
+
 class WorkbookSource;
 struct WizardState;
 
@@ -16,17 +17,18 @@ struct CardPreview {
     // The card exactly as the run writes it into its file, line end included; empty when the
     // row gives no card.
     QString card;
-    // Why there is no card: the row is left out, nothing is mapped, the workbook cannot be read.
+    // Why there is no card: the row is left out, the card is too large for the target, nothing
+    // is mapped, the workbook cannot be read.
     QString message;
     // The row's values that do not reach the card, one line each: "Not written: ...".
     QStringList notWritten;
 };
 
-// The card of the given row of the workbook at path, with the options host gives at this
-// moment. The workbook is opened through source, which answers from the cells it keeps while
+// The card of the given row of the workbook at path, made as the run makes it with these
+// options. The workbook is opened through source, which answers from the cells it keeps while
 // the file is unchanged, and closed again.
 CardPreview previewCard(const WizardState& state, const QString& path, WorkbookSource& source,
-                        qint32 row, ConversionHost& host);
+                        qint32 row, const ConversionOptions& options);
 
 // The rows the run converts, in order: the rows from 2 up to state.lastItemRow that are not
 // blank in every header column. Opens and closes the workbook as previewCard does.

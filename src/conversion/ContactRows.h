@@ -1,19 +1,19 @@
 #pragma once
 
-// Reading contacts from the rows of an open workbook. The conversion run and the card preview
-// both read rows through these, so that the preview shows the card the run writes.
+// From the rows of an open workbook to cards. The conversion run and the card preview both
+// make a row's card through RowCardMaker, so that the preview shows what the run writes.
 
 #include "CellValue.h"
 #include "ContactPhoto.h"
 #include "ContactValues.h"
-#include "ConversionRun.h"
+#include "ConversionOptions.h"
 #include "ImportTarget.h"
 #include "PhoneFormat.h"
 #include "VCardWriter.h"
 
+#include <QByteArray>
 #include <QString>
 
-#include <functional>
 #include <vector>
 
 class WorkbookSource;
@@ -27,6 +27,9 @@ struct ColumnFeed {
     bool phone;
     bool date;
 };
+
+// Cell values that could not be used on a card that was still written.
+enum class ValueProblemKind { Birthday, Anniversary, Photo, PhoneNumber };
 
 // A value of the row being read that could not be used; the card is still written without it.
 struct PendingProblem {
@@ -49,31 +52,54 @@ CardLayout layoutOfFeeds(const std::vector<ColumnFeed>& feeds);
 // A row step 1 counted and the run converts: one that is not blank in every header column.
 bool isContactRow(const WorkbookSource& source, qint32 row, qint32 headerCount);
 
-enum class RowOutcome {
-    Blank,   // not a contact row: not counted, not converted
-    LeftOut, // its e-mail cell holds nothing but spaces and empty e-mails are not allowed
-    Contact, // values holds the contact, problems what could not be used
+// What one row gives.
+struct RowCard {
+    enum class Outcome {
+        Blank,    // not a contact row: not counted, not converted
+        LeftOut,  // its e-mail cell holds nothing but spaces and empty e-mails are not allowed
+        TooLarge, // the card stays over the target's size limit, even with a smaller photo
+        Card,     // card holds it
+    };
+    Outcome outcome = Outcome::Blank;
+    ContactValues values;
+    // The card as it goes into its file, in UTF-8, the line end after it included.
+    QByteArray card;
+    // TooLarge: the card's size in bytes.
+    qint64 cardBytes = 0;
+    // Values that could not be used (a card is still made without them).
+    std::vector<PendingProblem> problems;
 };
 
-// Reads one row of the open workbook as the run does. cells is working space of feeds.size().
-RowOutcome readContactRow(const WorkbookSource& source, qint32 row, qint32 headerCount,
-                          const std::vector<ColumnFeed>& feeds, std::vector<CellValue>& cells,
-                          const std::function<bool()>& allowEmptyEmail,
-                          const std::function<DateOrder()>& dateOrder, ContactValues& values,
-                          std::vector<PendingProblem>& problems);
+// Makes the cards of the rows of one open workbook with one mapping and one set of options:
+// reading the cells, dates in the chosen order, telephone numbers in the chosen form, the
+// photo (read again smaller when the target's size limit needs it), the target's version and
+// encoding.
+class RowCardMaker {
+public:
+    // options: as withTargetRules leaves them. baseFolder: where relative photo paths start
+    // (the spreadsheet's folder). The source stays open while the maker is used.
+    RowCardMaker(const WorkbookSource& source, qint32 headerCount, std::vector<ColumnFeed> feeds,
+                 const ConversionOptions& options, QString baseFolder);
 
-// The picture the contact's Photo cell names, relative paths taken from baseFolder (the
-// spreadsheet's folder); nothing when the cell is empty. A picture that cannot be used is added
-// to problems. Read only for a card that is written.
-PhotoValue readContactPhoto(const ContactValues& values, const QString& baseFolder,
-                            std::vector<PendingProblem>& problems);
+    // Reads the row and makes its card; the result is reused from call to call.
+    const RowCard& make(qint32 row);
 
-// The telephone numbers of a contact in the formatter's form (cells[i] for feeds[i]); numbers
-// left as they were are added to problems.
-void formatContactPhones(const std::vector<ColumnFeed>& feeds, const std::vector<CellValue>& cells,
-                         PhoneFormatter& formatter, ContactValues& values,
-                         std::vector<PendingProblem>& problems);
+    const ConversionOptions& options() const { return m_options; }
 
-// A card as it goes into its file: the card's text and the line end that follows it.
-QString cardFileText(const ContactValues& values, VCardVersion version, const CardLayout& layout,
-                     const PhotoValue& photo, const CardRules& rules = {});
+private:
+    bool readCells(qint32 row);
+    bool readValues();
+    void formatPhones();
+    void buildCardBytes();
+
+    const WorkbookSource& m_source;
+    qint32 m_headerCount;
+    std::vector<ColumnFeed> m_feeds;
+    ConversionOptions m_options;
+    const ImportTargetRules& m_target;
+    CardLayout m_layout;
+    QString m_baseFolder;
+    PhoneFormatter m_phones;
+    std::vector<CellValue> m_cells;
+    RowCard m_result;
+};

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "DateText.h"
+#include "ContactRows.h"
+#include "ConversionOptions.h"
 #include "ImportTarget.h"
-#include "PhoneFormat.h"
-#include "VCardVersion.h"
 
 #include <QDateTime>
 #include <QList>
@@ -12,50 +11,31 @@
 class WorkbookSource;
 struct WizardState;
 
-inline constexpr qint64 kConversionYieldMs = 20;
+// How far a run has got.
+struct ConversionProgress {
+    qint32 progressDone = 0;    // rows converted or left out so far
+    qint32 contactsAdded = 0;   // cards made so far
+    qint32 emptyEmailCount = 0; // rows left out for an e-mail of spaces
+    qint32 dataRows = 0;        // itemCount - 1
+};
 
-// What the run asks of whoever drives it (the window or the command line). Options are
-// asked at the moment they are used, so a change made during a yield applies from the next
-// row, e-mail cell or card on.
+// What whoever drives a run supplies while it works: the clock, a place for its progress, and
+// whether to stop. The options come as one value when the run starts (ConversionOptions).
 class ConversionHost {
 public:
     virtual ~ConversionHost() = default;
 
-    // The save location as typed; read once at the start (spaces around it are ignored).
-    virtual QString saveLocation() = 0;
-    // Read for each card.
-    virtual VCardVersion vCardVersion() = 0;
-    // Read once per row.
-    virtual bool singleFile() = 0;
-    // Read each time an e-mail cell holds nothing but spaces.
-    virtual bool allowEmptyEmail() = 0;
-    // Read once per row; off unless the driver offers it.
-    virtual PhoneFormatOptions phoneFormat() { return {}; }
-    // Read once at the start. The target's rules override the version and the single file
-    // where it fixes them.
-    virtual ImportTarget importTarget() { return ImportTarget::Generic; }
-    // How dates written as numbers are read; read for each date cell that is text.
-    virtual DateOrder dateOrder() { return systemDateOrder(); }
-
     // The local clock, for the folder's stamp.
-    virtual QDateTime now() { return QDateTime::currentDateTime(); }
-    // Called at most every 20 ms or so while the run works: the window processes events.
-    virtual void yield() {}
-    // The two running counts changed; dataRows is itemCount - 1.
-    virtual void contactCountChanged(qint32 contactsAdded, qint32 dataRows) {
-        Q_UNUSED(contactsAdded)
-        Q_UNUSED(dataRows)
-    }
-    virtual void emptyEmailCountChanged(qint32 emptyEmailCount, qint32 dataRows) {
-        Q_UNUSED(emptyEmailCount)
-        Q_UNUSED(dataRows)
-    }
+    virtual QDateTime now() = 0;
+    // After every row that counts (a card made or a row left out). Called on the run's thread;
+    // a window shows it at its own pace.
+    virtual void progress(const ConversionProgress& progress) = 0;
+    // Asked before every row: true ends the run there, with the cards made so far kept.
+    virtual bool stopRequested() = 0;
 };
 
 // Cell values that could not be used on a card that was still written: how many of one kind,
 // and the first of them.
-enum class ValueProblemKind { Birthday, Anniversary, Photo, PhoneNumber };
-
 struct ValueProblem {
     ValueProblemKind kind = ValueProblemKind::Birthday;
     qint32 count = 0;
@@ -64,8 +44,11 @@ struct ValueProblem {
 };
 
 // "3 birthdays could not be read as dates (row 7: "sometime in May")", "4 phone numbers were
-// left as they were (row 9: "ask reception")".
+// left as they were (row 9: "ask reception")"; in the user's language.
 QString valueProblemText(const ValueProblem& problem);
+
+// "the card of contact 7 has 300 KB, and Apple Contacts takes cards under 256 KB"
+QString cardTooLargeText(qint32 number, qint64 cardBytes, ImportTarget target);
 
 struct ConversionReport {
     enum class Outcome {
@@ -78,10 +61,12 @@ struct ConversionReport {
     QString message;
     QString outputFolder;
     qint32 dataRows = 0;
+    qint32 progressDone = 0;
     qint32 contactsAdded = 0;   // cards built (numbers the per-contact files)
     qint32 emptyEmailCount = 0; // rows left out for an e-mail of spaces
     qint32 cardsFailed = 0;     // cards built but not written
     QString firstFailure;       // the reason of the first card that failed
+    bool stopped = false;       // the driver asked the run to stop before the last row
     ImportTarget target = ImportTarget::Generic;
     // One entry per kind that occurred, in the order first met.
     QList<ValueProblem> valueProblems;
@@ -93,26 +78,48 @@ struct ConversionReport {
 
     bool finished() const { return outcome == Outcome::Finished; }
     bool allWritten() const { return finished() && cardsFailed == 0; }
-    // The end dialog's text: the success text only when every card was written, otherwise
-    // how many could not be written and why; then the target when it is not the generic
-    // one; then a line per kind of value that could not be used; last the open-folder
-    // question.
-    QString endText() const;
     // "The cards are made for import into Outlook."; empty for the generic target.
     QString targetText() const;
 };
 
-inline constexpr const char16_t* kEndDialogCaption = u"Open Destination Folder";
+// One card on its way out.
+struct OutgoingCard {
+    qint32 row;    // the sheet's row
+    qint32 number; // the contact's running number, from 1
+    const ContactValues& values;
+    const QByteArray& card; // UTF-8, line end included
+};
 
-QString noSaveLocationMessage();
+// Where the run's cards go. The run calls start once, then put or refuse for each contact in
+// row order, then finish; or abandon instead when it cannot go on before the first row.
+class CardSink {
+public:
+    virtual ~CardSink() = default;
+
+    // Gets ready for the cards; false, with the report's outcome and message saying why, when
+    // none can be taken.
+    virtual bool start(const QDateTime& now, ConversionReport& report) = 0;
+    // The run stopped before any card: leave nothing behind.
+    virtual void abandon() = 0;
+    virtual void put(const OutgoingCard& card) = 0;
+    // A contact whose card cannot go out, and why.
+    virtual void refuse(const OutgoingCard& card, const QString& reason) = 0;
+    // After the last card: what could not be delivered goes into the report.
+    virtual void finish(ConversionReport& report) = 0;
+};
 
 // " n/m": a space, the count, "/", the number of data rows.
 QString countText(qint32 count, qint32 dataRows);
 
-// The conversion run. Makes the stamped folder under the save location, opens the workbook
-// at path through source at the worksheet step 1 read (state.sheetIndex), converts every non-blank
-// row from 2 to state.lastItemRow (the rows step 1 counted) and writes the cards.
-// state.outputFolder and state.progressDone are written as it goes. Never throws; every failure is
-// in the report.
+// The conversion run. Opens the workbook at path through source at the worksheet step 1 read
+// (state.sheetIndex), converts every non-blank row from 2 to state.lastItemRow (the rows step 1
+// counted) with the options as they are when it starts (the target's rules applied), and hands
+// the cards to sink. state.outputFolder and state.progressDone are written as it goes. Never
+// throws; every failure is in the report.
 ConversionReport convertContacts(WizardState& state, const QString& path, WorkbookSource& source,
+                                 const ConversionOptions& options, CardSink& sink,
                                  ConversionHost& host);
+
+// The same into a new stamped folder under options.saveLocation (FolderSink).
+ConversionReport convertContacts(WizardState& state, const QString& path, WorkbookSource& source,
+                                 const ConversionOptions& options, ConversionHost& host);

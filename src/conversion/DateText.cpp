@@ -1,5 +1,7 @@
 #include "DateText.h"
 
+#include <QCoreApplication>
+
 #include <QList>
 
 namespace {
@@ -162,13 +164,13 @@ std::optional<DateOrder> parseDateOrder(QStringView text) {
 QString dateOrderDisplayText(DateOrder order) {
     switch (order) {
     case DateOrder::MDY:
-        return QStringLiteral("M/D/Y");
+        return QCoreApplication::translate("DateOrder", "M/D/Y");
     case DateOrder::YMD:
-        return QStringLiteral("Y/M/D");
+        return QCoreApplication::translate("DateOrder", "Y/M/D");
     case DateOrder::DMY:
         break;
     }
-    return QStringLiteral("D/M/Y");
+    return QCoreApplication::translate("DateOrder", "D/M/Y");
 }
 
 DateOrder localeDateOrder(const QLocale& locale) {

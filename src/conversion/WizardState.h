@@ -1,7 +1,5 @@
 #pragma once
 
-#include "PhoneFormat.h"
-
 #include <QString>
 
 #include <array>
@@ -37,15 +35,6 @@ struct WizardState {
     qint32 headersLeftOut = 0;
     // The worksheet step 1 read (0 is the first); the conversion reads the same one.
     qint32 sheetIndex = 0;
-};
-
-// The export settings of step 3; the command line keeps its options in one too.
-struct ExportOptions {
-    QString vCardVersion = QStringLiteral("2.1");
-    bool singleFile = false;
-    bool allowEmptyEmail = false;
-    PhoneFormatOptions phoneFormat;
-    QString saveLocation;
 };
 
 // Appends a mapping to the state's list: the header text, the field and the column the

@@ -1,5 +1,7 @@
 #include "DialogService.h"
 
+#include <QCoreApplication>
+
 #include "ShellServices.h"
 
 #include <QFileDialog>
@@ -24,11 +26,13 @@ QMessageBox::Icon boxIcon(DialogService::Icon icon) {
 } // namespace
 
 QString spreadsheetFileFilter() {
-    return u"Excel File (*.xlsx *.xls *.csv);;OpenDocument Spreadsheet (*.ods);;All files (*)"_s;
+    return QCoreApplication::translate(
+        "DialogService",
+        "Excel File (*.xlsx *.xls *.csv);;OpenDocument Spreadsheet (*.ods);;All files (*)");
 }
 
 QString mappingFileFilter() {
-    return u"Mapping (*.json);;All files (*)"_s;
+    return QCoreApplication::translate("DialogService", "Mapping (*.json);;All files (*)");
 }
 
 void SystemDialogService::showMessage(QWidget* owner, const QString& caption, const QString& text,

@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     setObjectName(u"frmAbout"_s);
-    setWindowTitle(u"About Us"_s);
+    setWindowTitle(tr("About Us"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setFont(designFont(u"Verdana"_s));
@@ -31,7 +31,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
     lblVersion->setObjectName(u"lblVersion"_s);
     lblVersion->setGeometry(twips(1560, 480, 405, 225));
 
-    auto* cmdOK = new QPushButton(u"OK"_s, this);
+    auto* cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(u"cmdOK"_s);
     cmdOK->setFont(designFont(u"MS Sans Serif"_s));
     cmdOK->setGeometry(twips(1200, 840, 1260, 345));

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "CardPreview.h"
 #include "ConversionRun.h"
 #include "DialogService.h"
 #include "MappingFile.h"
@@ -12,6 +13,7 @@
 #include "WindowAccessibility.h"
 #include "WorkbookScan.h"
 #include "WorkbookSource.h"
+#include "WorkerThread.h"
 #include "Yielder.h"
 #include "frmAbout.h"
 
@@ -42,60 +44,28 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kYieldMs = 20;
+// How often a run's counts reach the window at most.
+constexpr qint64 kProgressMs = 20;
 
 } // namespace
 
-// What the conversion run asks of the window: the step-3 controls, and the two running counts.
-// Every option is read from its control at the moment the run asks, never copied on a click:
-// a button checked by the keyboard, an accessibility action or code counts the same as one
-// clicked. Options added to step 3 answer here the same way.
-// The counts change with every row; the labels show them when the window gets to repaint, at
-// each yield and at the end, not a hundred thousand times.
-class frmMain::WindowHost final : public ConversionHost {
+// The run's driver, on the worker thread: the clock, its counts posted to the window at most
+// every 20 ms, and the stop the window asks for when it goes away.
+class frmMain::RunHost final : public ConversionHost {
 public:
-    explicit WindowHost(frmMain& window) : m_window(window) {}
+    RunHost(frmMain* window, std::shared_ptr<std::atomic_bool> stop)
+        : m_stop(std::move(stop)),
+          m_progress(
+              window, [window](const ConversionProgress& p) { window->showProgress(p); },
+              kProgressMs) {}
 
-    QString saveLocation() override { return m_window.txtvCardSavePath->text(); }
-    VCardVersion vCardVersion() override { return m_window.checkedVersion(); }
-    bool singleFile() override { return m_window.ChkSinglevCard->isChecked(); }
-    bool allowEmptyEmail() override { return m_window.chkNotNull->isChecked(); }
-    DateOrder dateOrder() override { return m_window.dateOrder(); }
-    ImportTarget importTarget() override { return m_window.importTarget(); }
-    PhoneFormatOptions phoneFormat() override { return m_window.phoneFormat(); }
-    void yield() override {
-        // The bar appears once rows are being converted.
-        m_window.statusBar->setVisible(true);
-        showCounts();
-        QCoreApplication::processEvents();
-    }
-    void contactCountChanged(qint32 contactsAdded, qint32 dataRows) override {
-        m_contacts = {contactsAdded, dataRows, true};
-    }
-    void emptyEmailCountChanged(qint32 emptyEmailCount, qint32 dataRows) override {
-        m_emptyEmails = {emptyEmailCount, dataRows, true};
-    }
-    void showCounts() {
-        show(m_contacts, m_window.lblContactCount);
-        show(m_emptyEmails, m_window.lblNotNullCount);
-    }
+    QDateTime now() override { return QDateTime::currentDateTime(); }
+    void progress(const ConversionProgress& progress) override { m_progress.post(progress); }
+    bool stopRequested() override { return m_stop->load(std::memory_order_relaxed); }
 
 private:
-    struct Count {
-        qint32 count = 0;
-        qint32 dataRows = 0;
-        bool changed = false;
-    };
-    void show(Count& count, QLabel* label) {
-        if (count.changed) {
-            m_window.setCountText(label, countText(count.count, count.dataRows));
-            count.changed = false;
-        }
-    }
-
-    frmMain& m_window;
-    Count m_contacts;
-    Count m_emptyEmails;
+    std::shared_ptr<std::atomic_bool> m_stop;
+    Throttle<ConversionProgress> m_progress;
 };
 
 frmMain::frmMain(DialogService& dialogs, QWidget* parent)
@@ -122,7 +92,15 @@ frmMain::frmMain(DialogService& dialogs, QWidget* parent)
     }
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    if (m_worker) {
+        // A run stops at its next row; a read runs to its end. Nothing of theirs reaches a
+        // window that is gone.
+        m_stopWork->store(true);
+        m_worker->wait();
+        delete m_worker.data();
+    }
+}
 
 void frmMain::connectHandlers() {
     connect(m_exit, &QAction::triggered, this, &frmMain::Exit_Click);
@@ -220,13 +198,13 @@ void frmMain::cmdNext_Click() {
         break;
     case 2:
         if (m_state.mappingCount == 0) {
-            message(u"Please Map Excel Column to Outlook Attribute."_s);
+            message(tr("Please Map Excel Column to Outlook Attribute."));
             return;
         }
         if (txtvCardSavePath->text().isEmpty()) {
             txtvCardSavePath->setPath(m_dialogs.specialFolder());
         }
-        setNextCaption(u"Convert"_s);
+        setNextCaption(tr("Convert"));
         m_state.currentStep = 3;
         showTab(2);
         break;
@@ -254,7 +232,7 @@ void frmMain::cmdPrevious_Click() {
     case 3:
         m_state.currentStep = 2;
         showTab(1);
-        setNextCaption(u"Next"_s);
+        setNextCaption(tr("Next"));
         break;
     default:
         break;
@@ -277,7 +255,7 @@ void frmMain::openFile(const QString& path) {
     if (ExportTab->currentIndex() != 0) {
         // Back to step 1, as Previous would go, before the file is read there.
         if (m_state.currentStep == 3) {
-            setNextCaption(u"Next"_s);
+            setNextCaption(tr("Next"));
         }
         m_state.currentStep = 1;
         cmdPrevious->setEnabled(false);
@@ -290,28 +268,58 @@ void frmMain::openSpreadsheet(const QString& path) {
     m_fileName = path;
     const QString loadedPath = txtExcelPath->text();
     txtExcelPath->setPath(m_fileName);
-    const bool read = extractExcelData();
-    if (m_closeRequested) {
-        close();
-        return;
-    }
-    if (!read) {
-        // The window keeps the workbook it had, and the path the conversion will read.
-        txtExcelPath->setPath(loadedPath);
-        m_fileName = loadedPath;
-        updateCardPreview();
-        return;
-    }
-    cmdNext->setEnabled(true);
-    m_state.currentStep = 1;
+    extractExcelData(0, [this, loadedPath](bool read) {
+        if (m_closeRequested) {
+            close();
+            return;
+        }
+        if (!read) {
+            // The window keeps the workbook it had, and the path the conversion will read.
+            txtExcelPath->setPath(loadedPath);
+            m_fileName = loadedPath;
+            updateCardPreview();
+            return;
+        }
+        cmdNext->setEnabled(true);
+        m_state.currentStep = 1;
+    });
 }
 
-bool frmMain::extractExcelData(qint32 sheet) {
-    Yielder yielder([] { QCoreApplication::processEvents(); }, kYieldMs);
+void frmMain::extractExcelData(qint32 sheet, std::function<void(bool read)> done) {
+    // The worker reads with the window's source (and its kept cells) and gives it back.
+    struct ReadJob {
+        std::unique_ptr<WorkbookSource> source;
+        QString path;
+        qint32 sheet = 0;
+        WorkbookScanResult result;
+        QList<qint32> contactRows;
+    };
+    auto job = std::make_shared<ReadJob>();
+    job->source = std::move(m_source);
+    job->path = txtExcelPath->text();
+    job->sheet = sheet;
     setWork(Work::Reading);
-    const WorkbookScanResult result = scanWorkbook(*m_source, txtExcelPath->text(), sheet, yielder);
+    m_worker = startWorkerThread(
+        this,
+        [job] {
+            Yielder unused;
+            job->result = scanWorkbook(*job->source, job->path, job->sheet, unused);
+            if (job->result.status && job->result.read) {
+                // The card preview's contacts, counted here rather than on the window's thread.
+                WizardState read;
+                applyScan(read, job->result);
+                job->contactRows = contactRows(read, job->path, *job->source);
+            }
+        },
+        [this, job, done = std::move(done)] {
+            m_source = std::move(job->source);
+            setWork(Work::Idle);
+            done(showWorkbook(job->result, job->contactRows));
+        });
+}
+
+bool frmMain::showWorkbook(const WorkbookScanResult& result, const QList<qint32>& rows) {
     applyScan(m_state, result);
-    setWork(Work::Idle);
     if (!result.status) {
         message(result.status.message());
         return false;
@@ -322,6 +330,7 @@ bool frmMain::extractExcelData(qint32 sheet) {
     showSheets(result.sheetNames, result.sheetIndex);
     m_preview->setTable(result.preview);
     statusPanels[1]->setText(result.itemsFound);
+    m_contactRows = rows;
     loadContactRows();
     // A new header row: the mapping list starts again so that display and mappings agree.
     m_mapping.workbookLoaded();
@@ -351,15 +360,17 @@ void frmMain::cmbSheet_Change(int index) {
         return;
     }
     const qint32 shown = m_state.sheetIndex;
-    if (!extractExcelData(index)) {
-        // The window keeps the sheet it had.
-        m_fillingSheets = true;
-        cmbSheet->setCurrentIndex(shown);
-        m_fillingSheets = false;
-    }
-    if (m_closeRequested) {
-        close();
-    }
+    extractExcelData(index, [this, shown](bool read) {
+        if (!read) {
+            // The window keeps the sheet it had.
+            m_fillingSheets = true;
+            cmbSheet->setCurrentIndex(shown);
+            m_fillingSheets = false;
+        }
+        if (m_closeRequested) {
+            close();
+        }
+    });
 }
 
 bool frmMain::isSpreadsheetDrop(const QMimeData* mime) {
@@ -442,9 +453,9 @@ void frmMain::refreshMappingControls(bool keepChoices) {
     mappedList->addItems(m_mapping.mappedListTexts());
     // Shown with tabs and an arrow, spoken as "First Name to FirstName".
     for (int k = 0; k < mappedList->count(); ++k) {
-        mappedList->item(k)->setData(Qt::AccessibleTextRole, m_state.mappedHeaders[size_t(k)] +
-                                                                 u" to "_s +
-                                                                 m_state.mappedFields[size_t(k)]);
+        mappedList->item(k)->setData(
+            Qt::AccessibleTextRole,
+            tr("%1 to %2").arg(m_state.mappedHeaders[size_t(k)], m_state.mappedFields[size_t(k)]));
     }
     mappedList->setCurrentRow(-1);
 
@@ -489,7 +500,7 @@ void frmMain::cmdAutoMap_Click() {
         return;
     }
     if (m_mapping.autoMap() == 0) {
-        message(u"Auto Map recognised no further column header."_s);
+        message(tr("Auto Map recognised no further column header."));
         return;
     }
     refreshMappingControls(false);
@@ -527,12 +538,12 @@ void frmMain::cmdLoadMapping_Click() {
     const AppliedMapping result = m_mapping.applySaved(read.pairs);
     refreshMappingControls(false);
     if (!result.notApplied.isEmpty()) {
-        m_dialogs.showMessage(
-            this, applicationTitle(),
-            u"%1 of the %2 pairs of the mapping were left out:\n%3"_s.arg(result.notApplied.size())
-                .arg(read.pairs.size())
-                .arg(notAppliedText(result)),
-            DialogService::Icon::Information);
+        m_dialogs.showMessage(this, applicationTitle(),
+                              tr("%1 of the %2 pairs of the mapping were left out:\n%3")
+                                  .arg(result.notApplied.size())
+                                  .arg(read.pairs.size())
+                                  .arg(notAppliedText(result)),
+                              DialogService::Icon::Information);
     }
 }
 
@@ -546,7 +557,7 @@ void frmMain::CmdChangevCardPath_Click() {
     if (busy()) {
         return;
     }
-    const QString chosen = m_dialogs.pickFolder(this, u"Select Folder"_s);
+    const QString chosen = m_dialogs.pickFolder(this, tr("Select Folder"));
     m_state.outputFolder = chosen;
     if (chosen.isEmpty()) {
         cmdNext->setEnabled(true);
@@ -565,45 +576,30 @@ void frmMain::CmdChangevCardPath_Click() {
     cmdNext->setEnabled(true);
 }
 
-void frmMain::Opt2_Click() {
-    Opt2->setChecked(true);
-}
-
-void frmMain::Opt3_Click() {
-    Opt3->setChecked(true);
-}
-
-void frmMain::Opt4_Click() {
-    Opt4->setChecked(true);
-}
-
 VCardVersion frmMain::checkedVersion() const {
     // The group is exclusive and starts with Opt2 checked, so one button is always checked.
     const int id = m_versions->checkedId();
     return id < 0 ? kDefaultVCardVersion : static_cast<VCardVersion>(id);
 }
 
-QString frmMain::vCardVersion() const {
-    return vCardVersionText(checkedVersion());
-}
-
-DateOrder frmMain::dateOrder() const {
-    const QVariant order = cmbDateOrder->currentData();
-    return order.isValid() ? static_cast<DateOrder>(order.toInt()) : systemDateOrder();
-}
-
-ImportTarget frmMain::importTarget() const {
-    const QVariant target = cmbImportTarget->currentData();
-    return target.isValid() ? static_cast<ImportTarget>(target.toInt()) : ImportTarget::Generic;
-}
-
-PhoneFormatOptions frmMain::phoneFormat() const {
-    if (!chkPhoneFormat->isChecked()) {
-        return {};
+ConversionOptions frmMain::conversionOptions() const {
+    ConversionOptions options;
+    options.vCardVersion = checkedVersion();
+    options.singleFile = ChkSinglevCard->isChecked();
+    options.allowEmptyEmail = chkNotNull->isChecked();
+    if (chkPhoneFormat->isChecked()) {
+        const QVariant style = cmbPhoneStyle->currentData();
+        options.phoneFormat = {style.isValid() ? static_cast<PhoneStyle>(style.toInt())
+                                               : PhoneStyle::International,
+                               cmbPhoneRegion->currentData().toString()};
     }
-    const QVariant style = cmbPhoneStyle->currentData();
-    return {style.isValid() ? static_cast<PhoneStyle>(style.toInt()) : PhoneStyle::International,
-            cmbPhoneRegion->currentData().toString()};
+    const QVariant target = cmbImportTarget->currentData();
+    options.importTarget =
+        target.isValid() ? static_cast<ImportTarget>(target.toInt()) : ImportTarget::Generic;
+    const QVariant order = cmbDateOrder->currentData();
+    options.dateOrder = order.isValid() ? static_cast<DateOrder>(order.toInt()) : systemDateOrder();
+    options.saveLocation = txtvCardSavePath->text();
+    return options;
 }
 
 void frmMain::rememberOwnChoices() {
@@ -620,13 +616,10 @@ void frmMain::rememberOwnChoices() {
 }
 
 void frmMain::cmbImportTarget_Change() {
-    const ImportTarget target = importTarget();
+    const ImportTarget target = conversionOptions().importTarget;
     const ImportTargetRules& rules = importTargetRules(target);
     m_applyingTarget = true;
-    for (QAbstractButton* button : m_versions->buttons()) {
-        button->setEnabled(
-            versionAllowed(target, static_cast<VCardVersion>(m_versions->id(button))));
-    }
+    updateExportControls();
     // The user's own version where the target takes it, else the nearest one it does.
     const VCardVersion version = versionForTarget(target, m_ownVersion);
     m_versions->button(static_cast<int>(version))->setChecked(true);
@@ -634,14 +627,31 @@ void frmMain::cmbImportTarget_Change() {
     const QString oneFilePerContact =
         rules.singleFileAllowed
             ? QString()
-            : u"%1 imports only the first card of a file: one file per contact."_s.arg(
-                  QString::fromUtf16(rules.title));
-    ChkSinglevCard->setEnabled(rules.singleFileAllowed);
+            : tr("%1 imports only the first card of a file: one file per contact.")
+                  .arg(QString::fromUtf16(rules.title));
     ChkSinglevCard->setChecked(rules.singleFileAllowed && m_ownSingleFile);
     ChkSinglevCard->setToolTip(oneFilePerContact);
     Label11->setToolTip(oneFilePerContact);
-    Label11->setEnabled(rules.singleFileAllowed);
     m_applyingTarget = false;
+}
+
+void frmMain::updateExportControls() {
+    const bool idle = !busy();
+    const ImportTarget target = conversionOptions().importTarget;
+    const bool singleFileAllowed = importTargetRules(target).singleFileAllowed;
+    for (QAbstractButton* button : m_versions->buttons()) {
+        button->setEnabled(
+            idle && versionAllowed(target, static_cast<VCardVersion>(m_versions->id(button))));
+    }
+    ChkSinglevCard->setEnabled(idle && singleFileAllowed);
+    Label11->setEnabled(idle && singleFileAllowed);
+    chkNotNull->setEnabled(idle);
+    Label10->setEnabled(idle);
+    cmbDateOrder->setEnabled(idle);
+    cmbImportTarget->setEnabled(idle);
+    chkPhoneFormat->setEnabled(idle);
+    updatePhoneControls();
+    CmdChangevCardPath->setEnabled(idle);
 }
 
 void frmMain::updatePhoneControls() {
@@ -656,13 +666,69 @@ void frmMain::progressBar_Timer() {
 }
 
 void frmMain::runConversion() {
-    WindowHost host(*this);
+    // Taken once: a control changed while the run works changes nothing in it.
+    const ConversionOptions options = conversionOptions();
+    if (options.saveLocation.trimmed().isEmpty()) {
+        m_dialogs.showMessage(this, applicationTitle(), tr("Please Choose Saving Location"),
+                              DialogService::Icon::Information);
+        return;
+    }
+    // The worker converts a copy of the state with the window's source, and gives it back.
+    struct RunJob {
+        WizardState state;
+        std::unique_ptr<WorkbookSource> source;
+        QString path;
+        ConversionOptions options;
+        std::unique_ptr<RunHost> host;
+        ConversionReport report;
+    };
+    auto job = std::make_shared<RunJob>();
+    job->state = m_state;
+    job->source = std::move(m_source);
+    job->path = txtExcelPath->text();
+    job->options = options;
+    m_stopWork->store(false);
+    job->host = std::make_unique<RunHost>(this, m_stopWork);
     statusBar->setValue(0);
+    m_state.progressDone = 0;
     setWork(Work::Converting);
     progressBar->start();
-    const ConversionReport report = convertContacts(m_state, txtExcelPath->text(), *m_source, host);
+    m_worker = startWorkerThread(
+        this,
+        [job] {
+            job->report =
+                convertContacts(job->state, job->path, *job->source, job->options, *job->host);
+        },
+        [this, job] {
+            m_source = std::move(job->source);
+            m_state.outputFolder = job->state.outputFolder;
+            m_state.progressDone = job->state.progressDone;
+            conversionFinished(job->report);
+        });
+}
+
+void frmMain::showProgress(const ConversionProgress& progress) {
+    if (m_work != Work::Converting) {
+        return; // a late post of a run that has ended
+    }
+    // The bar appears once rows are being converted.
+    statusBar->setVisible(true);
+    m_state.progressDone = progress.progressDone;
+    if (progress.contactsAdded > 0) {
+        setCountText(lblContactCount, countText(progress.contactsAdded, progress.dataRows));
+    }
+    if (progress.emptyEmailCount > 0) {
+        setCountText(lblNotNullCount, countText(progress.emptyEmailCount, progress.dataRows));
+    }
+}
+
+void frmMain::conversionFinished(const ConversionReport& report) {
     progressBar->stop();
-    host.showCounts();
+    if (report.finished()) {
+        // The last counts, whatever the worker's last post said.
+        showProgress(
+            {report.progressDone, report.contactsAdded, report.emptyEmailCount, report.dataRows});
+    }
     setWork(Work::Idle);
     if (m_closeRequested) {
         close();
@@ -670,7 +736,7 @@ void frmMain::runConversion() {
     }
     switch (report.outcome) {
     case ConversionReport::Outcome::NoSaveLocation:
-        m_dialogs.showMessage(this, applicationTitle(), report.message,
+        m_dialogs.showMessage(this, applicationTitle(), tr("Please Choose Saving Location"),
                               DialogService::Icon::Information);
         return;
     case ConversionReport::Outcome::FolderFailed:
@@ -683,11 +749,33 @@ void frmMain::runConversion() {
     }
     statusBar->setVisible(true);
     statusBar->setValue(100);
-    if (m_dialogs.askYesNo(this, QString::fromUtf16(kEndDialogCaption), report.endText())) {
+    if (m_dialogs.askYesNo(this, tr("Open Destination Folder"), endDialogText(report))) {
         m_dialogs.openWithShell(report.outputFolder);
     } else {
         close();
     }
+}
+
+QString frmMain::endDialogText(const ConversionReport& report) const {
+    // The success text only when every card was written, otherwise how many could not be
+    // and why; then the target when it is not the generic one; then a line per kind of value
+    // that could not be used; last the open-folder question.
+    QString text = report.allWritten()
+                       ? tr("The contacts have been exported successfully to vCard files.")
+                       : tr("%1 of %2 contacts could not be written to vCard files. The first "
+                            "reason: %3")
+                             .arg(report.cardsFailed)
+                             .arg(report.contactsAdded)
+                             .arg(report.firstFailure);
+    text += u"\r\n"_s;
+    if (const QString made = report.targetText(); !made.isEmpty()) {
+        text += made + u"\r\n"_s;
+    }
+    for (const ValueProblem& p : report.valueProblems) {
+        text += valueProblemText(p) + u"\r\n"_s;
+    }
+    return text +
+           tr("Would you like to open folder containing excel file. Click Yes else click No.");
 }
 
 void frmMain::setWork(Work work) {
@@ -705,10 +793,7 @@ void frmMain::setWork(Work work) {
     }
     cmdBrowse->setEnabled(idle);
     cmbSheet->setEnabled(idle);
-    CmdChangevCardPath->setEnabled(idle);
-    cmbImportTarget->setEnabled(idle);
-    chkPhoneFormat->setEnabled(idle);
-    updatePhoneControls();
+    updateExportControls();
     const bool mapping = idle && m_mapping.addEnabled();
     cmbHeader->setEnabled(mapping);
     cmbOutlook->setEnabled(mapping);
@@ -758,7 +843,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     // The check boxes carry no text: a click on the caption beside one ticks it.
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == Label10) {
+        if (watched == Label10 && chkNotNull->isEnabled()) {
             chkNotNull->toggle();
             return true;
         }

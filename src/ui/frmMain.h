@@ -1,10 +1,7 @@
 #pragma once
 
-#include "DateText.h"
+#include "ConversionOptions.h"
 #include "FieldMapping.h"
-#include "ImportTarget.h"
-#include "PhoneFormat.h"
-#include "VCardVersion.h"
 #include "WizardState.h"
 #include "WorkbookSource.h"
 
@@ -12,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -20,6 +18,7 @@ class PathBox;
 class PreviewGrid;
 class PreviewModel;
 class QAction;
+class QThread;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -39,6 +38,9 @@ class QSpinBox;
 class QTabWidget;
 class QTimer;
 class frmAbout;
+struct ConversionProgress;
+struct ConversionReport;
+struct WorkbookScanResult;
 
 // The three-step wizard window. It shows what the workbook scan and the mapping and
 // conversion models hold and forwards the user's actions to them; the rules live there.
@@ -49,14 +51,9 @@ public:
     ~frmMain() override;
 
     const WizardState& state() const { return m_state; }
-    // The version of the checked option button, "2.1", "3.0" or "4.0".
-    QString vCardVersion() const;
-    // The order chosen under "Date order:".
-    DateOrder dateOrder() const;
-    // The address book chosen under "Import into:".
-    ImportTarget importTarget() const;
-    // The phone form and region chosen; Off when "Format phone numbers" is not checked.
-    PhoneFormatOptions phoneFormat() const;
+    // Every choice of step 3 as its controls hold it now: what Convert converts with and
+    // what the card preview shows.
+    ConversionOptions conversionOptions() const;
     // The clock that stamps the folders "Change..." makes (tests set a fixed one).
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     // True while a workbook is read or a conversion runs.
@@ -84,10 +81,6 @@ public Q_SLOTS:
     void cmdSaveMapping_Click();
     void cmdLoadMapping_Click();
     void CmdChangevCardPath_Click();
-    // Choose a version as a click on its option button would.
-    void Opt2_Click();
-    void Opt3_Click();
-    void Opt4_Click();
     void progressBar_Timer();
     void Exit_Click();
     void AboutUs_Click();
@@ -102,8 +95,7 @@ protected:
 
 private:
     enum class Work { Idle, Reading, Converting };
-    class WindowHost;
-    class PreviewHost;
+    class RunHost;
 
     // frmMainLayout.cpp: the controls made, placed and fitted to their captions.
     void buildWindow();
@@ -118,7 +110,7 @@ private:
     // frmMainPreview.cpp: the card preview beside the steps.
     void buildCardPreview(QWidget* central, int left);
     void connectCardPreview();
-    // The contacts of the workbook just read, for the row selector.
+    // The contacts of the workbook just read (m_contactRows) offered by the row selector.
     void loadContactRows();
     // Shows the card of the selected contact with the mapping and options as they are now.
     void updateCardPreview();
@@ -128,9 +120,11 @@ private:
     // Which handler each control's signal runs.
     void connectHandlers();
 
-    // Reads worksheet number sheet of the workbook named in txtExcelPath; false when it
-    // could not be read.
-    bool extractExcelData(qint32 sheet = 0);
+    // Reads worksheet number sheet of the workbook named in txtExcelPath on a worker thread;
+    // then shows it, or tells why it could not be read, and calls done with whether it was.
+    void extractExcelData(qint32 sheet, std::function<void(bool read)> done);
+    // The read's result taken into the window; false when it could not be read.
+    bool showWorkbook(const WorkbookScanResult& result, const QList<qint32>& contactRows);
     // Browse's work once it has a path: read it, or keep the workbook the window had.
     void openSpreadsheet(const QString& path);
     // Another worksheet chosen in cmbSheet: its rows are read as a new workbook's would be.
@@ -139,8 +133,14 @@ private:
     void showSheets(const QStringList& names, qint32 current);
     // A drag or drop the window takes (anywhere in it); false leaves it to the control.
     bool takeDrag(QDropEvent* event);
-    // Step 3's Convert: runs the conversion, then tells how it ended.
+    // Step 3's Convert: starts the conversion on a worker thread.
     void runConversion();
+    // The run's counts as the worker last posted them.
+    void showProgress(const ConversionProgress& progress);
+    // The end of a run: the counts, the bar, and how it ended.
+    void conversionFinished(const ConversionReport& report);
+    // The sentences of the end dialog.
+    QString endDialogText(const ConversionReport& report) const;
     void showTab(int index);
     // Refuses a disabled step however it was asked for: code, an accessibility action.
     void ExportTab_CurrentChanged(int index);
@@ -151,8 +151,11 @@ private:
     void setCountLabelsVisible(bool visible);
     void refreshMappingControls(bool keepChoices);
     void setWork(Work work);
+    // Step 3's controls usable when no run goes on, each as far as the import target lets it.
+    void updateExportControls();
     VCardVersion checkedVersion() const;
-    // Offers the version buttons and the single-file box the chosen target takes.
+    // Offers the version buttons and the single-file box the chosen target takes, with the
+    // user's own choices where the target takes them.
     void cmbImportTarget_Change();
     // A version or single-file choice the user made, kept while a target overrides it.
     void rememberOwnChoices();
@@ -163,12 +166,17 @@ private:
     DialogService& m_dialogs;
     WizardState m_state;
     MappingModel m_mapping{m_state};
-    // One source for step 1 and the conversion: an unchanged file is not read twice.
+    // One source for step 1 and the conversion: an unchanged file is not read twice. While a
+    // read or run goes on, its worker holds it (and this is empty).
     std::unique_ptr<WorkbookSource> m_source = makeFileWorkbookSource();
     // What the file dialog last reported: a cancelled dialog keeps the previous name.
     QString m_fileName;
     std::function<QDateTime()> m_clock;
     Work m_work = Work::Idle;
+    // The read or run going on, on its worker thread.
+    QPointer<QThread> m_worker;
+    // Set when the window is destroyed during a run: the run stops at its next row.
+    std::shared_ptr<std::atomic_bool> m_stopWork = std::make_shared<std::atomic_bool>(false);
     bool m_closeRequested = false;
     bool m_nextWasEnabled = false;
     bool m_previousWasEnabled = false;
@@ -211,8 +219,8 @@ private:
     QFrame* Line2 = nullptr;
     QListWidget* mappedList = nullptr;
 
-    // Step 3's settings live in their controls only: the run reads each one from its control
-    // when it uses it (WindowHost), so no copy can disagree with what the window shows.
+    // Step 3's settings live in their controls only: conversionOptions() reads them all at
+    // once, so no copy can disagree with what the window shows.
     QCheckBox* chkNotNull = nullptr;
     QLabel* Label10 = nullptr;
     QCheckBox* ChkSinglevCard = nullptr;

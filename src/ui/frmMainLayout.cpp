@@ -39,8 +39,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kNextCaption = u"&Next >"_s;
-
 // Sets a control's designed place. On a tab page the design counts from the tab control's
 // corner, so the page's row of tab headers (tabHeader) is taken off.
 void place(QWidget* widget, int left, int top, int width, int height, int tabHeader = 0) {
@@ -137,16 +135,16 @@ void frmMain::buildWindow() {
 
     ExportTab = new QTabWidget(central);
     ExportTab->setObjectName(u"ExportTab"_s);
-    ExportTab->setAccessibleName(u"Wizard steps"_s);
+    ExportTab->setAccessibleName(tr("Wizard steps"));
     auto* pageSelect = new QWidget;
     pageSelect->setObjectName(u"tabSelect"_s);
     auto* pageMapping = new QWidget;
     pageMapping->setObjectName(u"tabMapping"_s);
     auto* pageExport = new QWidget;
     pageExport->setObjectName(u"tabExport"_s);
-    ExportTab->addTab(pageSelect, u"1. Select"_s);
-    ExportTab->addTab(pageMapping, u"2. Map Columns"_s);
-    ExportTab->addTab(pageExport, u"3. Export"_s);
+    ExportTab->addTab(pageSelect, tr("1. Select"));
+    ExportTab->addTab(pageMapping, tr("2. Map Columns"));
+    ExportTab->addTab(pageExport, tr("3. Export"));
     place(ExportTab, 120, 1440, 9375, 4815);
     // Positions on a tab count from the tab control's corner, its row of headers included.
     const int header = ExportTab->tabBar()->sizeHint().height() + 2;
@@ -154,13 +152,13 @@ void frmMain::buildWindow() {
     buildMappingTab(pageMapping, header);
     buildExportTab(pageExport, header);
 
-    cmdPrevious = makeButton(u"cmdPrevious"_s, u"<  Pre&vious"_s, central);
-    cmdPrevious->setAccessibleName(u"Previous"_s);
+    cmdPrevious = makeButton(u"cmdPrevious"_s, tr("<  Pre&vious"), central);
+    cmdPrevious->setAccessibleName(tr("Previous"));
     cmdPrevious->setEnabled(false);
     place(cmdPrevious, 5400, 6480, 1935, 495);
 
     cmdNext = makeButton(u"cmdNext"_s, QString(), central);
-    setNextCaption(kNextCaption);
+    setNextCaption(tr("&Next >"));
     place(cmdNext, 7560, 6480, 1935, 495);
 
     // The card preview takes a column of its own right of the steps, so that every control of
@@ -221,48 +219,49 @@ void frmMain::fitToCaptions(QWidget* central) {
 }
 
 void frmMain::buildMenus() {
-    QMenu* file = menuBar()->addMenu(u"&File"_s);
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(u"mnuFile"_s);
-    m_exit = file->addAction(u"&Exit"_s);
+    m_exit = file->addAction(tr("&Exit"));
     m_exit->setObjectName(u"Exit"_s);
 
-    QMenu* about = menuBar()->addMenu(u"&About"_s);
+    QMenu* about = menuBar()->addMenu(tr("&About"));
     about->setObjectName(u"mnuAbout"_s);
-    m_aboutUs = about->addAction(u"About &Us"_s);
+    m_aboutUs = about->addAction(tr("About &Us"));
     m_aboutUs->setObjectName(u"AboutUs"_s);
-    m_help = about->addAction(u"&Help"_s);
+    m_help = about->addAction(tr("&Help"));
     m_help->setObjectName(u"Help"_s);
     m_help->setShortcut(QKeySequence::HelpContents);
 }
 
 void frmMain::buildToolBar() {
-    QToolBar* mainToolBar = addToolBar(u"Toolbar"_s);
+    QToolBar* mainToolBar = addToolBar(tr("Toolbar"));
     mainToolBar->setObjectName(u"mainToolBar"_s);
     mainToolBar->setMovable(false);
     mainToolBar->setFloatable(false);
     mainToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     mainToolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    m_openExcel =
-        mainToolBar->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton), u"Open Excel"_s);
+    m_openExcel = mainToolBar->addAction(style()->standardIcon(QStyle::SP_DialogOpenButton),
+                                         tr("Open Excel"));
     m_openExcel->setObjectName(u"OpenExcel"_s);
     m_openExcel->setShortcut(QKeySequence::Open);
-    m_openExcel->setToolTip(u"Open Excel (%1)"_s.arg(
-        QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText)));
+    m_openExcel->setToolTip(
+        tr("Open Excel (%1)")
+            .arg(QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText)));
 }
 
 void frmMain::buildSelectTab(QWidget* page, int top) {
-    Label1 = makeLabel(u"Label1"_s, u"Select Excel File :"_s, page);
+    Label1 = makeLabel(u"Label1"_s, tr("Select Excel File :"), page);
     place(Label1, 240, 670, 1335, 255, top);
 
     txtExcelPath = makePathBox(u"txtExcelPath"_s, Label1, page);
     place(txtExcelPath, 1560, 600, 6255, 375, top);
 
-    cmdBrowse = makeButton(u"cmdBrowse"_s, u"&Browse..."_s, page);
+    cmdBrowse = makeButton(u"cmdBrowse"_s, tr("&Browse..."), page);
     place(cmdBrowse, 7920, 600, 1215, 375, top);
 
     // The worksheet to read, in the free row above the preview's line, right-aligned with the
     // grid; shown only for a workbook of several worksheets.
-    lblSheet = makeLabel(u"lblSheet"_s, u"Sheet:"_s, page);
+    lblSheet = makeLabel(u"lblSheet"_s, tr("Sheet:"), page);
     place(lblSheet, 5280, 1050, 615, 255, top);
     cmbSheet = makeChoiceBox(u"cmbSheet"_s, page);
     cmbSheet->setAccessibleName(spokenName(lblSheet->text()));
@@ -274,7 +273,7 @@ void frmMain::buildSelectTab(QWidget* page, int top) {
     lblSheet->setVisible(false);
     cmbSheet->setVisible(false);
 
-    Label6 = makeLabel(u"Label6"_s, u"Excel File Preview"_s, page);
+    Label6 = makeLabel(u"Label6"_s, tr("Excel File Preview"), page);
     place(Label6, 240, 1080, 1695, 255, top);
 
     Line1 = makeLine(u"Line1"_s, page);
@@ -296,7 +295,7 @@ void frmMain::buildSelectTab(QWidget* page, int top) {
 }
 
 void frmMain::buildMappingTab(QWidget* page, int top) {
-    Label2 = makeLabel(u"Label2"_s, u"Excel Fields"_s, page);
+    Label2 = makeLabel(u"Label2"_s, tr("Excel Fields"), page);
     makeBold(Label2);
     place(Label2, 120, 600, 1695, 255, top);
 
@@ -305,7 +304,7 @@ void frmMain::buildMappingTab(QWidget* page, int top) {
     Label2->setBuddy(cmbHeader);
     place(cmbHeader, 120, 840, 2415, 315, top);
 
-    Label5 = makeLabel(u"Label5"_s, u"vCard Fields"_s, page);
+    Label5 = makeLabel(u"Label5"_s, tr("vCard Fields"), page);
     makeBold(Label5);
     place(Label5, 6480, 600, 1815, 255, top);
 
@@ -317,22 +316,22 @@ void frmMain::buildMappingTab(QWidget* page, int top) {
     Label5->setBuddy(cmbOutlook);
     place(cmbOutlook, 6480, 840, 2775, 315, top);
 
-    cmdAddMapping = makeButton(u"cmdAddMapping"_s, u"A&dd"_s, page);
+    cmdAddMapping = makeButton(u"cmdAddMapping"_s, tr("A&dd"), page);
     place(cmdAddMapping, 7800, 1320, 1455, 375, top);
 
-    cmdRemove = makeButton(u"cmdRemove"_s, u"&Remove"_s, page);
+    cmdRemove = makeButton(u"cmdRemove"_s, tr("&Remove"), page);
     place(cmdRemove, 7800, 1800, 1455, 375, top);
 
     // In the free row left of Add, so that every earlier control keeps its place.
-    cmdAutoMap = makeButton(u"cmdAutoMap"_s, u"Auto &Map"_s, page);
+    cmdAutoMap = makeButton(u"cmdAutoMap"_s, tr("Auto &Map"), page);
     place(cmdAutoMap, 120, 1320, 1455, 375, top);
-    cmdSaveMapping = makeButton(u"cmdSaveMapping"_s, u"&Save Mapping..."_s, page);
+    cmdSaveMapping = makeButton(u"cmdSaveMapping"_s, tr("&Save Mapping..."), page);
     place(cmdSaveMapping, 1695, 1320, 1815, 375, top);
     cmdSaveMapping->setEnabled(false); // until the list holds a pair
-    cmdLoadMapping = makeButton(u"cmdLoadMapping"_s, u"&Load Mapping..."_s, page);
+    cmdLoadMapping = makeButton(u"cmdLoadMapping"_s, tr("&Load Mapping..."), page);
     place(cmdLoadMapping, 3630, 1320, 1815, 375, top);
 
-    Label9 = makeLabel(u"Label9"_s, u"Selected Fileds ( Excel --> vCard )"_s, page);
+    Label9 = makeLabel(u"Label9"_s, tr("Selected Fileds ( Excel --> vCard )"), page);
     makeBold(Label9);
     place(Label9, 120, 2040, 4935, 255, top);
 
@@ -342,7 +341,7 @@ void frmMain::buildMappingTab(QWidget* page, int top) {
     mappedList = new QListWidget(page);
     mappedList->setObjectName(u"mappedList"_s);
     mappedList->setSortingEnabled(false);
-    mappedList->setAccessibleName(u"Selected Fields (Excel to vCard)"_s);
+    mappedList->setAccessibleName(tr("Selected Fields (Excel to vCard)"));
     Label9->setBuddy(mappedList);
     place(mappedList, 120, 2400, 9135, 1980, top);
 }
@@ -354,7 +353,7 @@ void frmMain::buildExportTab(QWidget* page, int top) {
     chkNotNull = new QCheckBox(page);
     chkNotNull->setObjectName(u"chkNotNull"_s);
     place(chkNotNull, 360, 720, 200, 375, top);
-    Label10 = makeLabel(u"Label10"_s, u"Allow Empty Email Addresses to be Imported"_s, page);
+    Label10 = makeLabel(u"Label10"_s, tr("Allow Empty Email Addresses to be Imported"), page);
     setTextColour(Label10, blue);
     place(Label10, 670, 795, 4695, 375, top);
     Label10->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -364,12 +363,12 @@ void frmMain::buildExportTab(QWidget* page, int top) {
     ChkSinglevCard = new QCheckBox(page);
     ChkSinglevCard->setObjectName(u"ChkSinglevCard"_s);
     place(ChkSinglevCard, 360, 1200, 200, 375, top);
-    Label11 = makeLabel(u"Label11"_s, u"Single vCard File for All Contacts"_s, page);
+    Label11 = makeLabel(u"Label11"_s, tr("Single vCard File for All Contacts"), page);
     setTextColour(Label11, blue);
     place(Label11, 670, 1275, 2895, 375, top);
     Label11->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QLabel* Label12 = makeLabel(
-        u"Label12"_s, u"(by default Separate vCards are saved for every Contact )"_s, page);
+        u"Label12"_s, tr("(by default Separate vCards are saved for every Contact )"), page);
     setTextColour(Label12, darkRed);
     place(Label12, 3960, 1275, 4575, 375, top);
     Label12->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -379,13 +378,13 @@ void frmMain::buildExportTab(QWidget* page, int top) {
 
     m_versions = new QButtonGroup(this);
     m_versions->setExclusive(true);
-    Opt2 = new QRadioButton(u" vCard 2.1 Version"_s, page);
+    Opt2 = new QRadioButton(tr(" vCard 2.1 Version"), page);
     Opt2->setObjectName(u"Opt2"_s);
     place(Opt2, 360, 1680, 2175, 375, top);
-    Opt3 = new QRadioButton(u" vCard 3.0 Version"_s, page);
+    Opt3 = new QRadioButton(tr(" vCard 3.0 Version"), page);
     Opt3->setObjectName(u"Opt3"_s);
     place(Opt3, 2760, 1680, 2175, 375, top);
-    Opt4 = new QRadioButton(u" vCard 4.0 Version"_s, page);
+    Opt4 = new QRadioButton(tr(" vCard 4.0 Version"), page);
     Opt4->setObjectName(u"Opt4"_s);
     place(Opt4, 5040, 1680, 2175, 375, top);
     const std::pair<QRadioButton*, VCardVersion> options[] = {
@@ -397,7 +396,7 @@ void frmMain::buildExportTab(QWidget* page, int top) {
     Opt2->setChecked(true);
 
     // Below the versions, in the room above the counts, so nothing else moves.
-    lblDateOrder = makeLabel(u"lblDateOrder"_s, u"Date order:"_s, page);
+    lblDateOrder = makeLabel(u"lblDateOrder"_s, tr("Date order:"), page);
     place(lblDateOrder, 360, 2250, 1095, 255, top);
     cmbDateOrder = makeChoiceBox(u"cmbDateOrder"_s, page);
     for (DateOrder order : {DateOrder::DMY, DateOrder::MDY, DateOrder::YMD}) {
@@ -406,30 +405,30 @@ void frmMain::buildExportTab(QWidget* page, int top) {
     cmbDateOrder->setCurrentIndex(cmbDateOrder->findData(static_cast<int>(systemDateOrder())));
     cmbDateOrder->setAccessibleName(spokenName(lblDateOrder->text()));
     cmbDateOrder->setAccessibleDescription(
-        u"How birthdays and anniversaries written as numbers are read"_s);
+        tr("How birthdays and anniversaries written as numbers are read"));
     lblDateOrder->setBuddy(cmbDateOrder);
     place(cmbDateOrder, 1560, 2205, 1215, 315, top);
 
     // The address book the cards are for, right of the first check box: it decides what the
     // version buttons and the single-file box below it offer.
-    lblImportTarget = makeLabel(u"lblImportTarget"_s, u"&Import into:"_s, page);
+    lblImportTarget = makeLabel(u"lblImportTarget"_s, tr("&Import into:"), page);
     place(lblImportTarget, 5640, 765, 975, 255, top);
     cmbImportTarget = makeChoiceBox(u"cmbImportTarget"_s, page);
     for (ImportTarget target : {ImportTarget::Generic, ImportTarget::Outlook, ImportTarget::Apple,
                                 ImportTarget::Google, ImportTarget::Android}) {
         const QString title = target == ImportTarget::Generic
-                                  ? u"Any address book"_s
+                                  ? tr("Any address book")
                                   : QString::fromUtf16(importTargetRules(target).title);
         cmbImportTarget->addItem(title, static_cast<int>(target));
     }
     cmbImportTarget->setAccessibleName(spokenName(lblImportTarget->text()));
     cmbImportTarget->setAccessibleDescription(
-        u"The address book the cards are written for: it decides the versions offered"_s);
+        tr("The address book the cards are written for: it decides the versions offered"));
     lblImportTarget->setBuddy(cmbImportTarget);
     place(cmbImportTarget, 6720, 705, 2295, 315, top);
 
     // Phone numbers, in the rest of the date order's row.
-    chkPhoneFormat = new QCheckBox(u"Format p&hone numbers"_s, page);
+    chkPhoneFormat = new QCheckBox(tr("Format p&hone numbers"), page);
     chkPhoneFormat->setObjectName(u"chkPhoneFormat"_s);
     chkPhoneFormat->setAccessibleName(spokenName(chkPhoneFormat->text()));
     place(chkPhoneFormat, 3000, 2205, 2055, 315, top);
@@ -438,26 +437,26 @@ void frmMain::buildExportTab(QWidget* page, int top) {
         cmbPhoneRegion->addItem(region.name, region.code);
     }
     cmbPhoneRegion->setCurrentIndex(cmbPhoneRegion->findData(systemPhoneRegion()));
-    cmbPhoneRegion->setAccessibleName(u"Phone region"_s);
+    cmbPhoneRegion->setAccessibleName(tr("Phone region"));
     cmbPhoneRegion->setAccessibleDescription(
-        u"The country of the numbers written without a country code"_s);
+        tr("The country of the numbers written without a country code"));
     cmbPhoneRegion->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     place(cmbPhoneRegion, 5160, 2205, 2160, 315, top);
     cmbPhoneStyle = makeChoiceBox(u"cmbPhoneStyle"_s, page);
-    cmbPhoneStyle->addItem(u"International"_s, static_cast<int>(PhoneStyle::International));
-    cmbPhoneStyle->addItem(u"E.164"_s, static_cast<int>(PhoneStyle::E164));
-    cmbPhoneStyle->setAccessibleName(u"Phone number form"_s);
+    cmbPhoneStyle->addItem(tr("International"), static_cast<int>(PhoneStyle::International));
+    cmbPhoneStyle->addItem(tr("E.164"), static_cast<int>(PhoneStyle::E164));
+    cmbPhoneStyle->setAccessibleName(tr("Phone number form"));
     place(cmbPhoneStyle, 7440, 2205, 1575, 315, top);
 
     lblNotNullLabel =
-        makeLabel(u"lblNotNullLabel"_s, u"Number of Empty Email Contact(s)       :"_s, page);
+        makeLabel(u"lblNotNullLabel"_s, tr("Number of Empty Email Contact(s)       :"), page);
     place(lblNotNullLabel, 360, 2760, 2895, 255, top);
     lblNotNullCount = makeLabel(u"lblNotNullCount"_s, QString(), page);
     setTextColour(lblNotNullCount, blue);
     setCountText(lblNotNullCount, u"0"_s);
     place(lblNotNullCount, 3480, 2760, 2055, 255, top);
     contactCountLabel =
-        makeLabel(u"contactCountLabel"_s, u"Number of Contacts Added                  :"_s, page);
+        makeLabel(u"contactCountLabel"_s, tr("Number of Contacts Added                  :"), page);
     place(contactCountLabel, 360, 3120, 3015, 255, top);
     lblContactCount = makeLabel(u"lblContactCount"_s, QString(), page);
     setTextColour(lblContactCount, blue);
@@ -469,16 +468,16 @@ void frmMain::buildExportTab(QWidget* page, int top) {
     statusBar->setObjectName(u"statusBar"_s);
     statusBar->setRange(0, 100);
     statusBar->setValue(0);
-    statusBar->setAccessibleName(u"Conversion progress"_s);
+    statusBar->setAccessibleName(tr("Conversion progress"));
     statusBar->setVisible(false);
     place(statusBar, 360, 3600, 8655, 375, top);
 
-    Label7 = makeLabel(u"Label7"_s, u"Saving Location :"_s, page);
+    Label7 = makeLabel(u"Label7"_s, tr("Saving Location :"), page);
     place(Label7, 360, 4155, 1335, 255, top);
     txtvCardSavePath = makePathBox(u"txtvCardSavePath"_s, Label7, page);
     place(txtvCardSavePath, 1680, 4080, 6015, 375, top);
 
-    CmdChangevCardPath = makeButton(u"CmdChangevCardPath"_s, u"&Change..."_s, page);
+    CmdChangevCardPath = makeButton(u"CmdChangevCardPath"_s, tr("&Change..."), page);
     place(CmdChangevCardPath, 7800, 4080, 1215, 375, top);
 }
 

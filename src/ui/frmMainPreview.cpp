@@ -33,38 +33,23 @@ constexpr int kPanelBottom = 6975;
 
 } // namespace
 
-// The options as step 3's controls hold them, as the run would read them now.
-class frmMain::PreviewHost final : public ConversionHost {
-public:
-    explicit PreviewHost(const frmMain& window) : m_window(window) {}
-
-    QString saveLocation() override { return QString(); }
-    VCardVersion vCardVersion() override { return m_window.checkedVersion(); }
-    bool singleFile() override { return m_window.ChkSinglevCard->isChecked(); }
-    bool allowEmptyEmail() override { return m_window.chkNotNull->isChecked(); }
-    DateOrder dateOrder() override { return m_window.dateOrder(); }
-
-private:
-    const frmMain& m_window;
-};
-
 void frmMain::buildCardPreview(QWidget* central, int left) {
-    lblCardPreview = new QLabel(u"Card &Preview"_s, central);
+    lblCardPreview = new QLabel(tr("Card &Preview"), central);
     lblCardPreview->setObjectName(u"lblCardPreview"_s);
     QFont bold = lblCardPreview->font();
     bold.setBold(true);
     lblCardPreview->setFont(bold);
     lblCardPreview->setGeometry(twips(left, kHeadingTop + 45, 1815, 255));
 
-    lblPreviewContact = new QLabel(u"Con&tact:"_s, central);
+    lblPreviewContact = new QLabel(tr("Con&tact:"), central);
     lblPreviewContact->setObjectName(u"lblPreviewContact"_s);
     lblPreviewContact->setGeometry(twips(left + 1905, kHeadingTop + 45, 735, 255));
 
     spnPreviewContact = new QSpinBox(central);
     spnPreviewContact->setObjectName(u"spnPreviewContact"_s);
-    spnPreviewContact->setAccessibleName(u"Contact"_s);
+    spnPreviewContact->setAccessibleName(tr("Contact"));
     spnPreviewContact->setAccessibleDescription(
-        u"Which contact the card preview shows, counted over the rows that are converted"_s);
+        tr("Which contact the card preview shows, counted over the rows that are converted"));
     // A number typed is taken once it is complete, not digit by digit.
     spnPreviewContact->setKeyboardTracking(false);
     spnPreviewContact->setRange(0, 0);
@@ -79,7 +64,7 @@ void frmMain::buildCardPreview(QWidget* central, int left) {
 
     txtCardPreview = new QPlainTextEdit(central);
     txtCardPreview->setObjectName(u"txtCardPreview"_s);
-    txtCardPreview->setAccessibleName(u"Card preview"_s);
+    txtCardPreview->setAccessibleName(tr("Card preview"));
     txtCardPreview->setReadOnly(true);
     // Read-only text still takes the focus, so that the keyboard can scroll and select it.
     txtCardPreview->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
@@ -92,7 +77,7 @@ void frmMain::buildCardPreview(QWidget* central, int left) {
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(8.25);
     txtCardPreview->setFont(fixed);
-    txtCardPreview->setPlaceholderText(u"Select an Excel file to see a contact's card here."_s);
+    txtCardPreview->setPlaceholderText(tr("Select an Excel file to see a contact's card here."));
     txtCardPreview->setGeometry(twips(left, kCardTop, kPanelWidth, kPanelBottom - kCardTop));
     lblCardPreview->setBuddy(txtCardPreview);
 
@@ -114,9 +99,13 @@ void frmMain::connectCardPreview() {
             updateCardPreview();
         }
     });
-    connect(cmbDateOrder, &QComboBox::currentIndexChanged, this, &frmMain::updateCardPreview);
-    connect(chkNotNull, &QCheckBox::toggled, this, &frmMain::updateCardPreview);
-    connect(ChkSinglevCard, &QCheckBox::toggled, this, &frmMain::updateCardPreview);
+    // Every control conversionOptions() reads redraws the card.
+    for (QComboBox* box : {cmbDateOrder, cmbImportTarget, cmbPhoneRegion, cmbPhoneStyle}) {
+        connect(box, &QComboBox::currentIndexChanged, this, &frmMain::updateCardPreview);
+    }
+    for (QCheckBox* box : {chkNotNull, ChkSinglevCard, chkPhoneFormat}) {
+        connect(box, &QCheckBox::toggled, this, &frmMain::updateCardPreview);
+    }
     connect(sourceExcelData->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid()) {
@@ -131,12 +120,11 @@ qint32 frmMain::previewRow() const {
 }
 
 void frmMain::loadContactRows() {
-    m_contactRows = contactRows(m_state, txtExcelPath->text(), *m_source);
     const int count = int(m_contactRows.size());
     const QSignalBlocker quiet(spnPreviewContact);
     spnPreviewContact->setRange(count > 0 ? 1 : 0, count);
     spnPreviewContact->setValue(count > 0 ? 1 : 0);
-    spnPreviewContact->setSuffix(u" of %1"_s.arg(count));
+    spnPreviewContact->setSuffix(tr(" of %1").arg(count));
     spnPreviewContact->setEnabled(count > 0);
 }
 
@@ -153,14 +141,13 @@ void frmMain::updateCardPreview() {
         return;
     }
     const qint32 row = previewRow();
-    lblPreviewRow->setText(row > 0 ? u"(row %1)"_s.arg(row) : QString());
+    lblPreviewRow->setText(row > 0 ? tr("(row %1)").arg(row) : QString());
     QStringList notWritten;
     if (row == 0) {
         txtCardPreview->clear();
     } else {
-        PreviewHost host(*this);
         const CardPreview preview =
-            previewCard(m_state, txtExcelPath->text(), *m_source, row, host);
+            previewCard(m_state, txtExcelPath->text(), *m_source, row, conversionOptions());
         QString shown =
             preview.card.isEmpty() ? preview.message : shortenEmbeddedData(preview.card);
         shown.replace(u"\r\n"_s, u"\n"_s);

@@ -19,18 +19,9 @@ const QDateTime kClock(QDate(2026, 12, 8), QTime(7, 30, 0));
 
 class Host final : public ConversionHost {
 public:
-    QString location;
-    VCardVersion version = VCardVersion::V21;
-    bool single = true;
-    bool allowEmpty = false;
-    DateOrder order = DateOrder::DMY;
-
-    QString saveLocation() override { return location; }
-    VCardVersion vCardVersion() override { return version; }
-    bool singleFile() override { return single; }
-    bool allowEmptyEmail() override { return allowEmpty; }
-    DateOrder dateOrder() override { return order; }
     QDateTime now() override { return kClock; }
+    void progress(const ConversionProgress&) override {}
+    bool stopRequested() override { return false; }
 };
 
 WizardState scanned(WorkbookSource& source, const QString& path) {
@@ -106,14 +97,16 @@ private Q_SLOTS:
         QVERIFY(appendMapping(state, u"Value"_s, fieldName, 1));
 
         Host host;
-        host.location = dir.path();
-        host.version = VCardVersion(version);
+        ConversionOptions options;
+        options.singleFile = true;
+        options.saveLocation = dir.path();
+        options.vCardVersion = VCardVersion(version);
 
         const QList<qint32> rows = contactRows(state, u"contacts.xlsx"_s, sheet);
         QCOMPARE(rows, (QList<qint32>{2, 4}));
         QString previews;
         for (qint32 row : rows) {
-            const CardPreview preview = previewCard(state, u"contacts.xlsx"_s, sheet, row, host);
+            const CardPreview preview = previewCard(state, u"contacts.xlsx"_s, sheet, row, options);
             QCOMPARE(preview.row, row);
             previews += preview.card;
             if (row == 4 && field.email) {
@@ -147,7 +140,8 @@ private Q_SLOTS:
         QVERIFY(!sheet.isOpen());
 
         WizardState runState = state;
-        const ConversionReport report = convertContacts(runState, u"contacts.xlsx"_s, sheet, host);
+        const ConversionReport report =
+            convertContacts(runState, u"contacts.xlsx"_s, sheet, options, host);
         QVERIFY(report.allWritten());
         QFile written(cardFilePath(stampedFolderPath(dir.path(), kClock), true, QString(), 0));
         QVERIFY2(written.open(QIODevice::ReadOnly), qPrintable(written.fileName()));
@@ -173,36 +167,37 @@ private Q_SLOTS:
         WizardState state = scanned(sheet, u"contacts.xlsx"_s);
         QCOMPARE(contactRows(state, u"contacts.xlsx"_s, sheet), (QList<qint32>{2, 4, 7}));
         QVERIFY(appendMapping(state, u"Name"_s, u"FullName"_s, 0));
-        Host host;
+        const ConversionOptions options;
         for (qint32 row : {1, 3, 13}) {
-            const CardPreview preview = previewCard(state, u"contacts.xlsx"_s, sheet, row, host);
+            const CardPreview preview = previewCard(state, u"contacts.xlsx"_s, sheet, row, options);
             QVERIFY(preview.card.isEmpty());
             QCOMPARE(preview.message, u"Row %1 holds no contact."_s.arg(row));
         }
         sheet.setOpenFailure(u"cannot read"_s);
         QVERIFY(contactRows(state, u"contacts.xlsx"_s, sheet).isEmpty());
-        QCOMPARE(previewCard(state, u"contacts.xlsx"_s, sheet, 2, host).message, u"cannot read"_s);
+        QCOMPARE(previewCard(state, u"contacts.xlsx"_s, sheet, 2, options).message,
+                 u"cannot read"_s);
     }
 
     // The preview follows what the run would do now: a changed header stops it as it stops the
-    // run, and options are read at the moment of the preview.
+    // run, and the options are those the preview is asked with.
     void followsTheRunsRules() {
         MemoryWorkbookSource sheet =
             MemoryWorkbookSource::fromTexts({{u"Name"_s, u"Born"_s}, {u"Ann"_s, u"03/04/1990"_s}});
         WizardState state = scanned(sheet, u"contacts.xlsx"_s);
-        Host host;
-        QCOMPARE(previewCard(state, u"contacts.xlsx"_s, sheet, 2, host).message,
+        ConversionOptions options;
+        QCOMPARE(previewCard(state, u"contacts.xlsx"_s, sheet, 2, options).message,
                  u"Map a column to see the card it gives."_s);
         QVERIFY(appendMapping(state, u"Born"_s, u"Birthday"_s, 1));
-        host.order = DateOrder::DMY;
-        QVERIFY(previewCard(state, u"contacts.xlsx"_s, sheet, 2, host)
+        options.dateOrder = DateOrder::DMY;
+        QVERIFY(previewCard(state, u"contacts.xlsx"_s, sheet, 2, options)
                     .card.contains(u"BDAY:1990-04-03\r\n"_s));
-        host.order = DateOrder::MDY;
-        QVERIFY(previewCard(state, u"contacts.xlsx"_s, sheet, 2, host)
+        options.dateOrder = DateOrder::MDY;
+        QVERIFY(previewCard(state, u"contacts.xlsx"_s, sheet, 2, options)
                     .card.contains(u"BDAY:1990-03-04\r\n"_s));
         sheet.setRows({{CellValue::text(u"Name"_s), CellValue::text(u"Birth day"_s)},
                        {CellValue::text(u"Ann"_s), CellValue::text(u"03/04/1990"_s)}});
-        const CardPreview changed = previewCard(state, u"contacts.xlsx"_s, sheet, 2, host);
+        const CardPreview changed = previewCard(state, u"contacts.xlsx"_s, sheet, 2, options);
         QVERIFY(changed.card.isEmpty());
         QCOMPARE(changed.message, u"\u201Ccontacts.xlsx\u201D has changed since it was read: "
                                   u"column B no longer has the header \u201CBorn\u201D. Select "
@@ -220,10 +215,10 @@ private Q_SLOTS:
         FileWorkbookSource source;
         WizardState state = scanned(source, path);
         QVERIFY(appendMapping(state, u"Name"_s, u"FullName"_s, 0));
-        Host host;
+        const ConversionOptions options;
         QCOMPARE(contactRows(state, path, source), QList<qint32>{2});
         QVERIFY(source.lastOpenReused());
-        const CardPreview preview = previewCard(state, path, source, 2, host);
+        const CardPreview preview = previewCard(state, path, source, 2, options);
         QVERIFY(source.lastOpenReused());
         QVERIFY(preview.card.contains(u"FN:Ann\r\n"_s));
     }

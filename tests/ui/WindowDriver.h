@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,11 +49,25 @@ public:
     QAction* action(const QString& name) const { return get<QAction>(name); }
 
     void click(const QString& name) const { button(name)->click(); }
+    // Waits until the read or run an action started has ended and the window has shown how.
+    void settle() const {
+        QDeadlineTimer deadline(120000);
+        while (window->busy() && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        if (window->busy()) {
+            qFatal("the window's read or run did not end");
+        }
+    }
     void browse(const QString& path) {
         dialogs.files.append(path);
         click(QStringLiteral("cmdBrowse"));
+        settle();
     }
-    void next() const { click(QStringLiteral("cmdNext")); }
+    void next() const {
+        click(QStringLiteral("cmdNext"));
+        settle();
+    }
     void previous() const { click(QStringLiteral("cmdPrevious")); }
     void pick(const QString& comboName, const QString& text) const {
         QComboBox* box = combo(comboName);

@@ -77,6 +77,7 @@ private Q_SLOTS:
         d.previous();
 
         sheets->setCurrentIndex(1);
+        d.settle();
         QCOMPARE(d.window->state().sheetIndex, 1);
         QCOMPARE(d.label(u"statusIndicatorPanel2"_s)->text(), u"Items Found:  5"_s);
         QAbstractItemModel* preview = d.get<QTableView>(u"sourceExcelData"_s)->model();
@@ -137,6 +138,7 @@ private Q_SLOTS:
         QVERIFY(dragAndDrop(widget, mime.get()));
 
         QTRY_COMPARE(d.edit(u"txtExcelPath"_s)->text(), kSeveral);
+        d.settle();
         QCOMPARE(d.tabs()->currentIndex(), 0);
         QCOMPARE(d.window->state().currentStep, 1);
         QVERIFY(!d.button(u"cmdPrevious"_s)->isEnabled());
@@ -225,6 +227,7 @@ private Q_SLOTS:
     void startWithAPath() {
         WindowDriver d;
         d.window->openFile(kSeveral);
+        d.settle();
         QCOMPARE(d.edit(u"txtExcelPath"_s)->text(), kSeveral);
         QCOMPARE(d.window->state().currentStep, 1);
         QVERIFY(d.button(u"cmdNext"_s)->isEnabled());
@@ -236,6 +239,7 @@ private Q_SLOTS:
         const QString expected = reader.openWorkbook(missing).message();
         WindowDriver fresh;
         fresh.window->openFile(missing);
+        fresh.settle();
         QCOMPARE(fresh.messageTexts(), {expected});
         QVERIFY(fresh.edit(u"txtExcelPath"_s)->text().isEmpty());
         QVERIFY(!fresh.button(u"cmdNext"_s)->isEnabled());

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -108,7 +109,7 @@ private Q_SLOTS:
         QCOMPARE(grid->model()->columnCount() + 1, 100);
         QCOMPARE(d.label(u"statusIndicatorPanel1"_s)->text(), u"Brinmark Excel to vCard"_s);
         QVERIFY(d.label(u"statusIndicatorPanel2"_s)->text().isEmpty());
-        QCOMPARE(d.window->vCardVersion(), u"2.1"_s);
+        QCOMPARE(d.window->conversionOptions().vCardVersion, VCardVersion::V21);
     }
 
     // Each row drives the window through a sequence of actions and checks where it ends.
@@ -155,6 +156,7 @@ private Q_SLOTS:
                 d.browse(kContacts);
             } else if (action == u"cancel"_s) {
                 d.click(u"cmdBrowse"_s);
+                d.settle();
             } else if (action == u"next"_s || action == u"convert"_s) {
                 d.next();
             } else if (action == u"previous"_s) {
@@ -201,6 +203,7 @@ private Q_SLOTS:
 
         // A cancelled dialog reports the file chosen before, which is read again.
         d.click(u"cmdBrowse"_s);
+        d.settle();
         QCOMPARE(d.edit(u"txtExcelPath"_s)->text(), kContacts);
         QVERIFY(d.dialogs.messages.isEmpty());
     }
@@ -659,7 +662,7 @@ private Q_SLOTS:
                  (QStringList{u"Any address book"_s, u"Outlook"_s, u"Apple Contacts"_s,
                               u"Google Contacts"_s, u"Android"_s}));
         QCOMPARE(targets->currentIndex(), 0);
-        QCOMPARE(d.window->importTarget(), ImportTarget::Generic);
+        QCOMPARE(d.window->conversionOptions().importTarget, ImportTarget::Generic);
         auto* single = d.get<QCheckBox>(u"ChkSinglevCard"_s);
         d.get<QRadioButton>(ownButton)->click();
         single->click();
@@ -981,8 +984,16 @@ private Q_SLOTS:
         d.toExport(large, u"Last"_s, u"LastName"_s);
         d.get<QCheckBox>(u"ChkSinglevCard"_s)->setChecked(true);
         d.get<QCheckBox>(u"chkPhoneFormat"_s)->setChecked(true);
-        const QStringList options = {u"cmbImportTarget"_s, u"chkPhoneFormat"_s, u"cmbPhoneRegion"_s,
-                                     u"cmbPhoneStyle"_s};
+        const QStringList options = {u"cmbImportTarget"_s,
+                                     u"chkPhoneFormat"_s,
+                                     u"cmbPhoneRegion"_s,
+                                     u"cmbPhoneStyle"_s,
+                                     u"Opt2"_s,
+                                     u"Opt3"_s,
+                                     u"Opt4"_s,
+                                     u"chkNotNull"_s,
+                                     u"ChkSinglevCard"_s,
+                                     u"cmbDateOrder"_s};
         QStringList seen;
         QList<int> values;
         auto* timer = d.get<QTimer>(u"progressBar"_s);
@@ -1012,7 +1023,9 @@ private Q_SLOTS:
                                     u"CmdChangevCardPath off"_s, u"cmdAutoMap off"_s,
                                     u"cmdSaveMapping off"_s, u"cmdLoadMapping off"_s,
                                     u"cmbImportTarget off"_s, u"chkPhoneFormat off"_s,
-                                    u"cmbPhoneRegion off"_s, u"cmbPhoneStyle off"_s}));
+                                    u"cmbPhoneRegion off"_s, u"cmbPhoneStyle off"_s, u"Opt2 off"_s,
+                                    u"Opt3 off"_s, u"Opt4 off"_s, u"chkNotNull off"_s,
+                                    u"ChkSinglevCard off"_s, u"cmbDateOrder off"_s}));
         for (const QString& name : options) {
             QVERIFY2(d.get<QWidget>(name)->isEnabled(), qPrintable(name));
         }
@@ -1055,6 +1068,111 @@ private Q_SLOTS:
         QVERIFY(d.dialogs.questions.isEmpty());
     }
 
+    // What the card preview shows is what Convert writes, for every address book, phone form
+    // and version the window offers: the preview and the run take the same options.
+    void previewIsTheWrittenCard_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("phones");
+        QTest::addColumn<QString>("version");
+        // Each address book with the versions it takes.
+        const QList<std::pair<QString, QStringList>> targets = {
+            {u"Any address book"_s, {u"Opt2"_s, u"Opt3"_s, u"Opt4"_s}},
+            {u"Outlook"_s, {u"Opt2"_s}},
+            {u"Apple Contacts"_s, {u"Opt3"_s}},
+            {u"Google Contacts"_s, {u"Opt3"_s}},
+            {u"Android"_s, {u"Opt2"_s, u"Opt3"_s}}};
+        for (const auto& [target, versions] : targets) {
+            for (const QString& phones : {u"off"_s, u"International"_s, u"E.164"_s}) {
+                for (const QString& version : versions) {
+                    QTest::addRow("%s, %s, %s", qPrintable(target), qPrintable(phones),
+                                  qPrintable(version))
+                        << target << phones << version;
+                }
+            }
+        }
+    }
+    void previewIsTheWrittenCard() {
+        QFETCH(QString, target);
+        QFETCH(QString, phones);
+        QFETCH(QString, version);
+        QTemporaryDir dir;
+        const QString sheet = dir.filePath(u"contacts.csv"_s);
+        writeFile(sheet, "Name,City,Mobile,Work\n"
+                         "Zo\xC3\xAB M\xC3\xBCller,K\xC3\xB6ln,0171 2345678,030 5551000\n");
+        WindowDriver d;
+        d.dialogs.special = m_save->path();
+        d.dialogs.answers = {true};
+        d.browse(sheet);
+        d.next();
+        d.addMapping(u"Name"_s, u"FullName"_s);
+        d.addMapping(u"City"_s, u"HomeAddressCity"_s);
+        d.addMapping(u"Mobile"_s, u"MobileNumber"_s);
+        d.addMapping(u"Work"_s, u"BusinessTelephoneNumber"_s);
+        d.next();
+        d.pick(u"cmbImportTarget"_s, target);
+        d.get<QRadioButton>(version)->click();
+        QVERIFY(d.get<QRadioButton>(version)->isChecked());
+        if (phones != u"off"_s) {
+            d.get<QCheckBox>(u"chkPhoneFormat"_s)->click();
+            d.pick(u"cmbPhoneRegion"_s, u"Germany (DE)"_s);
+            d.pick(u"cmbPhoneStyle"_s, phones);
+        }
+        const QString preview = d.get<QPlainTextEdit>(u"txtCardPreview"_s)->toPlainText();
+        QVERIFY2(preview.startsWith(u"BEGIN:VCARD\n"_s), qPrintable(preview));
+        d.next();
+        QCOMPARE(d.dialogs.questions.size(), 1);
+        const QStringList folders = stampedFolders(m_save->path());
+        QCOMPARE(folders.size(), 1);
+        const QString out = m_save->filePath(folders.first());
+        const QStringList files = filesIn(out);
+        QCOMPARE(files.size(), 1);
+        QString written = readText(out + u'/' + files.first());
+        written.replace(u"\r\n"_s, u"\n"_s);
+        QCOMPARE(preview + u'\n', written);
+    }
+
+    // The window handles its events while a long run works on its own thread.
+    void eventsAreHandledDuringARun() {
+        QTemporaryDir dir;
+        const QString large = writeLargeSheet(dir.path(), 100000);
+        WindowDriver d;
+        d.dialogs.special = m_save->path();
+        d.dialogs.answers = {true};
+        d.toExport(large, u"Last"_s, u"LastName"_s);
+        d.get<QCheckBox>(u"ChkSinglevCard"_s)->setChecked(true);
+        d.click(u"cmdNext"_s);
+        QVERIFY(d.window->busy());
+        bool handledWhileBusy = false;
+        QMetaObject::invokeMethod(
+            d.window.get(), [&] { handledWhileBusy = d.window->busy(); }, Qt::QueuedConnection);
+        d.settle();
+        QVERIFY(handledWhileBusy);
+        QCOMPARE(d.dialogs.questions.size(), 1);
+    }
+
+    // A version chosen while a run works, by a click or by code, changes nothing in that run:
+    // the run took its options when it started.
+    void versionChangedDuringARunChangesNothing() {
+        QTemporaryDir dir;
+        const QString large = writeLargeSheet(dir.path(), 20000);
+        WindowDriver d;
+        d.dialogs.special = m_save->path();
+        d.dialogs.answers = {true};
+        d.toExport(large, u"Last"_s, u"LastName"_s);
+        d.get<QCheckBox>(u"ChkSinglevCard"_s)->setChecked(true);
+        d.click(u"cmdNext"_s);
+        QVERIFY(d.window->busy());
+        QTest::mouseClick(d.get<QRadioButton>(u"Opt4"_s), Qt::LeftButton);
+        QVERIFY(d.get<QRadioButton>(u"Opt2"_s)->isChecked());
+        d.get<QRadioButton>(u"Opt3"_s)->setChecked(true);
+        d.settle();
+        const QStringList folders = stampedFolders(m_save->path());
+        QCOMPARE(folders.size(), 1);
+        const QString cards = readText(m_save->filePath(folders.first()) + u"/All Contacts.vcf"_s);
+        QCOMPARE(cards.count(u"\r\nVERSION:2.1\r\n"_s), 20000);
+        QCOMPARE(cards.count(u"BEGIN:VCARD"_s), 20000);
+    }
+
     void aboutBox() {
         WindowDriver d;
         d.action(u"AboutUs"_s)->trigger();
@@ -1095,6 +1213,7 @@ private Q_SLOTS:
         WindowDriver d;
         d.dialogs.files = {kContacts};
         d.action(u"OpenExcel"_s)->trigger();
+        d.settle();
         QCOMPARE(d.edit(u"txtExcelPath"_s)->text(), kContacts);
         QCOMPARE(d.window->state().currentStep, 1);
         d.next();
