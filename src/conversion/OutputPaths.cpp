@@ -118,16 +118,18 @@ FolderResult createStampedFolder(const QString& base, const QDateTime& now) {
         }
         if (ec) {
             result.path = candidate;
-            result.status =
-                Status::failure(QStringLiteral("The folder \u201C%1\u201D cannot be created: %2.")
-                                    .arg(candidate, QString::fromLocal8Bit(ec.message())));
+            result.status = Status::failure(
+                E2V_SENTENCE(QT_TRANSLATE_NOOP("Output", "The folder “%1” cannot be created: %2."))
+                    .arg(candidate)
+                    .arg(QString::fromLocal8Bit(ec.message())));
             return result;
         }
     }
     result.path = stamped;
     result.status = Status::failure(
-        QStringLiteral("The folder \u201C%1\u201D cannot be created: too many folders of that "
-                       "name exist already.")
+        E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                         "Output", "The folder “%1” cannot be created: too many folders of that "
+                                   "name exist already."))
             .arg(stamped));
     return result;
 }

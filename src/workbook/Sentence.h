@@ -16,6 +16,8 @@
 //     E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "it has no worksheet number %1 (it has %2)."))
 //         .arg(sheet + 1)
 //         .arg(sheetCount)
+// Marked texts hold their characters as they are (“”, →), not as \u escapes: lupdate reads an
+// escape on into a following a-f ("\u201Cfield"), and the catalogue would miss the text.
 class Sentence {
 public:
     // No sentence: empty text.

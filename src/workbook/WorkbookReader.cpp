@@ -3,7 +3,7 @@
 #include <QFileInfo>
 
 Sentence unreadableFileMessage(const QString& path, Sentence reason) {
-    return E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "\u201c%1\u201d cannot be read: %2"))
+    return E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "“%1” cannot be read: %2"))
         .arg(QFileInfo(path).fileName())
         .arg(std::move(reason));
 }
