@@ -45,9 +45,6 @@ constexpr ContactFieldRow dateField(std::u16string_view name, QString ContactVal
                                     std::u16string_view help) {
     return {name, member, false, help, false, true};
 }
-constexpr ContactFieldRow noCardField(std::u16string_view name, std::u16string_view help) {
-    return {name, nullptr, false, help};
-}
 
 // Every contact field, in the order the catalogue offers them. A field that reaches the card
 // also needs its member in ContactValues and its line in buildCard. The phrases are marked for
