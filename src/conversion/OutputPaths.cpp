@@ -2,6 +2,7 @@
 
 #include "ContactValues.h"
 #include "FilePath.h"
+#include "ProductInfo.h"
 #include "TextCleaning.h"
 
 #include <QDir>
@@ -94,7 +95,7 @@ bool isDeviceName(QStringView stem) {
 QString stampedFolderPath(const QString& base, const QDateTime& now) {
     const QDate d = now.date();
     const QTime t = now.time();
-    const QString name = QStringLiteral("Brinmark_Excel_vCard_%1_%2_%3_%4_%5_%6")
+    const QString name = (outputFolderPrefix() + QStringLiteral("%1_%2_%3_%4_%5_%6"))
                              .arg(d.day())
                              .arg(d.month())
                              .arg(d.year())
