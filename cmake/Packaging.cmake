@@ -1,10 +1,11 @@
 # The Debian package, made with `cpack -G DEB` in a configured tree (scripts/package.sh
-# builds one with Debian's flags). Its name and version come from the project.
+# builds one with Debian's flags). Its name and version come from the project, the vendor's
+# names from the top CMakeLists.txt.
 
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
-set(CPACK_PACKAGE_VENDOR "Brinmark")
-set(CPACK_PACKAGE_CONTACT "Brinmark Packaging <packages@brinmark.example>")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.brinmark.example/excel2vcard")
+set(CPACK_PACKAGE_VENDOR ${E2V_VENDOR})
+set(CPACK_PACKAGE_CONTACT "${E2V_VENDOR} Packaging <packages@${E2V_VENDOR_DOMAIN}>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.${E2V_VENDOR_DOMAIN}/${PROJECT_NAME}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "convert spreadsheet contact lists into vCard files")
 # The package's long description: paragraphs apart by empty lines, lines kept under 80
 # characters (CPack indents them as a control file wants).

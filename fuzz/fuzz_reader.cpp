@@ -47,6 +47,10 @@ void readOtherSheets(FileWorkbookSource& source, Yielder& yielder) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // Each input's file goes with it, so that a replay leaves nothing behind in /dev/shm.
+    const struct RemoveScratch {
+        ~RemoveScratch() { QFile::remove(scratchPath()); }
+    } removeScratch;
     const QByteArray file = QFile::encodeName(scratchPath());
     std::FILE* f = std::fopen(file.constData(), "wb");
     if (!f) {

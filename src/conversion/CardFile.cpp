@@ -19,9 +19,10 @@ qint64 sizeOnDisk(const QString& path) {
 }
 
 // The message for a card file that could not be written.
-QString cardWriteFailure(const QString& path, const QString& reason) {
-    return QStringLiteral("\u201C%1\u201D cannot be written: %2")
-        .arg(QDir::toNativeSeparators(path), reason);
+Sentence cardWriteFailure(const QString& path, Sentence reason) {
+    return E2V_SENTENCE(QT_TRANSLATE_NOOP("Output", "“%1” cannot be written: %2"))
+        .arg(QDir::toNativeSeparators(path))
+        .arg(std::move(reason));
 }
 
 } // namespace
@@ -39,10 +40,10 @@ void CardFileWriter::append(const QString& path, const QByteArray& card) {
         }
         return;
     }
-    const QString reason = writeOut(path, card);
+    Sentence reason = writeOut(path, card);
     closeFile();
     if (!reason.isEmpty()) {
-        fail(1, reason);
+        fail(1, std::move(reason));
     }
 }
 
@@ -55,22 +56,22 @@ void CardFileWriter::flush() {
     if (m_pendingCards == 0) {
         return;
     }
-    const QString reason = writeOut(m_pendingPath, m_pending);
+    Sentence reason = writeOut(m_pendingPath, m_pending);
     if (!reason.isEmpty()) {
-        fail(m_pendingCards, reason);
+        fail(m_pendingCards, std::move(reason));
     }
     m_pending.clear();
     m_pendingCards = 0;
 }
 
-QString CardFileWriter::writeOut(const QString& path, const QByteArray& bytes) {
+Sentence CardFileWriter::writeOut(const QString& path, const QByteArray& bytes) {
     if (m_file && (m_file->fileName() != path || sizeOnDisk(path) != m_size)) {
         closeFile();
     }
     if (!m_file) {
         auto file = std::make_unique<QFile>(path);
         if (!file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-            return cardWriteFailure(path, file->errorString());
+            return cardWriteFailure(path, Sentence::plain(file->errorString()));
         }
         m_size = file->size();
         m_file = std::move(file);
@@ -93,11 +94,12 @@ QString CardFileWriter::writeOut(const QString& path, const QByteArray& bytes) {
             m_file->remove();
         }
         closeFile();
-        return cardWriteFailure(path,
-                                reason.isEmpty() ? QStringLiteral("the disk is full") : reason);
+        return cardWriteFailure(
+            path, reason.isEmpty() ? E2V_SENTENCE(QT_TRANSLATE_NOOP("Output", "the disk is full"))
+                                   : Sentence::plain(reason));
     }
     m_size = before + done;
-    return QString();
+    return Sentence();
 }
 
 void CardFileWriter::closeFile() {
@@ -107,9 +109,9 @@ void CardFileWriter::closeFile() {
     }
 }
 
-void CardFileWriter::fail(qint32 cards, const QString& reason) {
+void CardFileWriter::fail(qint32 cards, Sentence reason) {
     if (m_failed == 0) {
-        m_firstFailure = reason;
+        m_firstFailure = std::move(reason);
     }
     m_failed += cards;
 }

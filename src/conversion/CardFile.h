@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Sentence.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -24,18 +26,22 @@ public:
     // Writes out what is queued and closes the file.
     void close();
     // Counts a card that is not written at all, for the reason given.
-    void reject(const QString& reason) { fail(1, reason); }
+    void reject(Sentence reason) { fail(1, std::move(reason)); }
+    // The same with a reason already in the user's language.
+    void reject(const QString& reason) { fail(1, Sentence::plain(reason)); }
 
-    // Cards that could not be written, and the reason of the first (names the file).
+    // Cards that could not be written, and the reason of the first (names the file), in the
+    // current language or as a sentence to show later.
     qint32 failedCards() const { return m_failed; }
-    const QString& firstFailure() const { return m_firstFailure; }
+    QString firstFailure() const { return m_firstFailure.toString(); }
+    const Sentence& firstFailureSentence() const { return m_firstFailure; }
 
 private:
     void flush();
     // Appends bytes to path; on failure nothing of them stays and the reason is returned.
-    QString writeOut(const QString& path, const QByteArray& bytes);
+    Sentence writeOut(const QString& path, const QByteArray& bytes);
     void closeFile();
-    void fail(qint32 cards, const QString& reason);
+    void fail(qint32 cards, Sentence reason);
 
     std::unique_ptr<QFile> m_file;
     qint64 m_size = 0; // what the open file holds, to notice it being replaced or removed
@@ -44,5 +50,5 @@ private:
     qint32 m_pendingCards = 0;
     bool m_batched = false;
     qint32 m_failed = 0;
-    QString m_firstFailure;
+    Sentence m_firstFailure;
 };

@@ -1,5 +1,7 @@
 #include "ContactField.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The table is checked as it is compiled: a field named twice, two fields filling one member,
@@ -71,6 +73,10 @@ const ContactFieldRow* findField(QStringView name) {
 }
 
 } // namespace
+
+QString contactFieldHelp(const ContactFieldRow& field) {
+    return QCoreApplication::translate("Fields", QStringView(field.help).toUtf8().constData());
+}
 
 const QStringList& contactFieldCatalogue() {
     static const QStringList names = [] {

@@ -1,5 +1,7 @@
 #include "ContactPhoto.h"
 
+#include "Sentence.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -28,7 +30,7 @@ constexpr int kQualities[] = {90, 80, 70, 60, 50, 40};
 // Cell text quoted in a problem is cut here, so one long cell does not flood the run's report.
 constexpr qsizetype kShownLength = 60;
 
-PhotoValue problem(const QString& cell, const QString& what) {
+PhotoValue problem(const QString& cell, Sentence what) {
     QString shown;
     shown.reserve(std::min(cell.size(), kShownLength) + 3);
     for (const QChar c : QStringView(cell).left(kShownLength)) {
@@ -38,7 +40,10 @@ PhotoValue problem(const QString& cell, const QString& what) {
         shown += u"..."_s;
     }
     PhotoValue v;
-    v.problem = shown + u": "_s + what;
+    v.problem = E2V_SENTENCE(QT_TRANSLATE_NOOP("Photo", "%1: %2"))
+                    .arg(shown)
+                    .arg(std::move(what))
+                    .toString();
     return v;
 }
 
@@ -168,24 +173,26 @@ QByteArray fitJpeg(const QImage& image, qsizetype maxBytes) {
 PhotoValue readImageFile(const QString& cell, const QString& path, qsizetype maxBytes) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        return problem(cell, u"no such file"_s);
+        return problem(cell, E2V_SENTENCE(QT_TRANSLATE_NOOP("Photo", "no such file")));
     }
     if (info.isDir()) {
-        return problem(cell, u"a folder, not an image"_s);
+        return problem(cell, E2V_SENTENCE(QT_TRANSLATE_NOOP("Photo", "a folder, not an image")));
     }
     // Pipes and devices could block or never end.
     if (!info.isFile()) {
-        return problem(cell, u"not an image that can be read"_s);
+        return problem(cell,
+                       E2V_SENTENCE(QT_TRANSLATE_NOOP("Photo", "not an image that can be read")));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return problem(cell, u"cannot be opened"_s);
+        return problem(cell, E2V_SENTENCE(QT_TRANSLATE_NOOP("Photo", "cannot be opened")));
     }
     // The content decides the format, not the file name's ending.
     QImageReader reader(&file);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
-        return problem(cell, u"not an image that can be read"_s);
+        return problem(cell,
+                       E2V_SENTENCE(QT_TRANSLATE_NOOP("Photo", "not an image that can be read")));
     }
     const QSize declared = reader.size();
     if (declared.isValid()) {
@@ -194,8 +201,9 @@ PhotoValue readImageFile(const QString& cell, const QString& path, qsizetype max
         const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
         if (pixels > kMaxPixels || (!scaledDecode && limit > 0 && pixels * 4 > limit)) {
             return problem(
-                cell,
-                u"image too large (%1 x %2 pixels)"_s.arg(declared.width()).arg(declared.height()));
+                cell, E2V_SENTENCE(QT_TRANSLATE_NOOP("Photo", "image too large (%1 x %2 pixels)"))
+                          .arg(declared.width())
+                          .arg(declared.height()));
         }
         if (scaledDecode) {
             // Decoded directly at the size it will be written at: far less memory and time.
@@ -204,7 +212,8 @@ PhotoValue readImageFile(const QString& cell, const QString& path, qsizetype max
     }
     QImage image = reader.read();
     if (image.isNull()) {
-        return problem(cell, u"not an image that can be read"_s);
+        return problem(cell,
+                       E2V_SENTENCE(QT_TRANSLATE_NOOP("Photo", "not an image that can be read")));
     }
     const QSize target = fitInto(image.size(), kPhotoMaxSide);
     if (target != image.size()) {
@@ -213,7 +222,8 @@ PhotoValue readImageFile(const QString& cell, const QString& path, qsizetype max
     PhotoValue v;
     v.jpeg = fitJpeg(opaque(image), maxBytes);
     if (v.jpeg.isEmpty()) {
-        return problem(cell, u"cannot be made small enough"_s);
+        return problem(cell,
+                       E2V_SENTENCE(QT_TRANSLATE_NOOP("Photo", "cannot be made small enough")));
     }
     v.kind = PhotoValue::Kind::Embedded;
     return v;
@@ -238,10 +248,12 @@ PhotoValue readPhoto(const QString& cellText, const QString& baseFolder, qsizety
     QString scheme;
     if (hasScheme(text, &scheme)) {
         if (scheme != u"http"_s && scheme != u"https"_s) {
-            return problem(text, u"not an http or https address"_s);
+            return problem(
+                text, E2V_SENTENCE(QT_TRANSLATE_NOOP("Photo", "not an http or https address")));
         }
         if (!isWritableAddress(text)) {
-            return problem(text, u"not a valid web address"_s);
+            return problem(text,
+                           E2V_SENTENCE(QT_TRANSLATE_NOOP("Photo", "not a valid web address")));
         }
         PhotoValue v;
         v.kind = PhotoValue::Kind::Uri;

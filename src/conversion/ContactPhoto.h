@@ -16,7 +16,9 @@ struct PhotoValue {
     Kind kind = Kind::None;
     QByteArray jpeg; // Embedded: the JPEG bytes as written
     QString uri;     // Uri: the address as in the cell (trimmed)
-    QString problem; // None with a reason: what could not be read (empty when the cell was empty)
+    // None with a reason: what could not be read, in the current language (empty when the cell
+    // was empty).
+    QString problem;
 };
 
 // Reads the photo a cell names. cellText: the cell's text; baseFolder: the spreadsheet's folder,

@@ -2,6 +2,7 @@
 
 #include "AutoMapping.h"
 #include "MappingFile.h"
+#include "Sentence.h"
 #include "WizardState.h"
 #include "WorkbookSource.h"
 
@@ -10,11 +11,14 @@ QString mappingMessageText(MappingMessage message) {
     case MappingMessage::None:
         return QString();
     case MappingMessage::SelectOutlookField:
-        return QStringLiteral("Please Select the Outlook Field.");
+        return E2V_SENTENCE(QT_TRANSLATE_NOOP("Mapping", "Please Select the Outlook Field."))
+            .toString();
     case MappingMessage::SelectExcelField:
-        return QStringLiteral("Please Select the Excel Field.");
+        return E2V_SENTENCE(QT_TRANSLATE_NOOP("Mapping", "Please Select the Excel Field."))
+            .toString();
     case MappingMessage::SelectAddedItem:
-        return QStringLiteral("Select the item from the added fields.");
+        return E2V_SENTENCE(QT_TRANSLATE_NOOP("Mapping", "Select the item from the added fields."))
+            .toString();
     }
     return QString();
 }

@@ -14,7 +14,7 @@ struct WizardState;
 // The three answers of the mapping step that the user must see.
 enum class MappingMessage { None, SelectOutlookField, SelectExcelField, SelectAddedItem };
 
-// The message box text of a mapping message; empty for None.
+// The message box text of a mapping message, in the current language; empty for None.
 QString mappingMessageText(MappingMessage message);
 
 // The list entry of one mapping: header, TAB, "->", TAB, field name.

@@ -61,8 +61,8 @@ QByteArray mappingFileJson(const QList<SavedPair>& pairs) {
 
 MappingFileRead parseMappingFile(const QByteArray& json) {
     MappingFileRead read;
-    auto fail = [&read](const QString& message) {
-        read.status = Status::failure(message);
+    auto fail = [&read](Sentence message) {
+        read.status = Status::failure(std::move(message));
         read.pairs.clear();
         return read;
     };
@@ -70,42 +70,52 @@ MappingFileRead parseMappingFile(const QByteArray& json) {
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {
         return fail(
-            u"it is not JSON (%1 at character %2)"_s.arg(error.errorString()).arg(error.offset));
+            E2V_SENTENCE(QT_TRANSLATE_NOOP("Mapping", "it is not JSON (%1 at character %2)"))
+                .arg(error.errorString())
+                .arg(error.offset));
     }
     if (!document.isObject()) {
-        return fail(u"it holds no JSON object"_s);
+        return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP("Mapping", "it holds no JSON object")));
     }
     const QJsonObject root = document.object();
     const QJsonValue format = root.value(u"format"_s);
     if (!format.isDouble()) {
-        return fail(u"it has no \u201Cformat\u201D number"_s);
+        return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP("Mapping", "it has no “format” number")));
     }
     if (format.toDouble() != kMappingFileFormat) {
         return fail(
-            u"it is written in format %1; this version reads format %2"_s.arg(format.toDouble())
+            E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                             "Mapping", "it is written in format %1; this version reads format %2"))
+                .arg(QString::number(format.toDouble()))
                 .arg(kMappingFileFormat));
     }
     const QJsonValue pairs = root.value(u"pairs"_s);
     if (!pairs.isArray()) {
-        return fail(u"it has no \u201Cpairs\u201D list"_s);
+        return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP("Mapping", "it has no “pairs” list")));
     }
     const QJsonArray list = pairs.toArray();
     for (qsizetype i = 0; i < list.size(); ++i) {
-        const QString where = u"pair %1"_s.arg(i + 1);
+        const qsizetype number = i + 1;
         if (!list.at(i).isObject()) {
-            return fail(where + u" is not a JSON object"_s);
+            return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP("Mapping", "pair %1 is not a JSON object"))
+                            .arg(number));
         }
         const QJsonObject object = list.at(i).toObject();
         SavedPair pair;
         if (!textMember(object, u"header"_s, true, pair.header) || pair.header.isEmpty()) {
-            return fail(where + u" has no \u201Cheader\u201D text"_s);
+            return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP("Mapping", "pair %1 has no “header” text"))
+                            .arg(number));
         }
         if (!textMember(object, u"field"_s, true, pair.field) || pair.field.isEmpty()) {
-            return fail(where + u" has no \u201Cfield\u201D name"_s);
+            return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP("Mapping", "pair %1 has no “field” name"))
+                            .arg(number));
         }
         if (!textMember(object, u"column"_s, false, pair.column) ||
             (!pair.column.isEmpty() && !columnIndex(pair.column))) {
-            return fail(where + u" has a \u201Ccolumn\u201D that is not column letters"_s);
+            return fail(
+                E2V_SENTENCE(QT_TRANSLATE_NOOP("Mapping",
+                                               "pair %1 has a “column” that is not column letters"))
+                    .arg(number));
         }
         pair.column = pair.column.toUpper();
         read.pairs.append(pair);
@@ -118,14 +128,18 @@ MappingFileRead readMappingFile(const QString& path) {
     MappingFileRead read;
     if (!file.open(QIODevice::ReadOnly)) {
         read.status = Status::failure(
-            u"The mapping file \u201C%1\u201D cannot be read: %2."_s.arg(path, file.errorString()));
+            E2V_SENTENCE(QT_TRANSLATE_NOOP("Mapping", "The mapping file “%1” cannot be read: %2."))
+                .arg(path)
+                .arg(file.errorString()));
         return read;
     }
     read = parseMappingFile(file.readAll());
     if (!read.status) {
-        read.status =
-            Status::failure(u"\u201C%1\u201D is not a mapping this program can load: %2."_s.arg(
-                path, read.status.message()));
+        read.status = Status::failure(
+            E2V_SENTENCE(
+                QT_TRANSLATE_NOOP("Mapping", "“%1” is not a mapping this program can load: %2."))
+                .arg(path)
+                .arg(read.status.sentence()));
     }
     return read;
 }
@@ -135,8 +149,11 @@ Status writeMappingFile(const QString& path, const QList<SavedPair>& pairs) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(mappingFileJson(pairs)) < 0 ||
         !file.commit()) {
-        return Status::failure(u"The mapping file \u201C%1\u201D cannot be written: %2."_s.arg(
-            path, file.errorString()));
+        return Status::failure(
+            E2V_SENTENCE(
+                QT_TRANSLATE_NOOP("Mapping", "The mapping file “%1” cannot be written: %2."))
+                .arg(path)
+                .arg(file.errorString()));
     }
     return Status::success();
 }
@@ -186,22 +203,32 @@ AppliedMapping matchSavedPairs(const QList<SavedPair>& pairs,
 QString notAppliedText(const AppliedMapping& result) {
     QStringList lines;
     for (const AppliedMapping::Left& left : result.notApplied) {
-        QString why;
+        Sentence why;
         switch (left.reason) {
         case AppliedMapping::Reason::HeaderNotInSheet:
-            why = u"the header is not in this sheet"_s;
+            why = E2V_SENTENCE(QT_TRANSLATE_NOOP("Mapping", "the header is not in this sheet"));
             break;
         case AppliedMapping::Reason::UnknownField:
-            why = u"the field is not one of this program's"_s;
+            why = E2V_SENTENCE(
+                QT_TRANSLATE_NOOP("Mapping", "the field is not one of this program's"));
             break;
         case AppliedMapping::Reason::AlreadyMapped:
-            why = u"the column or the field is mapped already"_s;
+            why = E2V_SENTENCE(
+                QT_TRANSLATE_NOOP("Mapping", "the column or the field is mapped already"));
             break;
         }
-        const QString column =
-            left.pair.column.isEmpty() ? QString() : u" (column %1)"_s.arg(left.pair.column);
-        lines.append(u"\u201C%1\u201D%2 \u2192 %3: %4"_s.arg(left.pair.header, column,
-                                                             left.pair.field, why));
+        const Sentence line =
+            left.pair.column.isEmpty()
+                ? E2V_SENTENCE(QT_TRANSLATE_NOOP("Mapping", "“%1” → %2: %3"))
+                      .arg(left.pair.header)
+                      .arg(left.pair.field)
+                      .arg(std::move(why))
+                : E2V_SENTENCE(QT_TRANSLATE_NOOP("Mapping", "“%1” (column %2) → %3: %4"))
+                      .arg(left.pair.header)
+                      .arg(left.pair.column)
+                      .arg(left.pair.field)
+                      .arg(std::move(why));
+        lines.append(line.toString());
     }
     return lines.join(u'\n');
 }

@@ -2,6 +2,7 @@
 
 #include "ContactValues.h"
 #include "FilePath.h"
+#include "ProductInfo.h"
 #include "TextCleaning.h"
 
 #include <QDir>
@@ -94,7 +95,7 @@ bool isDeviceName(QStringView stem) {
 QString stampedFolderPath(const QString& base, const QDateTime& now) {
     const QDate d = now.date();
     const QTime t = now.time();
-    const QString name = QStringLiteral("Brinmark_Excel_vCard_%1_%2_%3_%4_%5_%6")
+    const QString name = (outputFolderPrefix() + QStringLiteral("%1_%2_%3_%4_%5_%6"))
                              .arg(d.day())
                              .arg(d.month())
                              .arg(d.year())
@@ -118,16 +119,18 @@ FolderResult createStampedFolder(const QString& base, const QDateTime& now) {
         }
         if (ec) {
             result.path = candidate;
-            result.status =
-                Status::failure(QStringLiteral("The folder \u201C%1\u201D cannot be created: %2.")
-                                    .arg(candidate, QString::fromLocal8Bit(ec.message())));
+            result.status = Status::failure(
+                E2V_SENTENCE(QT_TRANSLATE_NOOP("Output", "The folder “%1” cannot be created: %2."))
+                    .arg(candidate)
+                    .arg(QString::fromLocal8Bit(ec.message())));
             return result;
         }
     }
     result.path = stamped;
     result.status = Status::failure(
-        QStringLiteral("The folder \u201C%1\u201D cannot be created: too many folders of that "
-                       "name exist already.")
+        E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                         "Output", "The folder “%1” cannot be created: too many folders of that "
+                                   "name exist already."))
             .arg(stamped));
     return result;
 }

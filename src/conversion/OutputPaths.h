@@ -9,7 +9,8 @@ struct ContactValues;
 
 inline constexpr int kMaxFileNameBytes = 255;
 
-// base + "/Brinmark_Excel_vCard_" + day_month_year_hour_minute_second, no leading zeros.
+// base + "/" + outputFolderPrefix() (ProductInfo.h, "Brinmark_Excel_vCard_") +
+// day_month_year_hour_minute_second, no leading zeros.
 QString stampedFolderPath(const QString& base, const QDateTime& now);
 
 // Creates a new folder for one run: the stamped path, or the stamped path with "_2", "_3", ...

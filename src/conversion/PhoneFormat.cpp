@@ -51,18 +51,6 @@ std::optional<PhoneStyle> phoneStyleFromText(QStringView text) {
     return std::nullopt;
 }
 
-QString phoneStyleText(PhoneStyle style) {
-    switch (style) {
-    case PhoneStyle::E164:
-        return QStringLiteral("e164");
-    case PhoneStyle::International:
-        return QStringLiteral("international");
-    case PhoneStyle::Off:
-        break;
-    }
-    return QStringLiteral("off");
-}
-
 bool isPhoneRegion(QStringView code) {
     return code.size() == 2 && knownRegions().count(code.toString().toUpper().toStdString()) > 0;
 }

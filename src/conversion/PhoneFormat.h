@@ -27,7 +27,6 @@ struct PhoneFormatOptions {
 
 // "e164" and "international" (any case); none for other text.
 std::optional<PhoneStyle> phoneStyleFromText(QStringView text);
-QString phoneStyleText(PhoneStyle style);
 
 // Whether the code (any case) names a country whose numbers are known.
 bool isPhoneRegion(QStringView code);

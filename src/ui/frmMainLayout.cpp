@@ -485,7 +485,7 @@ void frmMain::buildStatusBar() {
     auto* bar = new QStatusBar(this);
     bar->setObjectName(u"statusIndicator"_s);
     bar->setSizeGripEnabled(false);
-    const QString texts[3] = {u"Brinmark Excel to vCard"_s, QString(), u"www.brinmark.example"_s};
+    const QString texts[3] = {shortApplicationTitle(), QString(), vendorWebSite()};
     for (int i = 0; i < 3; ++i) {
         statusPanels[i] = makeLabel(u"statusIndicatorPanel%1"_s.arg(i + 1), texts[i], bar);
         statusPanels[i]->setFrameShape(QFrame::StyledPanel);

@@ -84,10 +84,6 @@ double rkValue(quint32 rk) {
     return (rk & 1) ? v / 100.0 : v;
 }
 
-QString damaged(const QString& why) {
-    return u"it is damaged (%1)."_s.arg(why);
-}
-
 // 8-bit texts of Excel 5/95 files, in the code page the CODEPAGE record names.
 class CodePageDecoder {
 public:
@@ -381,16 +377,18 @@ public:
             }
         }
         if (sheetStarts.empty()) {
-            m_result.reason = wrongOffset
-                                  ? damaged(u"a sheet's position in the workbook is wrong"_s)
-                                  : u"it holds no worksheet (only charts or macros)."_s;
+            m_failure = wrongOffset
+                            ? damagedReason(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                                  "Workbook", "a sheet's position in the workbook is wrong")))
+                            : E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                                  "Workbook", "it holds no worksheet (only charts or macros)."));
             return failed();
         }
         if (m_namesOnly) {
             return m_result;
         }
         if (size_t(sheetIndex) >= sheetStarts.size()) {
-            m_result.reason = missingSheetReason(sheetIndex, m_result.sheetNames.size());
+            m_failure = missingSheetReason(sheetIndex, m_result.sheetNames.size());
             return failed();
         }
         if (!readSheet(sheetStarts[size_t(sheetIndex)])) {
@@ -402,24 +400,27 @@ public:
 private:
     ParseResult failed() {
         m_sheet.clear();
+        m_result.reason = m_failure.toString();
         return m_result;
     }
 
-    bool fail(const QString& why) {
-        m_result.reason = damaged(why);
+    bool fail(Sentence why) {
+        m_failure = damagedReason(std::move(why));
         return false;
     }
 
     // The record at pos: type, body start and length, checked against the stream.
     bool record(qint64 pos, quint16& type, qint64& body, qint64& length) {
         if (pos + 4 > m_size) {
-            return fail(u"the workbook ends before its last record"_s);
+            return fail(E2V_SENTENCE(
+                QT_TRANSLATE_NOOP("Workbook", "the workbook ends before its last record")));
         }
         type = u16(m_data + pos);
         length = u16(m_data + pos + 2);
         body = pos + 4;
         if (body + length > m_size) {
-            return fail(u"a record runs past the end of the workbook"_s);
+            return fail(E2V_SENTENCE(
+                QT_TRANSLATE_NOOP("Workbook", "a record runs past the end of the workbook")));
         }
         return true;
     }
@@ -455,27 +456,31 @@ private:
         qint64 body;
         qint64 len;
         if (m_size < 4) {
-            m_result.reason = damaged(u"the workbook is empty"_s);
+            m_failure =
+                damagedReason(E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "the workbook is empty")));
             return false;
         }
         type = u16(m_data);
         if (type != kBof && type != kBof2 && type != kBof3 && type != kBof4) {
-            m_result.reason = u"it is not a spreadsheet (its workbook does not begin like an "
-                              u"Excel workbook)."_s;
+            m_failure = E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                "Workbook", "it is not a spreadsheet (its workbook does not begin like an "
+                            "Excel workbook)."));
             return false;
         }
         if (!record(0, type, body, len)) {
             return false;
         }
         if (type == kBof2 || type == kBof3 || type == kBof4) {
-            m_result.reason = u"it is in the format of Excel 4 or older, which this program does "
-                              u"not read. Open it in your spreadsheet program and save it as "
-                              u".xlsx."_s;
+            m_failure = E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                "Workbook", "it is in the format of Excel 4 or older, which this program does "
+                            "not read. Open it in your spreadsheet program and save it as "
+                            ".xlsx."));
             return false;
         }
         if (type != kBof || len < 4) {
-            m_result.reason = u"it is not a spreadsheet (its workbook does not begin like an "
-                              u"Excel workbook)."_s;
+            m_failure = E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                "Workbook", "it is not a spreadsheet (its workbook does not begin like an "
+                            "Excel workbook)."));
             return false;
         }
         const quint16 version = u16(m_data + body);
@@ -487,8 +492,9 @@ private:
             m_result.biff8 = false;
             m_result.rowLimit = kBiff5Rows;
         } else {
-            m_result.reason = u"it is in an Excel format this program does not read. Open it in "
-                              u"your spreadsheet program and save it as .xlsx."_s;
+            m_failure = E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                "Workbook", "it is in an Excel format this program does not read. Open it in "
+                            "your spreadsheet program and save it as .xlsx."));
             return false;
         }
         if (dt == kWorksheet) {
@@ -496,7 +502,8 @@ private:
             return true;
         }
         if (dt != kGlobals) {
-            m_result.reason = u"it is not a workbook this program reads (it holds no worksheet)."_s;
+            m_failure = E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                "Workbook", "it is not a workbook this program reads (it holds no worksheet)."));
             return false;
         }
         qint64 pos = body + len;
@@ -516,7 +523,8 @@ private:
                 break;
             case kCodePage:
                 if (len < 2) {
-                    return fail(u"a code-page record is too short"_s);
+                    return fail(E2V_SENTENCE(
+                        QT_TRANSLATE_NOOP("Workbook", "a code-page record is too short")));
                 }
                 if (!m_result.biff8) {
                     m_decoder.setCodePage(u16(p));
@@ -524,7 +532,8 @@ private:
                 break;
             case kDateMode:
                 if (len < 2) {
-                    return fail(u"a date-mode record is too short"_s);
+                    return fail(E2V_SENTENCE(
+                        QT_TRANSLATE_NOOP("Workbook", "a date-mode record is too short")));
                 }
                 m_sheet.setDateSystem(u16(p) == 1 ? DateSystem::Date1904 : DateSystem::Date1900);
                 break;
@@ -548,7 +557,8 @@ private:
                 }
                 break;
             case kBof:
-                return fail(u"the workbook's global part does not end"_s);
+                return fail(E2V_SENTENCE(
+                    QT_TRANSLATE_NOOP("Workbook", "the workbook's global part does not end")));
             default:
                 break;
             }
@@ -565,19 +575,21 @@ private:
                 m_data = reinterpret_cast<const uchar*>(m_plain.constData());
                 return true;
             case Decryption::Damaged:
-                return fail(u"its password record is malformed"_s);
+                return fail(E2V_SENTENCE(
+                    QT_TRANSLATE_NOOP("Workbook", "its password record is malformed")));
             case Decryption::Protected:
                 break;
             }
         }
-        m_result.reason = u"it is protected with a password. Open it in your spreadsheet "
-                          u"program, remove the password and save it again."_s;
+        m_failure = E2V_SENTENCE(QT_TRANSLATE_NOOP(
+            "Workbook", "it is protected with a password. Open it in your spreadsheet "
+                        "program, remove the password and save it again."));
         return false;
     }
 
     bool readBoundSheet(const uchar* p, qint64 len, std::vector<BoundSheet>& candidates) {
         if (len < 8) {
-            return fail(u"a sheet record is too short"_s);
+            return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "a sheet record is too short")));
         }
         const qint64 offset = u32(p);
         const quint8 sheetType = p[5];
@@ -588,7 +600,8 @@ private:
             need = 8 + cch * (wide ? 2 : 1);
         }
         if (need > len) {
-            return fail(u"a sheet name runs past its record"_s);
+            return fail(
+                E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "a sheet name runs past its record")));
         }
         // Type 0 is a worksheet (or dialog); charts (2), macro sheets (1) and VB modules (6)
         // are passed over. The visibility byte is not looked at: hidden sheets hold data too.
@@ -675,14 +688,16 @@ private:
 
     bool readSst(qint64 body, qint64 len) {
         if (m_haveSst) {
-            return fail(u"it holds two shared-string tables"_s);
+            return fail(
+                E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "it holds two shared-string tables")));
         }
         m_haveSst = true;
         Cursor c(m_data, m_size, body, len);
         quint32 total;
         quint32 unique;
         if (!c.readU32(total) || !c.readU32(unique)) {
-            return fail(u"the shared-string table is too short"_s);
+            return fail(E2V_SENTENCE(
+                QT_TRANSLATE_NOOP("Workbook", "the shared-string table is too short")));
         }
         // The count is only an upper bound: the strings are read while bytes are there.
         for (quint32 i = 0; i < unique; ++i) {
@@ -691,10 +706,12 @@ private:
                 break;
             }
             if (!c.readUnicodeString(true, m_chars)) {
-                return fail(u"a shared string runs past its records"_s);
+                return fail(E2V_SENTENCE(
+                    QT_TRANSLATE_NOOP("Workbook", "a shared string runs past its records")));
             }
             if (m_sheet.addSharedText(nonNull(view(m_chars))) < 0) {
-                return fail(u"a shared string is too long"_s);
+                return fail(
+                    E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "a shared string is too long")));
             }
         }
         m_sstCount = m_sheet.sharedTextCount();
@@ -715,16 +732,20 @@ private:
     }
 
     bool beyondSheet() {
-        m_result.reason =
-            u"it holds a cell beyond the %1 rows and %2 columns an .xls sheet can have, "
-            u"so the file is damaged."_s.arg(m_result.rowLimit)
+        m_failure =
+            E2V_SENTENCE(
+                QT_TRANSLATE_NOOP(
+                    "Workbook",
+                    "it holds a cell beyond the %1 rows and %2 columns an .xls sheet can have, "
+                    "so the file is damaged."))
+                .arg(m_result.rowLimit)
                 .arg(kColumns);
         return false;
     }
 
     bool stored(CellWrite written) {
         if (!written) {
-            m_result.reason = cellRefusalReason(written.refusal);
+            m_failure = cellRefusalReason(written.refusal);
             return false;
         }
         return true;
@@ -738,18 +759,19 @@ private:
     bool readText(Cursor& c, QStringView& text) {
         if (m_result.biff8) {
             if (!c.readUnicodeString(true, m_chars)) {
-                return fail(u"a text runs past its record"_s);
+                return fail(
+                    E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "a text runs past its record")));
             }
             text = nonNull(view(m_chars));
             return true;
         }
         quint16 cch;
         if (!c.readU16(cch)) {
-            return fail(u"a text runs past its record"_s);
+            return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "a text runs past its record")));
         }
         m_bytes.resize(cch);
         if (!c.read(reinterpret_cast<uchar*>(m_bytes.data()), cch)) {
-            return fail(u"a text runs past its record"_s);
+            return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "a text runs past its record")));
         }
         m_decoder.decode(m_bytes.constData(), cch, m_decoded);
         text = nonNull(m_decoded);
@@ -794,7 +816,8 @@ private:
                 break;
             case kNumber:
                 if (len < 14) {
-                    return fail(u"a number record is too short"_s);
+                    return fail(E2V_SENTENCE(
+                        QT_TRANSLATE_NOOP("Workbook", "a number record is too short")));
                 }
                 if (!position(p, row, col) ||
                     !stored(m_sheet.setNumber(row, col, f64(p + 6), cellFormat(p)))) {
@@ -804,7 +827,8 @@ private:
                 break;
             case kRk:
                 if (len < 10) {
-                    return fail(u"a number record is too short"_s);
+                    return fail(E2V_SENTENCE(
+                        QT_TRANSLATE_NOOP("Workbook", "a number record is too short")));
                 }
                 if (!position(p, row, col) ||
                     !stored(m_sheet.setNumber(row, col, rkValue(u32(p + 6)), cellFormat(p)))) {
@@ -814,7 +838,8 @@ private:
                 break;
             case kMulRk: {
                 if (len < 12 || (len - 6) % 6 != 0) {
-                    return fail(u"a multiple-number record has a wrong length"_s);
+                    return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                        "Workbook", "a multiple-number record has a wrong length")));
                 }
                 const qint64 n = (len - 6) / 6;
                 if (!position(p, row, col)) {
@@ -837,7 +862,8 @@ private:
             }
             case kLabelSst: {
                 if (len < 10) {
-                    return fail(u"a text record is too short"_s);
+                    return fail(
+                        E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "a text record is too short")));
                 }
                 if (!position(p, row, col)) {
                     return false;
@@ -855,7 +881,8 @@ private:
             case kLabel:
             case kRString: {
                 if (len < 8) {
-                    return fail(u"a text record is too short"_s);
+                    return fail(
+                        E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "a text record is too short")));
                 }
                 if (!position(p, row, col)) {
                     return false;
@@ -870,7 +897,8 @@ private:
             }
             case kBoolErr:
                 if (len < 8) {
-                    return fail(u"a truth-value record is too short"_s);
+                    return fail(E2V_SENTENCE(
+                        QT_TRANSLATE_NOOP("Workbook", "a truth-value record is too short")));
                 }
                 if (!position(p, row, col)) {
                     return false;
@@ -883,7 +911,8 @@ private:
                 break;
             case kFormula:
                 if (len < 20) {
-                    return fail(u"a formula record is too short"_s);
+                    return fail(E2V_SENTENCE(
+                        QT_TRANSLATE_NOOP("Workbook", "a formula record is too short")));
                 }
                 if (!position(p, row, col) || !readFormulaResult(p, row, col, pendingString)) {
                     return false;
@@ -948,6 +977,7 @@ private:
     SheetData& m_sheet;
     Yielder& m_yielder;
     ParseResult m_result;
+    Sentence m_failure;
     std::unordered_map<quint16, QString> m_formatCodes; // FORMAT records by id
     std::vector<quint16> m_xfFormatIds;                 // XF records in order
     std::vector<qint64> m_byXf;

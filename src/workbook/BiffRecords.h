@@ -16,7 +16,8 @@ inline constexpr qint32 kBiff5Rows = 16384;
 inline constexpr qint32 kColumns = 256;
 
 struct ParseResult {
-    QString reason; // empty on success; otherwise a clause for unreadableFileMessage
+    // Empty on success; otherwise the clause for unreadableFileMessage, in the current language.
+    QString reason;
     qint32 rowLimit = kBiff8Rows;
     bool biff8 = true;
     // The worksheets, in workbook order (charts, macro and dialog sheets left out); one empty

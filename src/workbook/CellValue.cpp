@@ -85,13 +85,6 @@ std::optional<QDate> CellValue::dateValue() const {
     return dateFromSerial(m_number, dateSystem());
 }
 
-std::optional<QDateTime> CellValue::dateTimeValue() const {
-    if (!holdsDate()) {
-        return std::nullopt;
-    }
-    return dateTimeFromSerial(m_number, dateSystem());
-}
-
 bool operator==(const CellValue& a, const CellValue& b) {
     if (a.m_kind != b.m_kind) {
         return false;

@@ -3,7 +3,6 @@
 #include "DateSerial.h"
 
 #include <QDate>
-#include <QDateTime>
 #include <QString>
 
 #include <optional>
@@ -74,8 +73,6 @@ public:
     // The day a date cell shows; empty for other cells and for days that never were
     // (Excel's 1900-01-00 and 1900-02-29).
     std::optional<QDate> dateValue() const;
-    // The date and time a date cell shows, to the millisecond, in UTC (see DateSerial.h).
-    std::optional<QDateTime> dateTimeValue() const;
     bool booleanValue() const { return m_number != 0.0; }
 
     // The text callers work with: the text itself, a number as its format shows it (the

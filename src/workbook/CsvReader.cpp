@@ -16,8 +16,6 @@
 #include <cstring>
 #include <memory>
 
-using namespace Qt::StringLiterals;
-
 // Reading choices that are ours to make:
 // - Field text is kept exactly as written: a CR LF inside quotes stays CR LF, nothing is
 //   trimmed, nothing becomes a number.
@@ -263,15 +261,22 @@ public:
         m_column = 0;
         // Empty lines past the last row hold nothing, so they are no reason to refuse.
         if (m_row > limits::kMaxRows && !emptyLine) {
-            return fail(u"it has more than %1 rows, more than a worksheet holds."_s.arg(
-                number(limits::kMaxRows)));
+            return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                                         "Workbook",
+                                         "it has more than %1 rows, more than a worksheet holds."))
+                            .arg(number(limits::kMaxRows)));
         }
         return true;
     }
     bool beginField() {
         if (m_column >= limits::kMaxColumns) {
-            return fail(u"row %1 has more than %2 fields, more than a worksheet has columns."_s.arg(
-                number(m_row), number(limits::kMaxColumns)));
+            return fail(
+                E2V_SENTENCE(
+                    QT_TRANSLATE_NOOP(
+                        "Workbook",
+                        "row %1 has more than %2 fields, more than a worksheet has columns."))
+                    .arg(number(m_row))
+                    .arg(number(limits::kMaxColumns)));
         }
         m_length = 0;
         return true;
@@ -280,8 +285,13 @@ public:
         reserve(m_length + (to - from));
         m_length += m_src.decode(from, to, m_buffer.get() + m_length);
         if (m_length > limits::kMaxCellChars) {
-            return fail(u"a field in row %1 is longer than %2 characters, more than a cell "
-                        "may hold."_s.arg(number(m_row), number(limits::kMaxCellChars)));
+            return fail(
+                E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                                 "Workbook",
+                                 "a field in row %1 is longer than %2 characters, more than a cell "
+                                 "may hold."))
+                    .arg(number(m_row))
+                    .arg(number(limits::kMaxCellChars)));
         }
         return true;
     }
@@ -299,10 +309,10 @@ public:
     }
     bool endRecord() { return true; }
 
-    const QString& failure() const { return m_failure; }
+    const Sentence& failure() const { return m_failure; }
 
 private:
-    bool fail(QString reason) {
+    bool fail(Sentence reason) {
         m_failure = std::move(reason);
         return false;
     }
@@ -327,7 +337,7 @@ private:
     qsizetype m_length = 0;
     qint64 m_row = 0;
     qint64 m_column = 0;
-    QString m_failure;
+    Sentence m_failure;
 };
 
 // A first line "sep=X" names the delimiter and is not data. Returns the delimiter in the
@@ -385,15 +395,17 @@ template <class Units> qint64 lineOf(const Units& src, qsizetype unit) {
 
 Status nulFailure(qint64 line) {
     return Status::failure(
-        u"it contains a NUL character (line %1), so it is not a plain text list."_s.arg(
-            number(line)));
+        E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                         "Workbook",
+                         "it contains a NUL character (line %1), so it is not a plain text list."))
+            .arg(number(line)));
 }
 
 template <bool BigEndian>
 Status readUtf16(const uchar* data, qsizetype size, SheetData& sheet, Yielder& yielder) {
     if (size % 2 != 0) {
-        return Status::failure(
-            u"it is damaged (its UTF-16 text ends in the middle of a character)."_s);
+        return Status::failure(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+            "Workbook", "it is damaged (its UTF-16 text ends in the middle of a character).")));
     }
     const Utf16Units<BigEndian> src(data, size / 2);
     for (qsizetype i = 0; i < src.size(); ++i) {
@@ -461,7 +473,9 @@ Status readCsvWorkbook(const QString& path, qint32 sheet, LoadedSheet& out, Yiel
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return Status::failure(u"the file cannot be opened (%1)."_s.arg(file.errorString()));
+        return Status::failure(
+            E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "the file cannot be opened (%1)."))
+                .arg(file.errorString()));
     }
     const qint64 size = file.size();
     if (size == 0) {

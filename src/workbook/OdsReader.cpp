@@ -660,7 +660,9 @@ private:
             return;
         }
         if (firstRow > limits::kMaxRows) {
-            fail(u"it has a cell beyond the last row a worksheet can hold (row 1,048,576)."_s);
+            fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                "Workbook",
+                "it has a cell beyond the last row a worksheet can hold (row 1,048,576).")));
             return;
         }
         // Repeats that carry content are applied up to the sheet's edges.
@@ -668,16 +670,18 @@ private:
         qint64 cellsPerRow = 0;
         for (Pending& p : m_pending) {
             if (p.column >= limits::kMaxColumns) {
-                fail(u"it has a cell beyond the last column a worksheet can hold (column "
-                     "XFD)."_s);
+                fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                    "Workbook", "it has a cell beyond the last column a worksheet can hold (column "
+                                "XFD).")));
                 return;
             }
             p.repeat = std::min(p.repeat, qint64(limits::kMaxColumns) - p.column);
             cellsPerRow += p.repeat;
         }
         if (cellsPerRow * rows > limits::kMaxCells - m_sheet.cellCount()) {
-            fail(u"it holds more cells than this program can keep (its repeated rows and "
-                 "columns add up to tens of millions of cells)."_s);
+            fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                "Workbook", "it holds more cells than this program can keep (its repeated rows and "
+                            "columns add up to tens of millions of cells).")));
             return;
         }
         for (const Pending& p : m_pending) {
@@ -775,7 +779,8 @@ Status readOdsPackage(const ZipPackage& zip, qint32 sheetIndex, SheetData& sheet
                       QStringList& names, Yielder& yielder) {
     const qint64 content = zip.find("content.xml");
     if (content < 0) {
-        return Status::failure(u"it is damaged (its content part, content.xml, is missing)."_s);
+        return Status::failure(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+            "Workbook", "it is damaged (its content part, content.xml, is missing).")));
     }
     // Without styles.xml the cells still read, with the data styles content.xml holds.
     OdsStyles styles;
@@ -790,7 +795,8 @@ Status readOdsPackage(const ZipPackage& zip, qint32 sheetIndex, SheetData& sheet
         return s;
     }
     if (!handler.sawSpreadsheet()) {
-        return Status::failure(u"it is not a spreadsheet (its content holds no table body)."_s);
+        return Status::failure(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+            "Workbook", "it is not a spreadsheet (its content holds no table body).")));
     }
     // A spreadsheet without a table reads as one empty sheet, as it always has.
     if (sheetIndex > 0 && sheetIndex >= handler.tableCount()) {

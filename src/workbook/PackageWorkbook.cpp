@@ -5,27 +5,29 @@
 #include "Yielder.h"
 #include "ZipPackage.h"
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // What an OpenDocument package that is not a spreadsheet holds, by its media type.
-QString otherOpenDocument(const QByteArray& mime) {
+Sentence otherOpenDocument(const QByteArray& mime) {
     if (mime.startsWith("application/vnd.oasis.opendocument.text")) {
-        return u"it is a word-processing document, not a spreadsheet."_s;
+        return E2V_SENTENCE(
+            QT_TRANSLATE_NOOP("Workbook", "it is a word-processing document, not a spreadsheet."));
     }
     if (mime.startsWith("application/vnd.oasis.opendocument.presentation")) {
-        return u"it is a presentation, not a spreadsheet."_s;
+        return E2V_SENTENCE(
+            QT_TRANSLATE_NOOP("Workbook", "it is a presentation, not a spreadsheet."));
     }
     if (mime.startsWith("application/vnd.oasis.opendocument.graphics") ||
         mime.startsWith("application/vnd.oasis.opendocument.image")) {
-        return u"it is a drawing, not a spreadsheet."_s;
+        return E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "it is a drawing, not a spreadsheet."));
     }
     if (mime.startsWith("application/epub+zip")) {
-        return u"it is an e-book, not a spreadsheet."_s;
+        return E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "it is an e-book, not a spreadsheet."));
     }
-    return u"it is a document of another kind (%1), not a spreadsheet."_s.arg(
-        QString::fromUtf8(mime.left(100)));
+    return E2V_SENTENCE(
+               QT_TRANSLATE_NOOP("Workbook",
+                                 "it is a document of another kind (%1), not a spreadsheet."))
+        .arg(QString::fromUtf8(mime.left(100)));
 }
 
 } // namespace
@@ -62,8 +64,10 @@ Status readPackageWorkbook(const QString& path, qint32 sheet, LoadedSheet& out, 
         return readXlsxPackage(zip, sheet, out.sheet, out.sheetNames, yielder);
     }
     if (zip.contains("word/document.xml")) {
-        return Status::failure(u"it is a word-processing document, not a spreadsheet."_s);
+        return Status::failure(E2V_SENTENCE(
+            QT_TRANSLATE_NOOP("Workbook", "it is a word-processing document, not a spreadsheet.")));
     }
-    return Status::failure(u"it is a zip archive, not a spreadsheet (it holds neither a workbook "
-                           "nor an OpenDocument spreadsheet)."_s);
+    return Status::failure(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+        "Workbook", "it is a zip archive, not a spreadsheet (it holds neither a workbook "
+                    "nor an OpenDocument spreadsheet).")));
 }

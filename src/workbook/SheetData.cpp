@@ -30,23 +30,27 @@ bool outsideSheet(qint32 row, qint32 column) {
 }
 } // namespace
 
-QString cellRefusalReason(CellRefusal refusal) {
+Sentence cellRefusalReason(CellRefusal refusal) {
     switch (refusal) {
     case CellRefusal::None:
         break;
     case CellRefusal::OutsideSheet:
-        return QStringLiteral("it has a cell beyond the last row or column a worksheet can hold "
-                              "(row 1,048,576, column XFD).");
+        return E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook",
+                                              "it has a cell beyond the last row or column a "
+                                              "worksheet can hold (row 1,048,576, column XFD)."));
     case CellRefusal::TooManyCells:
-        return QStringLiteral("it holds more than %1 cells, more than this program reads.")
+        return E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook",
+                                              "it holds more than %1 cells, more than this program "
+                                              "reads."))
             .arg(QLocale(QLocale::English).toString(limits::kMaxCells));
     case CellRefusal::TextTooLong:
-        return QStringLiteral("it holds a text longer than any cell may be.");
+        return E2V_SENTENCE(
+            QT_TRANSLATE_NOOP("Workbook", "it holds a text longer than any cell may be."));
     case CellRefusal::UnknownSharedText:
-        return QStringLiteral(
-            "it is damaged (a cell refers to a shared text that does not exist).");
+        return E2V_SENTENCE(QT_TRANSLATE_NOOP(
+            "Workbook", "it is damaged (a cell refers to a shared text that does not exist)."));
     }
-    return QString();
+    return Sentence();
 }
 
 struct SheetData::Cell {

@@ -2,6 +2,7 @@
 
 #include "CellValue.h"
 #include "NumberFormat.h"
+#include "Sentence.h"
 
 #include <QString>
 #include <QStringView>
@@ -25,7 +26,7 @@ struct [[nodiscard]] CellWrite {
 };
 
 // The reason clause of a refusal, for unreadableFileMessage ("it holds more than ...").
-QString cellRefusalReason(CellRefusal refusal);
+Sentence cellRefusalReason(CellRefusal refusal);
 
 // The cells of one worksheet, kept compactly: 16 bytes a cell plus its text, texts packed
 // into fixed-size chunks so that growing never copies what is there (a million rows of

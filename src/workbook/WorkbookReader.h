@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Limits.h"
+#include "Sentence.h"
 #include "SheetData.h"
 #include "Status.h"
 
@@ -35,8 +36,15 @@ inline constexpr qint32 kSheetNamesOnly = -1;
 // A failure carries only the reason clause ("it is damaged (...)."); out is then
 // discarded, and the caller names the file with unreadableFileMessage.
 
+// Readers' sentences are translated in the context "Workbook".
+
 // The reason given for a sheet number the workbook does not have.
-QString missingSheetReason(qint32 sheet, qsizetype sheetCount);
+Sentence missingSheetReason(qint32 sheet, qsizetype sheetCount);
+
+// "it is damaged (why)."
+Sentence damagedReason(Sentence why);
 
 // The message of a file that cannot be read: names the file, then the reason.
+Sentence unreadableFileMessage(const QString& path, Sentence reason);
+// The same with a reason already in words, as text in the current language.
 QString unreadableFileMessage(const QString& path, const QString& reason);

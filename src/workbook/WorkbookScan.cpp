@@ -12,8 +12,8 @@
 
 QString itemsFoundText(qint32 itemCount) {
     // No row at all (itemCount 0) is no data row, not minus one.
-    return QStringLiteral("Items Found: ") + QLatin1Char(' ') +
-           QString::number(std::max(itemCount - 1, 0));
+    return E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "Items Found: ")).toString() +
+           QLatin1Char(' ') + QString::number(std::max(itemCount - 1, 0));
 }
 
 HeaderRow readHeaderRow(const WorkbookSource& source) {

@@ -74,15 +74,18 @@ bool looksBinary(const QByteArray& head) {
 Status readWorkbookFile(const QString& path, qint32 sheet, LoadedSheet& out, Yielder& yielder) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
-        return Status::failure(QStringLiteral("the file does not exist."));
+        return Status::failure(
+            E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "the file does not exist.")));
     }
     if (info.isDir()) {
-        return Status::failure(QStringLiteral("it is a folder, not a file."));
+        return Status::failure(
+            E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "it is a folder, not a file.")));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return Status::failure(
-            QStringLiteral("the file cannot be opened (%1).").arg(file.errorString()));
+            E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "the file cannot be opened (%1)."))
+                .arg(file.errorString()));
     }
     const QByteArray head = file.read(4096);
     file.close();
@@ -100,17 +103,18 @@ Status readWorkbookFile(const QString& path, qint32 sheet, LoadedSheet& out, Yie
             out.sheetNames = {csvSheetName(path)};
             return sheet > 0 ? Status::failure(missingSheetReason(sheet, 1)) : Status::success();
         }
-        return Status::failure(QStringLiteral("the file is empty."));
+        return Status::failure(E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "the file is empty.")));
     }
     if (looksLikeMarkup(head) && suffix != QLatin1String("csv")) {
-        return Status::failure(
-            QStringLiteral("it is a web page or XML document, not a spreadsheet. Open it in a "
-                           "spreadsheet program and save it as .xlsx or .csv."));
+        return Status::failure(E2V_SENTENCE(
+            QT_TRANSLATE_NOOP("Workbook", "it is a web page or XML document, not a spreadsheet. "
+                                          "Open it in a spreadsheet program and save it as .xlsx "
+                                          "or .csv.")));
     }
     if (looksBinary(head)) {
-        return Status::failure(
-            QStringLiteral("it is not a spreadsheet in a format this program reads "
-                           "(.xlsx, .xls, .ods or .csv)."));
+        return Status::failure(E2V_SENTENCE(
+            QT_TRANSLATE_NOOP("Workbook", "it is not a spreadsheet in a format this "
+                                          "program reads (.xlsx, .xls, .ods or .csv).")));
     }
     // Text, whatever its name: a CSV export renamed by hand is read as what it is.
     return readCsvWorkbook(path, sheet, out, yielder);
@@ -132,11 +136,11 @@ Status FileWorkbookSource::openSheet(const QString& path, qint32 sheet, Yielder*
     Yielder noYield;
     LoadedSheet loaded;
     if (sheet < 0) {
-        return Status::failure(
-            unreadableFileMessage(path, QStringLiteral("no worksheet was chosen.")));
+        return Status::failure(unreadableFileMessage(
+            path, E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "no worksheet was chosen."))));
     }
     if (const Status s = readWorkbookFile(path, sheet, loaded, yielder ? *yielder : noYield); !s) {
-        return Status::failure(unreadableFileMessage(path, s.message()));
+        return Status::failure(unreadableFileMessage(path, s.sentence()));
     }
     loaded.sheet.finish();
     m_sheet = std::move(loaded.sheet);
@@ -176,7 +180,7 @@ Status listWorkbookSheets(const QString& path, QStringList& names, Yielder* yiel
     if (const Status s =
             readWorkbookFile(path, kSheetNamesOnly, loaded, yielder ? *yielder : noYield);
         !s) {
-        return Status::failure(unreadableFileMessage(path, s.message()));
+        return Status::failure(unreadableFileMessage(path, s.sentence()));
     }
     names = std::move(loaded.sheetNames);
     return Status::success();

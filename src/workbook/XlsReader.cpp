@@ -72,19 +72,18 @@ struct GErrorHolder {
     ~GErrorHolder() { g_clear_error(&e); }
 };
 
-QString damaged(const QString& why) {
-    return u"it is damaged (%1)."_s.arg(why);
-}
-
 // Copies the workbook stream into memory. Returns an empty reason on success.
-QString readStream(GsfInput* input, qint64 fileSize, QByteArray& out) {
+Sentence readStream(GsfInput* input, qint64 fileSize, QByteArray& out) {
     const gsf_off_t size = gsf_input_size(input);
     if (size < 0 || size > fileSize) {
-        return damaged(u"the workbook stream is larger than the file"_s);
+        return damagedReason(E2V_SENTENCE(
+            QT_TRANSLATE_NOOP("Workbook", "the workbook stream is larger than the file")));
     }
     if (size > kMaxStreamBytes) {
-        return u"its workbook is larger than the 512 MB this program reads from an .xls file. "
-               u"Save it as .xlsx in your spreadsheet program and choose that file."_s;
+        return E2V_SENTENCE(QT_TRANSLATE_NOOP(
+            "Workbook",
+            "its workbook is larger than the 512 MB this program reads from an .xls file. "
+            "Save it as .xlsx in your spreadsheet program and choose that file."));
     }
     out.resize(qsizetype(size));
     qint64 done = 0;
@@ -92,11 +91,12 @@ QString readStream(GsfInput* input, qint64 fileSize, QByteArray& out) {
         const qint64 n = std::min<qint64>(kReadChunk, size - done);
         if (!gsf_input_read(input, size_t(n), reinterpret_cast<guint8*>(out.data() + done))) {
             out.clear();
-            return damaged(u"its workbook stream cannot be read to the end"_s);
+            return damagedReason(E2V_SENTENCE(
+                QT_TRANSLATE_NOOP("Workbook", "its workbook stream cannot be read to the end")));
         }
         done += n;
     }
-    return QString();
+    return Sentence();
 }
 
 } // namespace
@@ -112,11 +112,13 @@ Status readXlsWorkbook(const QString& path, qint32 sheet, LoadedSheet& out, Yiel
         const QByteArray name = QFile::encodeName(path);
         GObjectRef<GsfInput> input(gsf_input_stdio_new(name.constData(), &err.e));
         if (!input.p) {
-            return Status::failure(u"the file cannot be opened."_s);
+            return Status::failure(
+                E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "the file cannot be opened.")));
         }
         GObjectRef<GsfInfile> ole(gsf_infile_msole_new(input.p, &err.e));
         if (!ole.p) {
-            return Status::failure(damaged(u"its compound-file structure is broken"_s));
+            return Status::failure(damagedReason(E2V_SENTENCE(
+                QT_TRANSLATE_NOOP("Workbook", "its compound-file structure is broken"))));
         }
         int workbook = -1;
         int book = -1;
@@ -138,25 +140,26 @@ Status readXlsWorkbook(const QString& path, qint32 sheet, LoadedSheet& out, Yiel
             }
         }
         if (encryptedPackage && workbook < 0 && book < 0) {
-            return Status::failure(
-                u"it is protected with a password. Open it in your spreadsheet program, "
-                u"remove the password and save it again."_s);
+            return Status::failure(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                "Workbook", "it is protected with a password. Open it in your spreadsheet program, "
+                            "remove the password and save it again.")));
         }
         // Files saved for both Excel 5 and Excel 97 carry both streams; the newer one is
         // complete.
         const int chosen = workbook >= 0 ? workbook : book;
         if (chosen < 0) {
-            return Status::failure(
-                u"it is not a spreadsheet (the file holds no workbook; it may be a "
-                u"document of another program)."_s);
+            return Status::failure(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                "Workbook", "it is not a spreadsheet (the file holds no workbook; it may be a "
+                            "document of another program).")));
         }
         GObjectRef<GsfInput> child(gsf_infile_child_by_index(ole.p, chosen));
         if (!child.p) {
-            return Status::failure(damaged(u"its workbook stream cannot be opened"_s));
+            return Status::failure(damagedReason(E2V_SENTENCE(
+                QT_TRANSLATE_NOOP("Workbook", "its workbook stream cannot be opened"))));
         }
-        const QString reason = readStream(child.p, QFileInfo(path).size(), stream);
+        Sentence reason = readStream(child.p, QFileInfo(path).size(), stream);
         if (!reason.isEmpty()) {
-            return Status::failure(reason);
+            return Status::failure(std::move(reason));
         }
     }
 

@@ -16,8 +16,6 @@
 #include <unordered_map>
 #include <vector>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 constexpr std::string_view kRelNsTransitional =
@@ -222,7 +220,8 @@ public:
             xmlvalues::utf8ToUtf16(m_bytes, m_text);
             xmlvalues::decodeEscapes(m_text);
             if (m_sheet.sharedTextCount() >= limits::kMaxCells) {
-                fail(u"it holds more shared texts than this program can keep."_s);
+                fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                    "Workbook", "it holds more shared texts than this program can keep.")));
             } else if (m_sheet.addSharedText(QStringView(m_text.data(), qsizetype(m_text.size()))) <
                        0) {
                 fail(cellRefusalReason(CellRefusal::TextTooLong));
@@ -628,36 +627,67 @@ private:
     std::u16string m_text;
 };
 
-// "first worksheet", or "worksheet number 3": how a damage message names the sheet read.
-QString sheetWords(qint32 sheetIndex, const QString& noun) {
-    return sheetIndex == 0 ? u"first "_s + noun : noun + u" number %1"_s.arg(sheetIndex + 1);
+Status fail(Sentence reason) {
+    return Status::failure(std::move(reason));
 }
 
-Status fail(const QString& reason) {
-    return Status::failure(reason);
+// The sheet read is named "first worksheet", or "worksheet number 3", in whole sentences that
+// a translation can word as its language needs.
+Status missingSheetPart(qint32 sheetIndex, std::string_view part) {
+    if (sheetIndex == 0) {
+        return fail(
+            E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook",
+                                           "it is damaged (its first worksheet, %1, is missing)."))
+                .arg(partText(part)));
+    }
+    return fail(
+        E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook",
+                                       "it is damaged (its worksheet number %1, %2, is missing)."))
+            .arg(sheetIndex + 1)
+            .arg(partText(part)));
+}
+
+Status notAWorksheet(qint32 sheetIndex, std::string_view part) {
+    if (sheetIndex == 0) {
+        return fail(E2V_SENTENCE(
+                        QT_TRANSLATE_NOOP(
+                            "Workbook", "it is damaged (its first sheet, %1, is not a worksheet)."))
+                        .arg(partText(part)));
+    }
+    return fail(E2V_SENTENCE(
+                    QT_TRANSLATE_NOOP(
+                        "Workbook", "it is damaged (its sheet number %1, %2, is not a worksheet)."))
+                    .arg(sheetIndex + 1)
+                    .arg(partText(part)));
 }
 
 Status parseRels(const ZipPackage& zip, qint64 index, std::vector<Relationship>& out,
                  Yielder& yielder) {
     RelsHandler h;
-    const Status s = parseZipPart(zip, index, h, u"the package relationships"_s, yielder);
+    const Status s = parseZipPart(
+        zip, index, h, E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "the package relationships")),
+        yielder);
     out = std::move(h.rels);
     return s;
 }
 
 // What kind of document the main part's content type says, when it is not a workbook.
-QString notAWorkbook(std::string_view contentType) {
+Sentence notAWorkbook(std::string_view contentType) {
     if (contentType.find("wordprocessingml") != std::string_view::npos ||
         contentType.find("ms-word") != std::string_view::npos) {
-        return u"it is a word-processing document, not a spreadsheet."_s;
+        return E2V_SENTENCE(
+            QT_TRANSLATE_NOOP("Workbook", "it is a word-processing document, not a spreadsheet."));
     }
     if (contentType.find("presentationml") != std::string_view::npos ||
         contentType.find("ms-powerpoint") != std::string_view::npos) {
-        return u"it is a presentation, not a spreadsheet."_s;
+        return E2V_SENTENCE(
+            QT_TRANSLATE_NOOP("Workbook", "it is a presentation, not a spreadsheet."));
     }
     if (contentType.find("sheet.binary") != std::string_view::npos) {
-        return u"it is a binary workbook (.xlsb), which this program does not read. Save it as "
-               ".xlsx and try again."_s;
+        return E2V_SENTENCE(QT_TRANSLATE_NOOP(
+            "Workbook",
+            "it is a binary workbook (.xlsb), which this program does not read. Save it as "
+            ".xlsx and try again."));
     }
     // Anything else is judged by the main part's root element.
     return {};
@@ -709,7 +739,10 @@ Status readXlsxPackage(const ZipPackage& zip, qint32 sheetIndex, SheetData& shee
     ContentTypesHandler types;
     const qint64 typesIndex = zip.find("[Content_Types].xml");
     if (typesIndex >= 0) {
-        if (Status s = parseZipPart(zip, typesIndex, types, u"the content types"_s, yielder); !s) {
+        if (Status s = parseZipPart(
+                zip, typesIndex, types,
+                E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "the content types")), yielder);
+            !s) {
             return s;
         }
     }
@@ -733,38 +766,48 @@ Status readXlsxPackage(const ZipPackage& zip, qint32 sheetIndex, SheetData& shee
         workbookPart = "xl/workbook.xml";
     }
     if (workbookPart.empty()) {
-        return fail(u"it is damaged or not a spreadsheet (its package names no main document)."_s);
+        return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+            "Workbook",
+            "it is damaged or not a spreadsheet (its package names no main document).")));
     }
     if (const std::string type = types.typeOf(workbookPart); !type.empty()) {
-        if (QString why = notAWorkbook(type); !why.isEmpty()) {
-            return fail(why);
+        if (Sentence why = notAWorkbook(type); !why.isEmpty()) {
+            return fail(std::move(why));
         }
     }
     const qint64 workbookIndex = zip.find(workbookPart);
     if (workbookIndex < 0) {
         return fail(
-            u"it is damaged (its workbook part, %1, is missing)."_s.arg(partText(workbookPart)));
+            E2V_SENTENCE(
+                QT_TRANSLATE_NOOP("Workbook", "it is damaged (its workbook part, %1, is missing)."))
+                .arg(partText(workbookPart)));
     }
     WorkbookHandler workbook;
-    if (Status s = parseZipPart(zip, workbookIndex, workbook, u"the workbook part"_s, yielder);
+    if (Status s =
+            parseZipPart(zip, workbookIndex, workbook,
+                         E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "the workbook part")), yielder);
         !s) {
         return s;
     }
     if (workbook.root != "workbook") {
         if (workbook.root == "document") {
-            return fail(u"it is a word-processing document, not a spreadsheet."_s);
+            return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                "Workbook", "it is a word-processing document, not a spreadsheet.")));
         }
         if (workbook.root == "presentation") {
-            return fail(u"it is a presentation, not a spreadsheet."_s);
+            return fail(E2V_SENTENCE(
+                QT_TRANSLATE_NOOP("Workbook", "it is a presentation, not a spreadsheet.")));
         }
-        return fail(u"it is damaged or not a spreadsheet (its main part is not a workbook)."_s);
+        return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+            "Workbook", "it is damaged or not a spreadsheet (its main part is not a workbook).")));
     }
 
     // The workbook's relationships lead to the sheets and the shared texts.
     const std::string workbookFolder = folderOf(workbookPart);
     const qint64 relsIndex = zip.find(relsPartOf(workbookPart));
     if (relsIndex < 0) {
-        return fail(u"it is damaged (the relationships of its workbook part are missing)."_s);
+        return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+            "Workbook", "it is damaged (the relationships of its workbook part are missing).")));
     }
     std::vector<Relationship> rels;
     if (Status s = parseRels(zip, relsIndex, rels, yielder); !s) {
@@ -785,7 +828,8 @@ Status readXlsxPackage(const ZipPackage& zip, qint32 sheetIndex, SheetData& shee
         }
     }
     if (sheetParts.empty()) {
-        return fail(u"it holds no worksheet (only charts or other kinds of sheets)."_s);
+        return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+            "Workbook", "it holds no worksheet (only charts or other kinds of sheets).")));
     }
     if (sheetIndex < 0) {
         return Status::success();
@@ -808,33 +852,40 @@ Status readXlsxPackage(const ZipPackage& zip, qint32 sheetIndex, SheetData& shee
     const qint64 sharedIndex = sharedPart.empty() ? -1 : zip.find(sharedPart);
     if (sharedIndex >= 0) {
         SharedStringsHandler shared(sheet, yielder);
-        if (Status s = parseZipPart(zip, sharedIndex, shared, u"the shared texts"_s, yielder); !s) {
+        if (Status s = parseZipPart(zip, sharedIndex, shared,
+                                    E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "the shared texts")),
+                                    yielder);
+            !s) {
             return s;
         }
     }
 
     const qint64 sheetEntry = zip.find(sheetPart);
     if (sheetEntry < 0) {
-        return fail(u"it is damaged (its %1, %2, is missing)."_s.arg(
-            sheetWords(sheetIndex, u"worksheet"_s), partText(sheetPart)));
+        return missingSheetPart(sheetIndex, sheetPart);
     }
     // Without its styles a sheet still reads, every cell in the General format.
     StylesHandler styles;
     if (const qint64 stylesIndex = stylesPart.empty() ? -1 : zip.find(stylesPart);
         stylesIndex >= 0) {
-        if (Status s = parseZipPart(zip, stylesIndex, styles, u"the styles"_s, yielder); !s) {
+        if (Status s =
+                parseZipPart(zip, stylesIndex, styles,
+                             E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "the styles")), yielder);
+            !s) {
             return s;
         }
     }
     sheet.setDateSystem(workbook.date1904 ? DateSystem::Date1904 : DateSystem::Date1900);
     CellFormats formats(sheet, styles);
     WorksheetHandler worksheet(sheet, yielder, formats, workbook.date1904);
-    if (Status s = parseZipPart(zip, sheetEntry, worksheet, u"the worksheet"_s, yielder); !s) {
+    if (Status s =
+            parseZipPart(zip, sheetEntry, worksheet,
+                         E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "the worksheet")), yielder);
+        !s) {
         return s;
     }
     if (worksheet.root != "worksheet") {
-        return fail(u"it is damaged (its %1, %2, is not a worksheet)."_s.arg(
-            sheetWords(sheetIndex, u"sheet"_s), partText(sheetPart)));
+        return notAWorksheet(sheetIndex, sheetPart);
     }
     return Status::success();
 }

@@ -12,7 +12,7 @@ constexpr std::string_view kXmlNs = "http://www.w3.org/XML/1998/namespace";
 constexpr std::string_view kXmlnsNs = "http://www.w3.org/2000/xmlns/";
 } // namespace
 
-void XmlHandler::fail(QString reason) {
+void XmlHandler::fail(Sentence reason) {
     if (m_stream) {
         m_stream->stopWith(std::move(reason));
     }
@@ -130,9 +130,12 @@ void XmlStream::bind(const char** attrs) {
 
 void XmlStream::unboundPrefix() {
     auto* p = static_cast<XML_Parser>(m_parser);
-    stopWith(QStringLiteral("it is damaged (%1 is not well-formed XML: unbound prefix at line %2).")
-                 .arg(m_label)
-                 .arg(XML_GetCurrentLineNumber(p)));
+    stopWith(
+        E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                         "Workbook",
+                         "it is damaged (%1 is not well-formed XML: unbound prefix at line %2)."))
+            .arg(m_label)
+            .arg(XML_GetCurrentLineNumber(p)));
 }
 
 struct XmlStream::Callbacks {
@@ -143,7 +146,9 @@ struct XmlStream::Callbacks {
         }
         if (++s->m_depth > kMaxDepth) {
             s->stopWith(
-                QStringLiteral("it is damaged (%1 nests elements more than %2 levels deep).")
+                E2V_SENTENCE(
+                    QT_TRANSLATE_NOOP(
+                        "Workbook", "it is damaged (%1 nests elements more than %2 levels deep)."))
                     .arg(s->m_label)
                     .arg(kMaxDepth));
             return;
@@ -191,27 +196,32 @@ struct XmlStream::Callbacks {
     }
     static void doctype(void* data, const XML_Char*, const XML_Char*, const XML_Char*, int) {
         auto* s = static_cast<XmlStream*>(data);
-        s->stopWith(QStringLiteral("%1 contains a document type declaration, which this program "
-                                   "refuses for safety (it may define entities that expand "
-                                   "without end).")
+        s->stopWith(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                                     "Workbook",
+                                     "%1 contains a document type declaration, which this program "
+                                     "refuses for safety (it may define entities that expand "
+                                     "without end)."))
                         .arg(s->m_label));
     }
     static void entity(void* data, const XML_Char*, int, const XML_Char*, int, const XML_Char*,
                        const XML_Char*, const XML_Char*, const XML_Char*) {
         auto* s = static_cast<XmlStream*>(data);
-        s->stopWith(QStringLiteral("%1 defines XML entities, which this program refuses for "
-                                   "safety.")
+        s->stopWith(E2V_SENTENCE(
+                        QT_TRANSLATE_NOOP("Workbook",
+                                          "%1 defines XML entities, which this program refuses for "
+                                          "safety."))
                         .arg(s->m_label));
     }
 };
 
-XmlStream::XmlStream(XmlHandler& handler, QString partLabel)
+XmlStream::XmlStream(XmlHandler& handler, Sentence partLabel)
     : m_handler(handler), m_label(std::move(partLabel)), m_parser(XML_ParserCreate("UTF-8")) {
     auto* p = static_cast<XML_Parser>(m_parser);
     m_handler.m_stream = this;
     if (!p) {
         m_stopped = true;
-        m_error = QStringLiteral("there is not enough memory to read it.");
+        m_error =
+            E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "there is not enough memory to read it."));
         return;
     }
     XML_SetUserData(p, this);
@@ -231,7 +241,7 @@ XmlStream::~XmlStream() {
     }
 }
 
-void XmlStream::stopWith(QString reason) {
+void XmlStream::stopWith(Sentence reason) {
     if (m_stopped) {
         return;
     }
@@ -256,8 +266,11 @@ bool XmlStream::check(int result) {
     if (result == XML_STATUS_ERROR) {
         auto* p = static_cast<XML_Parser>(m_parser);
         m_stopped = true;
-        m_error = QStringLiteral("it is damaged (%1 is not well-formed XML: %2 at line %3).")
-                      .arg(m_label, QString::fromUtf8(XML_ErrorString(XML_GetErrorCode(p))))
+        m_error = E2V_SENTENCE(
+                      QT_TRANSLATE_NOOP(
+                          "Workbook", "it is damaged (%1 is not well-formed XML: %2 at line %3)."))
+                      .arg(m_label)
+                      .arg(QString::fromUtf8(XML_ErrorString(XML_GetErrorCode(p))))
                       .arg(XML_GetCurrentLineNumber(p));
         return false;
     }
@@ -280,9 +293,11 @@ bool XmlStream::feed(const char* data, qsizetype len) {
         // Text reaches the handler piece by piece, but expat keeps a whole tag in memory
         // until it ends: a tag that never ends must not grow without bound.
         if (m_fed - qint64(XML_GetCurrentByteIndex(p)) > kMaxPendingBytes) {
-            stopWith(QStringLiteral("it is damaged (%1 holds a tag longer than %2 MB).")
-                         .arg(m_label)
-                         .arg(kMaxPendingBytes >> 20));
+            stopWith(
+                E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook",
+                                               "it is damaged (%1 holds a tag longer than %2 MB)."))
+                    .arg(m_label)
+                    .arg(kMaxPendingBytes >> 20));
             return false;
         }
     }
@@ -304,7 +319,7 @@ Status XmlStream::status() const {
 }
 
 Status parseZipPart(const ZipPackage& zip, qint64 index, XmlHandler& handler,
-                    const QString& partLabel, Yielder& yielder) {
+                    const Sentence& partLabel, Yielder& yielder) {
     XmlStream xml(handler, partLabel);
     const Status read = zip.read(index, [&](const char* data, qsizetype size) {
         yielder.tick();

@@ -52,7 +52,7 @@ public:
 
 protected:
     // Stops the parse with a reason clause for the user ("it is damaged (...).").
-    void fail(QString reason);
+    void fail(Sentence reason);
     // Stops the parse without an error: the handler has all it needs.
     void stopEarly();
 
@@ -67,8 +67,11 @@ public:
     // Longest single tag (with its attributes) held while it is being read.
     static constexpr qint64 kMaxPendingBytes = qint64(64) << 20;
 
-    // partLabel names the part in messages, e.g. "the worksheet".
-    XmlStream(XmlHandler& handler, QString partLabel);
+    // partLabel names the part in messages, e.g. "the worksheet"; a text label is a part's
+    // name, shown as it stands ("content.xml").
+    XmlStream(XmlHandler& handler, Sentence partLabel);
+    XmlStream(XmlHandler& handler, const QString& partLabel)
+        : XmlStream(handler, Sentence::plain(partLabel)) {}
     ~XmlStream();
     XmlStream(const XmlStream&) = delete;
     XmlStream& operator=(const XmlStream&) = delete;
@@ -90,7 +93,7 @@ private:
         std::string uri;
         int depth;
     };
-    void stopWith(QString reason);
+    void stopWith(Sentence reason);
     void stopQuietly();
     bool check(int result);
     void unboundPrefix();
@@ -101,9 +104,9 @@ private:
     void bind(const char** attrs);
 
     XmlHandler& m_handler;
-    QString m_label;
+    Sentence m_label;
     void* m_parser;
-    QString m_error;
+    Sentence m_error;
     int m_depth = 0;
     qint64 m_fed = 0;
     bool m_stopped = false;
@@ -124,4 +127,8 @@ class ZipPackage;
 // Streams one part of a package through a handler, ticking the yielder per chunk. The
 // failure carries only the reason clause.
 Status parseZipPart(const ZipPackage& zip, qint64 index, XmlHandler& handler,
-                    const QString& partLabel, Yielder& yielder);
+                    const Sentence& partLabel, Yielder& yielder);
+inline Status parseZipPart(const ZipPackage& zip, qint64 index, XmlHandler& handler,
+                           const QString& partLabel, Yielder& yielder) {
+    return parseZipPart(zip, index, handler, Sentence::plain(partLabel), yielder);
+}

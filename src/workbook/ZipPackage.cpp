@@ -17,8 +17,8 @@ constexpr qsizetype kChunk = 256 * 1024;
 constexpr qint64 kThreadedFrom = 1024 * 1024;
 constexpr int kQueuedChunks = 4;
 
-Status fail(const QString& reason) {
-    return Status::failure(reason);
+Status fail(Sentence reason) {
+    return Status::failure(std::move(reason));
 }
 
 // The reason for an error libzip reports while inflating or locating a part.
@@ -26,29 +26,40 @@ Status partError(int code, const std::string& name) {
     const QString part = QString::fromStdString(name);
     switch (code) {
     case ZIP_ER_CRC:
-        return fail(QStringLiteral("it is damaged (the checksum of %1 does not match).").arg(part));
+        return fail(
+            E2V_SENTENCE(
+                QT_TRANSLATE_NOOP("Workbook", "it is damaged (the checksum of %1 does not match)."))
+                .arg(part));
     case ZIP_ER_ZLIB:
     case ZIP_ER_COMPRESSED_DATA:
         return fail(
-            QStringLiteral("it is damaged (the compressed data of %1 is corrupt).").arg(part));
+            E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook",
+                                           "it is damaged (the compressed data of %1 is corrupt)."))
+                .arg(part));
     case ZIP_ER_EOF:
     case ZIP_ER_READ:
     case ZIP_ER_SEEK:
     case ZIP_ER_INCONS:
-        return fail(QStringLiteral("it is damaged or incomplete (%1 cannot be read in full; the "
-                                   "file may have been cut short).")
+        return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                                     "Workbook",
+                                     "it is damaged or incomplete (%1 cannot be read in full; the "
+                                     "file may have been cut short)."))
                         .arg(part));
     case ZIP_ER_ENCRNOTSUPP:
     case ZIP_ER_NOPASSWD:
     case ZIP_ER_WRONGPASSWD:
-        return fail(QStringLiteral("it is protected by a password (its parts are encrypted). Save "
-                                   "it again without a password."));
+        return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+            "Workbook", "it is protected by a password (its parts are encrypted). Save "
+                        "it again without a password.")));
     case ZIP_ER_COMPNOTSUPP:
         return fail(
-            QStringLiteral("its part %1 is compressed with a method this program does not read.")
+            E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                             "Workbook",
+                             "its part %1 is compressed with a method this program does not read."))
                 .arg(part));
     case ZIP_ER_MEMORY:
-        return fail(QStringLiteral("there is not enough memory to read it."));
+        return fail(
+            E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "there is not enough memory to read it.")));
     default:
         break;
     }
@@ -56,7 +67,10 @@ Status partError(int code, const std::string& name) {
     zip_error_init_with_code(&e, code);
     const QString text = QString::fromUtf8(zip_error_strerror(&e));
     zip_error_fini(&e);
-    return fail(QStringLiteral("it is damaged (%1 cannot be read: %2).").arg(part, text));
+    return fail(
+        E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "it is damaged (%1 cannot be read: %2)."))
+            .arg(part)
+            .arg(text));
 }
 
 std::string normalized(std::string_view name) {
@@ -102,15 +116,19 @@ public:
             total += got;
             if (total > m_maxBytes) {
                 return fail(
-                    QStringLiteral("its part %1 inflates to more than %2 bytes, more than this "
-                                   "program accepts for one part.")
+                    E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                                     "Workbook",
+                                     "its part %1 inflates to more than %2 bytes, more than this "
+                                     "program accepts for one part."))
                         .arg(QString::fromStdString(m_name))
                         .arg(m_maxBytes));
             }
             if (total > limits::kRatioFloor && total / m_compressed > limits::kMaxInflateRatio) {
                 return fail(
-                    QStringLiteral("its part %1 inflates to more than %2 times its compressed "
-                                   "size; the file looks like a zip bomb and is refused.")
+                    E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                                     "Workbook",
+                                     "its part %1 inflates to more than %2 times its compressed "
+                                     "size; the file looks like a zip bomb and is refused."))
                         .arg(QString::fromStdString(m_name))
                         .arg(limits::kMaxInflateRatio));
             }
@@ -119,8 +137,10 @@ public:
             }
         }
         if ((m_st.valid & ZIP_STAT_SIZE) && zip_uint64_t(total) != m_st.size) {
-            return fail(QStringLiteral("it is damaged (%1 inflates to %2 bytes, but its zip "
-                                       "directory says %3).")
+            return fail(E2V_SENTENCE(
+                            QT_TRANSLATE_NOOP("Workbook",
+                                              "it is damaged (%1 inflates to %2 bytes, but its zip "
+                                              "directory says %3)."))
                             .arg(QString::fromStdString(m_name))
                             .arg(total)
                             .arg(m_st.size));
@@ -235,25 +255,30 @@ Status ZipPackage::open(const QString& path) {
     if (!m_zip) {
         switch (err) {
         case ZIP_ER_NOZIP:
-            return fail(QStringLiteral("it is damaged or incomplete (the directory at the end of "
-                                       "its zip package is missing; the file may have been cut "
-                                       "short)."));
+            return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                "Workbook", "it is damaged or incomplete (the directory at the end of "
+                            "its zip package is missing; the file may have been cut "
+                            "short).")));
         case ZIP_ER_INCONS:
-            return fail(QStringLiteral("it is damaged (the directory of its zip package is "
-                                       "inconsistent)."));
+            return fail(E2V_SENTENCE(
+                QT_TRANSLATE_NOOP("Workbook", "it is damaged (the directory of its zip package is "
+                                              "inconsistent).")));
         case ZIP_ER_OPEN:
         case ZIP_ER_READ:
         case ZIP_ER_SEEK:
-            return fail(QStringLiteral("the file cannot be read."));
+            return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "the file cannot be read.")));
         case ZIP_ER_MEMORY:
-            return fail(QStringLiteral("there is not enough memory to read it."));
+            return fail(E2V_SENTENCE(
+                QT_TRANSLATE_NOOP("Workbook", "there is not enough memory to read it.")));
         default: {
             zip_error_t e;
             zip_error_init_with_code(&e, err);
             const QString text = QString::fromUtf8(zip_error_strerror(&e));
             zip_error_fini(&e);
-            return fail(
-                QStringLiteral("it is damaged (its zip package cannot be opened: %1).").arg(text));
+            return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                                         "Workbook",
+                                         "it is damaged (its zip package cannot be opened: %1)."))
+                            .arg(text));
         }
         }
     }
@@ -283,7 +308,8 @@ qint64 ZipPackage::find(std::string_view name) const {
 
 Status ZipPackage::read(qint64 index, const Sink& sink, qint64 maxBytes) const {
     if (!m_zip || index < 0 || index >= qint64(m_names.size())) {
-        return fail(QStringLiteral("it is damaged (a part of its zip package is missing)."));
+        return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+            "Workbook", "it is damaged (a part of its zip package is missing).")));
     }
     const std::string& name = m_names[size_t(index)];
     zip_stat_t st;
@@ -301,8 +327,10 @@ Status ZipPackage::read(qint64 index, const Sink& sink, qint64 maxBytes) const {
     // Sizes in the directory are checked, never used to allocate: a compressed size larger
     // than the file is a lie, and the inflated size is compared once the part is read.
     if ((st.valid & ZIP_STAT_COMP_SIZE) && st.comp_size > zip_uint64_t(m_fileSize)) {
-        return fail(QStringLiteral("it is damaged (its zip directory gives %1 a compressed size "
-                                   "larger than the whole file).")
+        return fail(E2V_SENTENCE(QT_TRANSLATE_NOOP(
+                                     "Workbook",
+                                     "it is damaged (its zip directory gives %1 a compressed size "
+                                     "larger than the whole file)."))
                         .arg(QString::fromStdString(name)));
     }
     const qint64 compressed =
@@ -341,8 +369,10 @@ Status ZipPackage::readSmall(qint64 index, qsizetype maxBytes, QByteArray& out) 
         return s;
     }
     if (tooLong) {
-        return fail(QStringLiteral("it is damaged (%1 is far longer than it should be).")
-                        .arg(QString::fromStdString(nameOf(index))));
+        return fail(
+            E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook",
+                                           "it is damaged (%1 is far longer than it should be)."))
+                .arg(QString::fromStdString(nameOf(index))));
     }
     return Status::success();
 }

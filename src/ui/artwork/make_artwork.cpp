@@ -2,6 +2,8 @@
 // under src/ui/resources; run this again after changing the drawing:
 //   make_artwork OUTPUT_FOLDER
 
+#include "ProductInfo.h"
+
 #include <QFont>
 #include <QGuiApplication>
 #include <QLinearGradient>
@@ -118,14 +120,13 @@ QPixmap banner() {
     title.setBold(true);
     p.setFont(title);
     p.setPen(Qt::white);
-    p.drawText(QRectF(196, 12, 440, 34), Qt::AlignLeft | Qt::AlignVCenter,
-               u"Excel to vCard Converter"_s);
+    p.drawText(QRectF(196, 12, 440, 34), Qt::AlignLeft | Qt::AlignVCenter, productName());
     QFont subtitle(u"DejaVu Sans"_s);
     subtitle.setPixelSize(13);
     p.setFont(subtitle);
     p.setPen(QColor(220, 236, 240));
     p.drawText(QRectF(198, 48, 440, 22), Qt::AlignLeft | Qt::AlignVCenter,
-               u"Brinmark  \u00b7  your contact list, ready for every address book"_s);
+               vendorName() + u"  \u00b7  your contact list, ready for every address book"_s);
     return pixmap;
 }
 
