@@ -280,8 +280,7 @@ int listHeaders(const CliCommand& command, QTextStream& out, QTextStream& err) {
     for (qint32 i = 0; i < state.headerCount; ++i) {
         out << state.columnNames[size_t(i)] << '\t' << state.headerNames[size_t(i)] << '\n';
     }
-    // Scripts read this line: it stays the same in every language.
-    out << itemsFoundText(state.itemCount) << Qt::endl;
+    out << itemsFoundLine(state.itemCount) << Qt::endl;
     if (state.headersLeftOut > 0) {
         err << Cli::tr("Note: row 1 has %1 more header cells after column CW; only the first 101 "
                        "columns are offered.")

@@ -10,7 +10,7 @@ QString fieldHelpLines() {
     QString lines;
     for (const ContactFieldRow& f : kContactFields) {
         lines += QStringLiteral("  ") + QStringView(f.name).toString().leftJustified(30) +
-                 QStringView(f.help).toString();
+                 contactFieldHelp(f);
         if (!f.reachesCard()) {
             lines += Cli::tr(" (accepted but reaches no card)");
         }

@@ -10,10 +10,23 @@
 #include <cfenv>
 #include <cmath>
 
-QString itemsFoundText(qint32 itemCount) {
+namespace {
+
+const Sentence kItemsFound = E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "Items Found: "));
+
+QString itemsFound(const QString& caption, qint32 itemCount) {
     // No row at all (itemCount 0) is no data row, not minus one.
-    return E2V_SENTENCE(QT_TRANSLATE_NOOP("Workbook", "Items Found: ")).toString() +
-           QLatin1Char(' ') + QString::number(std::max(itemCount - 1, 0));
+    return caption + QLatin1Char(' ') + QString::number(std::max(itemCount - 1, 0));
+}
+
+} // namespace
+
+QString itemsFoundText(qint32 itemCount) {
+    return itemsFound(kItemsFound.toString(), itemCount);
+}
+
+QString itemsFoundLine(qint32 itemCount) {
+    return itemsFound(QStringLiteral("Items Found: "), itemCount);
 }
 
 HeaderRow readHeaderRow(const WorkbookSource& source) {

@@ -50,6 +50,9 @@ struct WorkbookScanResult {
 // "Items Found: " followed by a space and the number of data rows (itemCount - 1, never
 // below 0).
 QString itemsFoundText(qint32 itemCount);
+// The same line in English whatever the user's language, as --list-headers prints it for
+// scripts to read.
+QString itemsFoundLine(qint32 itemCount);
 
 // Step 1's reading of a workbook: opens it through the source, reads the header row, walks
 // the rows below (five blank rows in a row end the data) counting the non-blank ones,
