@@ -126,9 +126,11 @@ inline bool makeCertificates(const QString& dir) {
                                u"basicConstraints=critical,CA:FALSE"_s});
 }
 
-// Radicale with sign-in (htpasswd) over TLS; the user alice, password "right horse".
+// Radicale with sign-in (htpasswd) over TLS (or plain http when tls is off); the user alice,
+// password "right horse".
 struct Radicale {
     QTemporaryDir dir{scratchTemplate()};
+    bool tls = true;
     ServerProcess server;
     quint16 port = 0;
     QString user = u"alice"_s;
@@ -153,8 +155,7 @@ struct Radicale {
     bool launch() {
         server.stop();
         port = freePort();
-        return server.launch(u"radicale"_s,
-                             {u"--config"_s,
+        QStringList arguments{u"--config"_s,
                               QString(),
                               u"--server-hosts"_s,
                               u"127.0.0.1:%1"_s.arg(port),
@@ -167,16 +168,19 @@ struct Radicale {
                               u"--auth-delay"_s,
                               u"0"_s,
                               u"--storage-filesystem-folder"_s,
-                              dir.filePath(u"store"_s),
-                              u"--server-ssl"_s,
-                              u"True"_s,
-                              u"--server-certificate"_s,
-                              dir.filePath(u"server.pem"_s),
-                              u"--server-key"_s,
-                              dir.filePath(u"server.key"_s)},
-                             port);
+                              dir.filePath(u"store"_s)};
+        if (tls) {
+            arguments +=
+                {u"--server-ssl"_s, u"--server-certificate"_s, dir.filePath(u"server.pem"_s),
+                 u"--server-key"_s, dir.filePath(u"server.key"_s)};
+        } else {
+            arguments += u"--no-server-ssl"_s;
+        }
+        return server.launch(u"radicale"_s, arguments, port);
     }
-    QUrl root() const { return QUrl(u"https://127.0.0.1:%1/"_s.arg(port)); }
+    QUrl root() const {
+        return QUrl((tls ? u"https://127.0.0.1:%1/"_s : u"http://127.0.0.1:%1/"_s).arg(port));
+    }
     QString caFile() const { return dir.filePath(u"ca.pem"_s); }
     ServerSettings settings() const {
         ServerSettings s;
