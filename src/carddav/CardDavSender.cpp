@@ -165,7 +165,8 @@ SyncReport CardDavSender::finish() {
 }
 
 void CardDavSender::waitUntil(const std::function<bool()>& done) {
-    while (!done()) {
+    // Without a client (not started) every card was settled at once.
+    while (m_client && !done()) {
         // Nothing under way and nothing to start: what waits for a full multiget goes now.
         if (m_client->inFlight() == 0 && m_puts.empty()) {
             m_flushReads = true;

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 
 namespace {
 
@@ -187,7 +188,9 @@ void DavClient::start(Pending pending) {
 
     QNetworkReply* reply =
         m_nam->sendCustomRequest(request, pending.request.verb, pending.request.body);
-    auto* state = new Pending(std::move(pending));
+    // Shared by the handlers below; freed with them should the reply never finish (this
+    // client destroyed first).
+    const auto state = std::make_shared<Pending>(std::move(pending));
     connect(reply, &QNetworkReply::sslErrors, this, [state](const QList<QSslError>& errors) {
         for (const QSslError& e : errors) {
             state->sslErrors.append(e.errorString());
@@ -217,7 +220,6 @@ void DavClient::start(Pending pending) {
     });
     connect(reply, &QNetworkReply::finished, this, [this, reply, state]() {
         Pending p = std::move(*state);
-        delete state;
         reply->deleteLater();
         finished(reply, std::move(p));
     });
