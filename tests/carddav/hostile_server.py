@@ -1,7 +1,7 @@
 #!/usr/bin/python3
-"""A CardDAV server that misbehaves on purpose, for the tests: one address book at /book/,
-the cards held in memory. Usage: hostile_server.py MODE; prints the port it listens on, then
-one line per request it receives ("METHOD PATH HOST AUTH", AUTH yes or no).
+"""A CardDAV server that misbehaves on purpose, for the tests. Each way of misbehaving has an
+address book of its own, /MODE/book/, its cards held in memory. Prints the port it listens on,
+then one line per request it receives ("METHOD PATH HOST AUTH", AUTH yes or no).
 
 Modes: plain; no-etag (PUT answers carry no ETag); unquoted (ETags listed without quotes, but
 If-Match compared with them quoted); rewrite (a stored card is reordered, refolded and given
@@ -16,16 +16,15 @@ import sys
 import threading
 import time
 
-MODE = sys.argv[1]
-cards = {}
+books = {}
 lock = threading.Lock()
 MS = '<?xml version="1.0" encoding="utf-8"?>\n<D:multistatus xmlns:D="DAV:" ' \
      'xmlns:C="urn:ietf:params:xml:ns:carddav">'
 
 
-def etag_of(data):
+def etag_of(mode, data):
     tag = hashlib.sha1(data).hexdigest()[:16]
-    return tag if MODE == 'unquoted' else '"%s"' % tag
+    return tag if mode == 'unquoted' else '"%s"' % tag
 
 
 def rewritten(data):
@@ -60,17 +59,22 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.wfile.write(body)
 
     def start(self):
+        """Reads the request; returns its body, or None when the mode has answered."""
         length = int(self.headers.get('Content-Length') or 0)
         body = self.rfile.read(length) if length else b''
         auth = 'yes' if self.headers.get('Authorization') else 'no'
         print(self.command, self.path, self.headers.get('Host'), auth, flush=True)
-        if MODE == 'forbidden':
+        self.mode = self.path.split('/')[1]
+        self.book = '/%s/book/' % self.mode
+        with lock:
+            self.cards = books.setdefault(self.mode, {})
+        if self.mode == 'forbidden':
             self.answer(403)
             return None
-        if MODE == 'silent':
+        if self.mode == 'silent':
             time.sleep(30)
             return None
-        if MODE == 'redirect-away':
+        if self.mode == 'redirect-away':
             if auth == 'no':
                 self.answer(401, headers=[('WWW-Authenticate', 'Basic realm="hostile"')])
                 return None
@@ -80,52 +84,49 @@ class Handler(http.server.BaseHTTPRequestHandler):
         return body
 
     def do_PROPFIND(self):
-        body = self.start()
-        if body is None:
+        if self.start() is None:
             return
         if self.headers.get('Depth') == '0':
-            xml = MS + '<D:response><D:href>/book/</D:href><D:propstat><D:prop><D:resourcetype>' \
+            xml = MS + '<D:response><D:href>%s</D:href><D:propstat><D:prop><D:resourcetype>' \
                 '<D:collection/><C:addressbook/></D:resourcetype><D:displayname>Book' \
                 '</D:displayname></D:prop><D:status>HTTP/1.1 200 OK</D:status></D:propstat>' \
-                '</D:response></D:multistatus>'
+                '</D:response></D:multistatus>' % self.book
             return self.answer(207, xml.encode(), [('Content-Type', 'application/xml')])
-        if MODE == 'endless':
+        if self.mode == 'endless':
             self.send_response(207)
             self.send_header('Content-Type', 'application/xml')
             self.end_headers()
             self.wfile.write(MS.encode())
             try:
                 while True:
-                    self.wfile.write(b'<D:response><D:href>/book/x.vcf</D:href>' * 1000)
+                    self.wfile.write(b'<D:response><D:href>/x.vcf</D:href>' * 1000)
             except OSError:
                 self.close_connection = True
                 return
-        if MODE == 'malformed':
+        if self.mode == 'malformed':
             return self.answer(207, (MS + '<D:response><D:href>/book/</D:href>').encode())
-        if MODE == 'doctype':
+        if self.mode == 'doctype':
             xml = '<?xml version="1.0"?><!DOCTYPE D:multistatus [<!ENTITY a "aaaa">]>' + \
                 MS[MS.index('<D:multistatus'):] + '<D:response><D:href>&a;</D:href>' \
                 '</D:response></D:multistatus>'
             return self.answer(207, xml.encode())
         with lock:
-            listed = {} if MODE == 'hidden' else cards
-            entries = ''.join('<D:response><D:href>/book/%s</D:href><D:propstat><D:prop>'
-                              '<D:getetag>%s</D:getetag></D:prop><D:status>HTTP/1.1 200 OK'
-                              '</D:status></D:propstat></D:response>' % (n, etag_of(d))
-                              for n, d in listed.items())
+            listed = {} if self.mode == 'hidden' else dict(self.cards)
+        entries = ''.join('<D:response><D:href>%s%s</D:href><D:propstat><D:prop><D:getetag>%s'
+                          '</D:getetag></D:prop><D:status>HTTP/1.1 200 OK</D:status>'
+                          '</D:propstat></D:response>' % (self.book, n, etag_of(self.mode, d))
+                          for n, d in listed.items())
         self.answer(207, (MS + entries + '</D:multistatus>').encode())
 
     def do_REPORT(self):
         body = self.start()
         if body is None:
             return
-        text = body.decode()
         out = MS
-        for part in text.split('<D:href>')[1:]:
+        for part in body.decode().split('<D:href>')[1:]:
             href = part.split('</D:href>')[0]
-            name = href.rsplit('/', 1)[-1]
             with lock:
-                data = cards.get(name)
+                data = self.cards.get(href.rsplit('/', 1)[-1])
             if data is None:
                 out += '<D:response><D:href>%s</D:href><D:status>HTTP/1.1 404 Not Found' \
                        '</D:status></D:response>' % href
@@ -134,7 +135,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
             out += '<D:response><D:href>%s</D:href><D:propstat><D:prop><D:getetag>%s' \
                    '</D:getetag><C:address-data>%s</C:address-data></D:prop><D:status>' \
                    'HTTP/1.1 200 OK</D:status></D:propstat></D:response>' % (
-                       href, etag_of(data), card)
+                       href, etag_of(self.mode, data), card)
         self.answer(207, (out + '</D:multistatus>').encode())
 
     def do_PUT(self):
@@ -142,24 +143,23 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if body is None:
             return
         name = self.path.rsplit('/', 1)[-1]
-        text = body.decode()
         for word, code in (('FORBIDDEN', 403), ('TOO-LARGE', 413), ('FULL', 507)):
-            if word in text:
+            if word in body.decode():
                 error = '<?xml version="1.0"?><D:error xmlns:D="DAV:" xmlns:C="urn:ietf:params:' \
                         'xml:ns:carddav"><C:max-resource-size/></D:error>' if code == 413 else ''
                 return self.answer(code, error.encode())
         with lock:
-            old = cards.get(name)
+            old = self.cards.get(name)
             if self.headers.get('If-None-Match') == '*' and old is not None:
                 return self.answer(412)
             match = self.headers.get('If-Match')
             if match is not None:
-                expected = '"%s"' % etag_of(old) if MODE == 'unquoted' else etag_of(old or b'')
-                if old is None or match != expected:
+                tag = etag_of(self.mode, old or b'')
+                if old is None or match != (tag if tag.startswith('"') else '"%s"' % tag):
                     return self.answer(412)
-            cards[name] = rewritten(body) if MODE == 'rewrite' else body
-            tag = etag_of(cards[name])
-        headers = [] if MODE in ('no-etag', 'rewrite') else [('ETag', tag)]
+            self.cards[name] = rewritten(body) if self.mode == 'rewrite' else body
+            tag = etag_of(self.mode, self.cards[name])
+        headers = [] if self.mode in ('no-etag', 'rewrite') else [('ETag', tag)]
         self.answer(204 if old else 201, headers=headers)
 
 

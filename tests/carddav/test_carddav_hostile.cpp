@@ -12,9 +12,9 @@ namespace {
 
 class HostileServer {
 public:
-    bool start(const QString& mode) {
+    bool start() {
         m_process.setProgram(u"/usr/bin/python3"_s);
-        m_process.setArguments({QStringLiteral(E2V_CARDDAV_TEST_DIR "/hostile_server.py"), mode});
+        m_process.setArguments({QStringLiteral(E2V_CARDDAV_TEST_DIR "/hostile_server.py")});
         m_process.start();
         if (!m_process.waitForStarted(5000) || !m_process.waitForReadyRead(10000)) {
             qWarning() << m_process.readAllStandardError();
@@ -27,9 +27,10 @@ public:
         m_process.kill();
         m_process.waitForFinished(5000);
     }
-    ServerSettings settings() const {
+    // The address book that misbehaves in that way (see hostile_server.py).
+    ServerSettings settings(const QString& mode) const {
         ServerSettings s;
-        s.url = QUrl(u"http://127.0.0.1:%1/book/"_s.arg(m_port));
+        s.url = QUrl(u"http://127.0.0.1:%1/%2/book/"_s.arg(m_port).arg(mode));
         s.user = u"alice"_s;
         s.password = []() { return std::optional<QString>(u"secret"_s); };
         return s;
@@ -62,7 +63,11 @@ Q_DECLARE_METATYPE(Failure)
 
 class TestCardDavHostile : public QObject {
     Q_OBJECT
+    HostileServer m_server;
+
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(m_server.start()); }
+
     // Three runs: five new contacts, the same again, then one of them changed.
     void misbehaving_data() {
         QTest::addColumn<QString>("mode");
@@ -73,9 +78,7 @@ private Q_SLOTS:
     }
     void misbehaving() {
         QFETCH(QString, mode);
-        HostileServer server;
-        QVERIFY(server.start(mode));
-        const SyncSettings settings = syncSettings(server.settings(), QString());
+        const SyncSettings settings = syncSettings(m_server.settings(mode), QString());
         QList<ContactValues> sheet = contacts(5);
         QCOMPARE(counts(sync(settings, cardsOf(sheet))), (QList<int>{5, 0, 0, 0}));
         QCOMPARE(counts(sync(settings, cardsOf(sheet))), (QList<int>{0, 0, 5, 0}));
@@ -84,10 +87,10 @@ private Q_SLOTS:
         QCOMPARE(counts(sync(settings, cards)), (QList<int>{0, 1, 4, 0}));
         QStringList hrefs;
         for (const OutgoingCard& c : cards) {
-            hrefs.append(u"/book/"_s + c.uid.toString(QUuid::WithoutBraces) + u".vcf"_s);
+            hrefs.append(settings.server.url.path() + c.uid.toString(QUuid::WithoutBraces) +
+                         u".vcf"_s);
         }
-        const QHash<QString, QString> book =
-            readCards(server.settings(), settings.server.url, hrefs);
+        const QHash<QString, QString> book = readCards(settings.server, settings.server.url, hrefs);
         QCOMPARE(book.size(), 5);
         const VCard changed = parseVCard(book.value(hrefs[2])).value_or(VCard());
         QVERIFY(holdsContact(changed, sheet[2]));
@@ -96,14 +99,30 @@ private Q_SLOTS:
         }
     }
 
+    // The run sends from a worker thread of its own: the network objects must live there.
+    void fromAWorkerThread() {
+        const SyncSettings settings = syncSettings(m_server.settings(u"plain"_s), QString());
+        const QList<OutgoingCard> cards = cardsOf(contacts(8));
+        SyncReport report;
+        Qt::HANDLE sentFrom = nullptr;
+        std::unique_ptr<QThread> worker(QThread::create([&]() {
+            report = sync(settings, cards,
+                          [&](const CardOutcome&) { sentFrom = QThread::currentThreadId(); });
+        }));
+        worker->start();
+        QVERIFY(worker->wait(20000));
+        QCOMPARE(counts(report), (QList<int>{8, 0, 0, 0}));
+        QVERIFY(sentFrom && sentFrom != QThread::currentThreadId());
+    }
+
     // A card the server refuses is reported with the server's reason; the others go on.
     void refusedCards() {
-        HostileServer server;
-        QVERIFY(server.start(u"refuse"_s));
+
         const QList<ContactValues> sheet{contact(0),          named(1, u"FORBIDDEN"_s),
                                          contact(2),          named(3, u"TOO-LARGE"_s),
                                          named(4, u"FULL"_s), contact(5)};
-        const SyncReport r = sync(syncSettings(server.settings(), QString()), cardsOf(sheet));
+        const SyncReport r =
+            sync(syncSettings(m_server.settings(u"refuse"_s), QString()), cardsOf(sheet));
         QCOMPARE(counts(r), (QList<int>{3, 0, 0, 3}));
         QVERIFY(r.stopped.ok());
         QStringList got;
@@ -133,9 +152,7 @@ private Q_SLOTS:
     void brokenAnswers() {
         QFETCH(QString, mode);
         QFETCH(Failure, failure);
-        HostileServer server;
-        QVERIFY(server.start(mode));
-        SyncSettings settings = syncSettings(server.settings(), QString());
+        SyncSettings settings = syncSettings(m_server.settings(mode), QString());
         settings.server.requestTimeoutMs = 300;
         settings.server.responseLimit = 1024 * 1024;
         QElapsedTimer clock;
@@ -145,7 +162,7 @@ private Q_SLOTS:
         QVERIFY(clock.elapsed() < 10000);
         QCOMPARE(r.added, 0);
         // Nothing, and no password above all, ever reached the other host.
-        for (const QString& line : server.requests()) {
+        for (const QString& line : m_server.requests()) {
             QVERIFY2(!line.contains(u"127.0.0.2"_s), qPrintable(line));
         }
     }
