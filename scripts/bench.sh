@@ -1,7 +1,7 @@
 #!/bin/bash
 # Builds the release tree and runs one benchmark: the reader benchmark, or the one the first
-# argument names (readers, conversion, load, window, automap). The other arguments go to the
-# benchmark, e.g.
+# argument names (readers, conversion, load, window, automap, carddav). The other arguments go
+# to the benchmark, e.g.
 #   scripts/bench.sh --format csv --rows 100000
 #   scripts/bench.sh conversion --rows 100000 --runs 5
 set -euo pipefail
@@ -9,7 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bench=readers
 case "${1:-}" in
-readers | conversion | load | window | automap)
+readers | conversion | load | window | automap | carddav)
     bench=$1
     shift
     ;;

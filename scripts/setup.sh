@@ -14,6 +14,9 @@ packages=(
     librsvg2-bin
     # The window driven over the accessibility bus (tests/ui/test_ui_atspi.sh).
     xvfb dbus-daemon at-spi2-core python3-pyatspi
+    # The CardDAV tests' servers: two real ones, certificates made at test time, and a
+    # hostile one of the tests' own.
+    radicale xandikos openssl python3
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "VCardWriter.h"
 
+#include "ContactUid.h"
 #include "DateText.h"
 
 #include <algorithm>
@@ -367,9 +368,12 @@ QStringList categoryNames(const QString& cell) {
 }
 
 QString buildCard(const ContactValues& v, VCardVersion version, const CardLayout& layout,
-                  const PhotoValue& photo, const CardRules& rules) {
+                  const PhotoValue& photo, const CardRules& rules, const QUuid& uid) {
     static const QString none;
     CardBuilder card(version, rules);
+    if (!uid.isNull()) {
+        card.addVerbatim(u"UID", uidPropertyValue(uid, version == VCardVersion::V40));
+    }
     const bool anyName = !v.LastName.isEmpty() || !v.FirstName.isEmpty() ||
                          !v.MiddleName.isEmpty() || !v.Title.isEmpty() || !v.Suffix.isEmpty();
     // 3.0 requires N; 4.0 and affixes need all five components.

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QUuid>
 
 // The text of one card: lines joined by CR LF, the last line "END:VCARD" without a line end.
 // Values are encoded for the version: 2.1 escapes \ ; , and writes a value holding a line
@@ -29,9 +30,10 @@ struct CardLayout {
 CardLayout cardLayoutOf(const ContactValues& values);
 
 // The photo comes read (readPhoto in ContactPhoto.h): Photo's text alone writes nothing.
-// rules: a target's encoding rules on top (see CardRules; 2.1 only).
+// rules: a target's encoding rules on top (see CardRules; 2.1 only). uid: the card's UID line
+// (see ContactUid.h); none for a null UUID.
 QString buildCard(const ContactValues& values, VCardVersion version, const CardLayout& layout,
-                  const PhotoValue& photo, const CardRules& rules = {});
+                  const PhotoValue& photo, const CardRules& rules = {}, const QUuid& uid = {});
 inline QString buildCard(const ContactValues& values, VCardVersion version,
                          const CardLayout& layout) {
     return buildCard(values, version, layout, PhotoValue());
