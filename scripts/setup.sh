@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libzip-dev libexpat1-dev libgsf-1-dev nettle-dev libphonenumber-dev
+    qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libzip-dev libexpat1-dev libgsf-1-dev nettle-dev libphonenumber-dev
     locales fonts-dejavu-core
     clang libclang-rt-14-dev clang-format
     # The Debian package and its checks: dpkg-buildflags and dpkg-shlibdeps, lintian,

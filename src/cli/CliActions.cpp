@@ -220,23 +220,17 @@ bool readSavedMapping(const CliCommand& command, QList<SavedPair>& pairs, QTextS
     return true;
 }
 
-QString contactsText(qint32 n) {
-    return n == 1 ? Cli::tr("1 contact") : Cli::tr("%1 contacts").arg(n);
-}
-
 // What the run did, on standard error.
 void printReport(const ConversionReport& report, QTextStream& err) {
     const qint32 written = report.contactsAdded - report.cardsFailed;
-    err << Cli::tr("%1 written to vCard files.").arg(contactsText(written)) << Qt::endl;
+    err << Cli::tr("%n contact(s) written to vCard files.", nullptr, written) << Qt::endl;
     if (const QString made = report.targetText(); !made.isEmpty()) {
         err << made << Qt::endl;
     }
     if (report.emptyEmailCount > 0) {
-        err << Cli::tr("%1 left out: an e-mail cell holds only spaces (--allow-empty-email keeps "
-                       "them).")
-                   .arg(report.emptyEmailCount == 1
-                            ? Cli::tr("1 row was")
-                            : Cli::tr("%1 rows were").arg(report.emptyEmailCount))
+        err << Cli::tr("%n row(s) left out: an e-mail cell holds only spaces "
+                       "(--allow-empty-email keeps them).",
+                       nullptr, report.emptyEmailCount)
             << Qt::endl;
     }
     for (const ValueProblem& problem : report.valueProblems) {

@@ -1,4 +1,5 @@
 #include "CliApp.h"
+#include "ProgramLanguage.h"
 
 #include <QCoreApplication>
 
@@ -7,6 +8,7 @@
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("excel2vcard-cli"));
+    installTranslations(app);
     QTextStream out(stdout);
     QTextStream err(stderr);
     const int code = runCli(QCoreApplication::arguments(), out, err);

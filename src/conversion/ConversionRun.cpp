@@ -33,33 +33,31 @@ QString cardTooLargeText(qint32 number, qint64 cardBytes, ImportTarget target) {
 }
 
 QString valueProblemText(const ValueProblem& problem) {
-    const bool one = problem.count == 1;
-    const char* what = nullptr;
+    QString what;
     bool quoted = true;
     switch (problem.kind) {
     case ValueProblemKind::Birthday:
-        what = one ? QT_TRANSLATE_NOOP("Conversion", "%1 birthday could not be read as a date")
-                   : QT_TRANSLATE_NOOP("Conversion", "%1 birthdays could not be read as dates");
+        what = QCoreApplication::translate(
+            "Conversion", "%n birthday(s) could not be read as dates", nullptr, problem.count);
         break;
     case ValueProblemKind::Anniversary:
-        what = one ? QT_TRANSLATE_NOOP("Conversion", "%1 anniversary could not be read as a date")
-                   : QT_TRANSLATE_NOOP("Conversion", "%1 anniversaries could not be read as dates");
+        what = QCoreApplication::translate(
+            "Conversion", "%n anniversary(s) could not be read as dates", nullptr, problem.count);
         break;
     case ValueProblemKind::Photo:
-        what = one ? QT_TRANSLATE_NOOP("Conversion", "%1 photo could not be read")
-                   : QT_TRANSLATE_NOOP("Conversion", "%1 photos could not be read");
+        what = QCoreApplication::translate("Conversion", "%n photo(s) could not be read", nullptr,
+                                           problem.count);
         quoted = false;
         break;
     case ValueProblemKind::PhoneNumber:
-        what = one ? QT_TRANSLATE_NOOP("Conversion", "%1 phone number was left as it was")
-                   : QT_TRANSLATE_NOOP("Conversion", "%1 phone numbers were left as they were");
+        what = QCoreApplication::translate(
+            "Conversion", "%n phone number(s) were left as they were", nullptr, problem.count);
         break;
     }
     const QString example =
         quoted ? QLatin1Char('"') + problem.firstText + QLatin1Char('"') : problem.firstText;
     return QCoreApplication::translate("Conversion", "%1 (row %2: %3)")
-        .arg(QCoreApplication::translate("Conversion", what).arg(problem.count),
-             QString::number(problem.firstRow), example);
+        .arg(what, QString::number(problem.firstRow), example);
 }
 
 void ConversionReport::addValueProblem(ValueProblemKind kind, qint32 row, const QString& text) {

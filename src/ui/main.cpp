@@ -1,4 +1,5 @@
 #include "DialogService.h"
+#include "ProgramLanguage.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("excel2vcard"));
     QApplication::setDesktopFileName(QStringLiteral("excel2vcard"));
+    installTranslations(app);
     SystemDialogService dialogs;
     frmMain window(dialogs);
     window.show();

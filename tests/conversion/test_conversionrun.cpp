@@ -4,6 +4,7 @@
 #include "ImportTarget.h"
 #include "MemoryWorkbookSource.h"
 #include "OutputPaths.h"
+#include "ProgramLanguage.h"
 #include "WizardState.h"
 #include "WorkbookScan.h"
 #include "Yielder.h"
@@ -124,6 +125,9 @@ QList<QStringList> tenContacts() {
 class TestConversionRun : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // The reports count things in English as the programs write them ("1 birthday", "2
+    // birthdays").
+    void initTestCase() { QVERIFY(installPluralForms(*QCoreApplication::instance())); }
     void tenRowsOneFileEach() {
         Fixture fx(tenContacts(), {u"LastName"_s, u"FirstName"_s, u"EmailAddress"_s});
         const ConversionReport r = fx.run();

@@ -4,6 +4,7 @@
 #include "WindowDriver.h"
 
 #include "OutputPaths.h"
+#include "ProgramLanguage.h"
 #include "WorkbookSource.h"
 #include "frmAbout.h"
 
@@ -75,6 +76,9 @@ class TestUiWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The reports count things in English as the programs write them ("1 birthday", "2
+    // birthdays").
+    void initTestCase() { QVERIFY(installPluralForms(*QCoreApplication::instance())); }
     void init() { m_save.reset(new QTemporaryDir); }
 
     void startState() {
