@@ -8,20 +8,14 @@ cd "$root"
 out=$(mkdir -p "${1:-out}" && cd "${1:-out}" && pwd)
 scripts/setup.sh
 
-# Distribution flags, hardening included (the programs read files from anywhere). No
-# -Werror: a packager's newer compiler may warn where ours does not.
-export DEB_BUILD_MAINT_OPTIONS=${DEB_BUILD_MAINT_OPTIONS:-hardening=+all}
-CPPFLAGS=$(dpkg-buildflags --get CPPFLAGS)
-CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $CPPFLAGS"
-CFLAGS="$(dpkg-buildflags --get CFLAGS) $CPPFLAGS"
-LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
-export CFLAGS CXXFLAGS LDFLAGS
-
+# Debian's flags, Release, under /usr (scripts/package-tree.sh). No -Werror: a packager's newer
+# compiler may warn where ours does not. A tree that scripts/test.sh built with these flags
+# (tests added, warnings as errors) is only brought up to date: the same programs come out.
+. scripts/package-tree.sh
 dir=build/package
-# Flags are read when a tree is first configured: start afresh so that they always apply.
-rm -f "$dir/CMakeCache.txt"
-cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DE2V_WERROR=OFF -DE2V_BUILD_TESTS=OFF -DE2V_BUILD_BENCH=OFF >/dev/null
+if ! package_tree_is_current "$dir"; then
+    package_tree "$dir" -DE2V_WERROR=OFF -DE2V_BUILD_TESTS=OFF -DE2V_BUILD_BENCH=OFF
+fi
 cmake --build "$dir" -- -j"$(nproc)"
 
 rm -f "$dir"/*.deb

@@ -7,8 +7,15 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 scripts/setup.sh
 
-scripts/build.sh build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
-ctest --test-dir build/release --output-on-failure -j2 -LE tool
+# The normal build is the tree the Debian package is made from (Release, Debian's flags; see
+# scripts/package-tree.sh), with the tests and benchmarks added and warnings as errors: the
+# tests run on the programs that ship, and scripts/package.sh needs no build of its own.
+(
+    . scripts/package-tree.sh
+    package_tree build/package -DE2V_WERROR=ON -DE2V_BUILD_TESTS=ON -DE2V_BUILD_BENCH=ON
+    cmake --build build/package -- -j"$(nproc)"
+)
+ctest --test-dir build/package --output-on-failure -j2 -LE tool
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
