@@ -19,9 +19,12 @@ packages=(
     radicale xandikos openssl python3
 )
 
+# A package whose triggers are pending (while another apt-get runs on a shared machine, say) is
+# installed all the same: asking apt for it then would only wait for, or fail on, its lock.
 missing=()
 for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null |
+        grep -qE "^install ok (installed|triggers-pending|triggers-awaited)$"; then
         missing+=("$p")
     fi
 done
@@ -40,8 +43,9 @@ as_root() {
 if [ ${#missing[@]} -gt 0 ]; then
     echo "setup: installing ${missing[*]}" >&2
     as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    # Another apt-get at work holds the lock: wait for it rather than fail.
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
+        -o DPkg::Lock::Timeout=600 "${missing[@]}" >/dev/null
 fi
 
 # The locale tests run under de_DE.UTF-8 (decimal comma); make sure the C library has it.
