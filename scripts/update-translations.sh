@@ -36,7 +36,10 @@ update en -pluralonly
 
 $check || exit 0
 status=0
-if ! diff -ru translations "$out" >&2; then
+for ts in translations/*.ts; do
+    diff -u "$ts" "$out/${ts##*/}" >&2 || stale=true
+done
+if ${stale:-false}; then
     echo "translations: the catalogues do not follow the sources; run scripts/update-translations.sh" >&2
     status=1
 fi
