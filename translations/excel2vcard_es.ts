@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not encrypted: use https://, so that the password does not travel in clear.</source>
-        <translation>“%1” no está cifrada: use https:// para que la contraseña no viaje en claro.</translation>
+        <translation>“%1” no usa cifrado: use https:// para que la contraseña no viaje sin cifrar.</translation>
     </message>
     <message>
         <source>No certificate could be read from &quot;%3&quot;.</source>
@@ -96,7 +96,7 @@
     </message>
     <message>
         <source>Not written: Photo %1</source>
-        <translation>No escrita: foto %1</translation>
+        <translation>No escrita: la foto %1</translation>
     </message>
     <message>
         <source>Left as it stands: phone number &quot;%1&quot; is not a valid number</source>
@@ -1400,7 +1400,7 @@ Ejemplo:
     </message>
     <message>
         <source>Excel File Preview</source>
-        <translation>Vista previa del archivo de Excel</translation>
+        <translation>Vista previa de Excel</translation>
     </message>
     <message>
         <source>Excel Fields</source>
@@ -1448,7 +1448,7 @@ Ejemplo:
     </message>
     <message>
         <source>(by default Separate vCards are saved for every Contact )</source>
-        <translation>(de forma predeterminada se guarda una vCard para cada contacto)</translation>
+        <translation>(de forma predeterminada, se guarda un archivo vCard por contacto)</translation>
     </message>
     <message>
         <source> vCard 2.1 Version</source>
@@ -1504,7 +1504,7 @@ Ejemplo:
     </message>
     <message>
         <source>Phone number form</source>
-        <translation>Forma del número de teléfono</translation>
+        <translation>Formato de los números de teléfono</translation>
     </message>
     <message>
         <source>Number of Empty Email Contact(s)       :</source>
@@ -1512,7 +1512,7 @@ Ejemplo:
     </message>
     <message>
         <source>Number of Contacts Added                  :</source>
-        <translation>Contactos añadidos                   :</translation>
+        <translation>Contactos añadidos                     :</translation>
     </message>
     <message>
         <source>Conversion progress</source>
