@@ -420,7 +420,7 @@ Ejemplo:
     </message>
     <message>
         <source>The target is one of %1, not “%2”.</source>
-        <translation>El destino es uno de estos: %1; no “%2”.</translation>
+        <translation>El destino debe ser uno de estos: %1; no “%2”.</translation>
     </message>
     <message>
         <source>--target %1 writes vCard %2; --vcard-version %3 cannot be used with it.</source>
@@ -436,7 +436,7 @@ Ejemplo:
     </message>
     <message>
         <source>The date order is DMY, MDY or YMD, not “%1”.</source>
-        <translation>El orden de fecha es DMY, MDY o YMD, no “%1”.</translation>
+        <translation>El orden de fechas es DMY, MDY o YMD, no “%1”.</translation>
     </message>
     <message>
         <source>The phone format is e164 or international, not “%1”.</source>
@@ -1464,7 +1464,7 @@ Ejemplo:
     </message>
     <message>
         <source>Date order:</source>
-        <translation>Orden de fecha:</translation>
+        <translation>Orden de fechas:</translation>
     </message>
     <message>
         <source>How birthdays and anniversaries written as numbers are read</source>

@@ -308,10 +308,11 @@ Converte os contatos da primeira planilha de um arquivo de planilha (.xlsx,
   .xls, .ods ou .csv) em arquivos vCard. A linha 1 contém os cabeçalhos das
   colunas; cada linha abaixo, um contato.
 
-  -m, --map &quot;HEADER=FIELD&quot;      Leva ao FIELD a coluna cujo cabeçalho é HEADER
-                                (o texto exato). Quando várias colunas têm esse
-                                cabeçalho, cada --map pega a próxima delas.
-  --map-column LETTERS=FIELD    Leva ao FIELD a coluna com estas letras
+  -m, --map &quot;HEADER=FIELD&quot;      Passa para FIELD a coluna cujo cabeçalho é
+                                HEADER (o texto exato). Quando várias colunas
+                                têm esse cabeçalho, cada --map pega a próxima
+                                delas.
+  --map-column LETTERS=FIELD    Passa para FIELD a coluna com estas letras
                                 (C, AB, ...).
   --mapping-file FILE           Aplica um mapeamento salvo pela janela
                                 (Salvar mapeamento...) ou por --save-mapping. Os
@@ -353,8 +354,9 @@ Converte os contatos da primeira planilha de um arquivo de planilha (.xlsx,
                                 (&quot;All Contacts 2.vcf&quot;, ...), cada um com menos
                                 de 256 KB. google: 3.0. android: 2.1 ou 3.0; em
                                 2.1, valores não ASCII em UTF-8
-                                quoted-printable. Uma versão ou --single-file
-                                que o destino não aceita é recusado.
+                                quoted-printable. Se o destino não aceitar a
+                                versão pedida ou --single-file, o pedido é
+                                recusado.
   --date-order ORDER            Como são lidas as datas escritas como números:
                                 DMY (31/12/1990), MDY (12/31/1990) ou YMD
                                 (1990/12/31). O padrão segue o formato de data
@@ -413,7 +415,7 @@ Exemplo:
     </message>
     <message>
         <source>The target is one of %1, not “%2”.</source>
-        <translation>O destino é um destes: %1; não “%2”.</translation>
+        <translation>O destino deve ser um destes: %1; não “%2”.</translation>
     </message>
     <message>
         <source>--target %1 writes vCard %2; --vcard-version %3 cannot be used with it.</source>
@@ -429,7 +431,7 @@ Exemplo:
     </message>
     <message>
         <source>The date order is DMY, MDY or YMD, not “%1”.</source>
-        <translation>A ordem da data é DMY, MDY ou YMD, não “%1”.</translation>
+        <translation>A ordem das datas é DMY, MDY ou YMD, não “%1”.</translation>
     </message>
     <message>
         <source>The phone format is e164 or international, not “%1”.</source>
@@ -1457,7 +1459,7 @@ Exemplo:
     </message>
     <message>
         <source>Date order:</source>
-        <translation>Ordem da data:</translation>
+        <translation>Ordem das datas:</translation>
     </message>
     <message>
         <source>How birthdays and anniversaries written as numbers are read</source>
