@@ -5,196 +5,197 @@
     <name>CardDav</name>
     <message>
         <source>&quot;%1&quot; is not a server address: it must begin with https://.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no es una dirección de servidor: debe empezar por https://.</translation>
     </message>
     <message>
         <source>The server address must not hold a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección del servidor no debe contener ninguna contraseña.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not encrypted: use https://, so that the password does not travel in clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no usa cifrado: use https:// para que la contraseña no viaje sin cifrar.</translation>
     </message>
     <message>
         <source>No certificate could be read from &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer ningún certificado de “%3”.</translation>
     </message>
     <message>
         <source>The server of &quot;%1&quot; was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado el servidor de “%1”.</translation>
     </message>
     <message>
         <source>The server of &quot;%1&quot; does not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de “%1” no responde.</translation>
     </message>
     <message>
         <source>The server closed the connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor ha cerrado la conexión.</translation>
     </message>
     <message>
         <source>The server did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor no ha respondido a tiempo.</translation>
     </message>
     <message>
         <source>The secure connection to &quot;%1&quot; failed: %3. A server with a certificate of its own needs that certificate as CA file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha fallado la conexión segura con “%1”: %3. Un servidor con un certificado propio necesita ese certificado como archivo de CA.</translation>
     </message>
     <message>
         <source>The connection to &quot;%1&quot; failed: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ha fallado la conexión con “%1”: %3.</translation>
     </message>
     <message>
         <source>The server asks for a password, and none was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor pide una contraseña y no se ha indicado ninguna.</translation>
     </message>
     <message>
         <source>The server refused the user name or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor ha rechazado el nombre de usuario o la contraseña.</translation>
     </message>
     <message>
         <source>The server sent the program on to &quot;%3&quot;, which is not the same server; it was not followed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor ha redirigido el programa a “%3”, que no es el mismo servidor; no se ha seguido la redirección.</translation>
     </message>
     <message>
         <source>The server sent the program on too many times.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor ha redirigido el programa demasiadas veces.</translation>
     </message>
     <message>
         <source>The server&apos;s answer was too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta del servidor es demasiado grande.</translation>
     </message>
     <message>
         <source>The server&apos;s answer could not be read: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer la respuesta del servidor: %3.</translation>
     </message>
     <message>
         <source>The server answered %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor ha respondido %2 %3.</translation>
     </message>
     <message>
         <source>The account has no address book.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuenta no tiene ninguna libreta de direcciones.</translation>
     </message>
     <message>
         <source>The account has no address book &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuenta no tiene ninguna libreta de direcciones “%3”.</translation>
     </message>
     <message>
         <source>The account has several address books; choose one of: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuenta tiene varias libretas de direcciones; elija una de estas: %3.</translation>
     </message>
 </context>
 <context>
     <name>CardPreview</name>
     <message>
         <source>Not written: Birthday &quot;%1&quot; is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>No escrito: el cumpleaños “%1” no es una fecha</translation>
     </message>
     <message>
         <source>Not written: Anniversary &quot;%1&quot; is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>No escrito: el aniversario “%1” no es una fecha</translation>
     </message>
     <message>
         <source>Not written: Photo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No escrita: la foto %1</translation>
     </message>
     <message>
         <source>Left as it stands: phone number &quot;%1&quot; is not a valid number</source>
-        <translation type="unfinished"></translation>
+        <translation>Se deja tal cual: el número de teléfono “%1” no es un número válido</translation>
     </message>
     <message>
         <source>Map a column to see the card it gives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asigne una columna para ver la tarjeta que resulta.</translation>
     </message>
     <message>
         <source>Row %1 holds no contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila %1 no contiene ningún contacto.</translation>
     </message>
     <message>
         <source>No card: the e-mail cell of row %1 holds nothing but spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin tarjeta: la celda de correo electrónico de la fila %1 solo contiene espacios.</translation>
     </message>
     <message>
         <source>No card: it has %1 KB, and %2 takes cards under %3 KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin tarjeta: ocupa %1 KB y %2 admite tarjetas de menos de %3 KB.</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>There is no worksheet “%1” in “%2”: it has no worksheet at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna hoja “%1” en “%2”: no tiene ninguna hoja.</translation>
     </message>
     <message>
         <source>There is no worksheet “%1” in “%2”. Give one of its worksheets by name or by number (1 to %3): %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna hoja “%1” en “%2”. Indique una de sus hojas por nombre o por número (de 1 a %3): %4.</translation>
     </message>
     <message>
         <source>Unknown field “%1”. The fields are: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo desconocido “%1”. Los campos son: %2.</translation>
     </message>
     <message>
         <source>The field “%1” is mapped twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo “%1” está asignado dos veces.</translation>
     </message>
     <message>
         <source>There is no header column “%1” in the sheet (its header columns are A to %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna columna con encabezado “%1” en la hoja (sus columnas con encabezado van de la A a la %2).</translation>
     </message>
     <message>
         <source>The column %1 is mapped twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>La columna %1 está asignada dos veces.</translation>
     </message>
     <message>
         <source>The header “%1” is mapped more often than it stands in row 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El encabezado “%1” está asignado más veces de las que aparece en la fila 1.</translation>
     </message>
     <message>
         <source>The header “%1” is not in the sheet (see --list-headers).</source>
-        <translation type="unfinished"></translation>
+        <translation>El encabezado “%1” no está en la hoja (vea --list-headers).</translation>
     </message>
     <message>
         <source>Warning: %1 of %2 pairs of the mapping file were left out:
   %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: se han omitido %1 de los %2 pares del archivo de asignación:
+  %3</translation>
     </message>
     <message>
         <source>No column is mapped: no pair of the mapping fits the sheet and no header was recognised (see --list-headers).</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna columna asignada: ningún par de la asignación encaja con la hoja y no se ha reconocido ningún encabezado (vea --list-headers).</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) written to vCard files.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contacto escrito en archivos vCard.</numerusform>
+            <numerusform>%n contactos escritos en archivos vCard.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) left out: an e-mail cell holds only spaces (--allow-empty-email keeps them).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fila omitida: una celda de correo electrónico solo contiene espacios (--allow-empty-email la conserva).</numerusform>
+            <numerusform>%n filas omitidas: una celda de correo electrónico solo contiene espacios (--allow-empty-email las conserva).</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 contacts could not be written. The first reason: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido escribir %1 de %2 contactos. El primer motivo: %3</translation>
     </message>
     <message>
         <source>Run excel2vcard-cli --help for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecute excel2vcard-cli --help para ver las opciones.</translation>
     </message>
     <message>
         <source>Note: row 1 has %1 more header cells after column CW; only the first 101 columns are offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: la fila 1 tiene %1 celdas de encabezado más después de la columna CW; solo se ofrecen las 101 primeras columnas.</translation>
     </message>
     <message>
         <source>Please Choose Saving Location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija dónde guardar.</translation>
     </message>
     <message>
         <source> (accepted but reaches no card)</source>
-        <translation type="unfinished"></translation>
+        <translation> (se acepta, pero no llega a ninguna tarjeta)</translation>
     </message>
     <message>
         <source>Usage:
@@ -289,1154 +290,1273 @@ Example:
       -o ~/Cards contacts.xlsx
   excel2vcard-cli --auto-map --save-mapping staff.json -o ~/Cards staff.xlsx
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:
+  excel2vcard-cli [-m|--map &quot;HEADER=FIELD&quot;]... [--map-column LETTERS=FIELD]...
+                  [--vcard-version 2.1|3.0|4.0] [--single-file]
+                  [--allow-empty-email]
+                  [--phone-format e164|international] [--phone-region CC]
+                  [--target generic|outlook|apple|google|android]
+                  [--date-order DMY|MDY|YMD]
+                  [--mapping-file FILE] [--auto-map] [--save-mapping FILE]
+                  [-o|--output DIR] [--sheet NAME|NUMBER] SPREADSHEET
+  excel2vcard-cli --list-headers [--sheet NAME|NUMBER] SPREADSHEET
+  excel2vcard-cli --list-sheets SPREADSHEET
+  excel2vcard-cli --suggest-mapping [opciones de asignación]
+                  [--save-mapping FILE] SPREADSHEET
+
+Convierte los contactos de la primera hoja de una hoja de cálculo (.xlsx, .xls,
+  .ods o .csv) en archivos vCard. La fila 1 contiene los encabezados de columna
+  y cada fila siguiente, un contacto.
+
+  -m, --map &quot;HEADER=FIELD&quot;      Lleva a FIELD la columna cuyo encabezado es
+                                HEADER (el texto exacto). Si varias columnas
+                                tienen ese encabezado, cada --map toma la
+                                siguiente.
+  --map-column LETTERS=FIELD    Lleva a FIELD la columna con esas letras
+                                (C, AB, ...).
+  --mapping-file FILE           Aplica una asignación guardada por la ventana
+                                (Guardar asignación...) o por --save-mapping.
+                                Los pares cuyo encabezado no está en la hoja se
+                                indican en un aviso en la salida de error y se
+                                omiten; --map y --map-column prevalecen sobre el
+                                archivo.
+  --auto-map                    Asigna las columnas cuyos encabezados se
+                                reconocen (exportaciones habituales, varios
+                                idiomas) a los campos aún libres, después de
+                                --map, --map-column y --mapping-file.
+  --suggest-mapping             No convierte nada: muestra la asignación que
+                                haría --auto-map, una línea por par: las letras
+                                de la columna, un TAB, el texto del encabezado,
+                                un TAB, el campo.
+  --save-mapping FILE           Guarda la asignación en FILE (JSON) antes de
+                                convertir; la ventana y --mapping-file la
+                                cargan.
+  --vcard-version VERSION       2.1 (predeterminada), 3.0 o 4.0.
+  --single-file                 Escribe todas las tarjetas en un solo archivo,
+                                &quot;All Contacts.vcf&quot;; si no, un archivo por
+                                contacto, con el nombre de este.
+  --allow-empty-email           Conserva las filas cuya celda de correo
+                                electrónico solo contiene espacios; de forma
+                                predeterminada esas filas se omiten y se
+                                cuentan.
+  --phone-format FORMAT         Escribe los números de teléfono válidos como
+                                e164 (+16175550100) o international
+                                (+1 617-555-0100); una extensión se conserva
+                                como &quot; ext. 12&quot;. Los demás números se escriben
+                                tal cual y se cuentan. De forma predeterminada
+                                no se cambian.
+  --phone-region CC             El país (dos letras, como US o DE) de los
+                                números escritos sin prefijo de país
+                                (predeterminado: el país de la configuración
+                                regional del sistema).
+  --target TARGET               La libreta de direcciones a la que van
+                                destinadas las tarjetas (predeterminado:
+                                generic, tarjetas como siempre). outlook:
+                                vCard 2.1, un archivo por contacto,
+                                CHARSET=UTF-8 en los valores no ASCII. apple:
+                                3.0, como máximo 50.000 tarjetas por archivo
+                                (&quot;All Contacts 2.vcf&quot;, ...), cada una de menos
+                                de 256 KB. google: 3.0. android: 2.1 o 3.0; en
+                                2.1, los valores no ASCII en UTF-8
+                                quoted-printable. Se rechaza una versión o
+                                --single-file que el destino no admita.
+  --date-order ORDER            Cómo se leen las fechas escritas como números:
+                                DMY (31/12/1990), MDY (12/31/1990) o YMD
+                                (1990/12/31). De forma predeterminada sigue el
+                                formato de fecha de su configuración regional.
+  -o, --output DIR              La ubicación donde guardar (predeterminada: su
+                                carpeta Documentos). Dentro se crea una carpeta
+                                nueva con la fecha y la hora en el nombre; su
+                                ruta es la última línea de la salida estándar.
+  --list-headers                Muestra una línea por cada columna con
+                                encabezado de la fila 1: las letras de la
+                                columna, un TAB, el texto del encabezado.
+                                Después, la línea &quot;Items Found: &quot; con el número
+                                de filas de contactos.
+  --sheet NAME|NUMBER           Lee esta hoja en lugar de la primera: su nombre
+                                o su número, desde 1, en --list-sheets. Un
+                                nombre prevalece sobre un número: &quot;--sheet 2&quot;
+                                lee una hoja llamada 2 si la hay. Las mayúsculas
+                                solo cuentan cuando dos nombres se distinguen
+                                solo por ellas.
+  --list-sheets                 Muestra los nombres de las hojas, uno por línea,
+                                en el orden del libro (también las ocultas; las
+                                hojas de gráfico no son hojas de cálculo). Un
+                                archivo .csv es una sola hoja, con el nombre del
+                                archivo.
+  -h, --help                    Muestra este texto.
+
+FIELD es uno de:
+%1
+Las asignaciones se aplican en el orden indicado. Los mensajes y una barra de
+progreso (en un terminal) van a la salida de error. Los pares de un
+--mapping-file que se omiten no cambian el código de salida, salvo que no quede
+ninguna columna asignada.
+
+Código de salida:
+  0  se han escrito todos los contactos;
+  1  no se han podido escribir algunas tarjetas (o la carpeta de destino, o el
+     archivo de --save-mapping); el mensaje indica cuántas y por qué;
+  2  uso incorrecto, un nombre de campo desconocido, un campo o una columna
+     asignados dos veces, un encabezado que no está en la hoja, una hoja que la
+     hoja de cálculo no tiene, ninguna columna asignada, un --mapping-file que
+     no se puede usar o una hoja de cálculo que no se puede leer (se muestra el
+     motivo).
+
+Ejemplo:
+  excel2vcard-cli -m &quot;First name=FirstName&quot; -m &quot;Last name=LastName&quot; \
+      -m &quot;E-mail=EmailAddress&quot; --map-column D=MobileNumber --vcard-version 3.0 \
+      -o ~/Cards contacts.xlsx
+  excel2vcard-cli --auto-map --save-mapping staff.json -o ~/Cards staff.xlsx
+</translation>
     </message>
     <message>
         <source>A mapping reads HEADER=FIELD or LETTERS=FIELD, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una asignación tiene la forma HEADER=FIELD o LETTERS=FIELD, no “%1”.</translation>
     </message>
     <message>
         <source>The vCard version is 2.1, 3.0 or 4.0, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión de vCard es 2.1, 3.0 o 4.0, no “%1”.</translation>
     </message>
     <message>
         <source>The target is one of %1, not “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>El destino debe ser uno de estos: %1; no “%2”.</translation>
     </message>
     <message>
         <source>--target %1 writes vCard %2; --vcard-version %3 cannot be used with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>--target %1 escribe vCard %2; no se puede usar --vcard-version %3 con él.</translation>
     </message>
     <message>
         <source>--target %1 cannot read vCard %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--target %1 no puede leer vCard %2.</translation>
     </message>
     <message>
         <source>--target %1 takes one contact a file; --single-file cannot be used with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>--target %1 admite un contacto por archivo; no se puede usar --single-file con él.</translation>
     </message>
     <message>
         <source>The date order is DMY, MDY or YMD, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>El orden de fechas es DMY, MDY o YMD, no “%1”.</translation>
     </message>
     <message>
         <source>The phone format is e164 or international, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>El formato de teléfono es e164 o international, no “%1”.</translation>
     </message>
     <message>
         <source>The phone region is a two-letter country code such as US or DE, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>La región de teléfono es un código de país de dos letras, como US o DE, no “%1”.</translation>
     </message>
     <message>
         <source>No spreadsheet given.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ninguna hoja de cálculo.</translation>
     </message>
     <message>
         <source>Give exactly one spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique exactamente una hoja de cálculo.</translation>
     </message>
     <message>
         <source>Map at least one column (--map or --map-column), or use --list-headers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asigne al menos una columna (--map o --map-column) o use --list-headers.</translation>
     </message>
     <message>
         <source>At most %1 mappings can be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se pueden hacer como máximo %1 asignaciones.</translation>
     </message>
 </context>
 <context>
     <name>Conversion</name>
     <message>
         <source>“%1” has changed since it was read: column %2 no longer has the header “%3”. Select the file again.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” ha cambiado desde que se leyó: la columna %2 ya no tiene el encabezado “%3”. Vuelva a seleccionar el archivo.</translation>
     </message>
     <message>
         <source>The cards are made for import into %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las tarjetas se han creado para importarlas en %1.</translation>
     </message>
     <message>
         <source>the card of contact %1 has %2 KB, and %3 takes cards under %4 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>la tarjeta del contacto %1 ocupa %2 KB y %3 admite tarjetas de menos de %4 KB</translation>
     </message>
     <message numerus="yes">
         <source>%n birthday(s) could not be read as dates</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n cumpleaños no se ha podido leer como fecha</numerusform>
+            <numerusform>%n cumpleaños no se han podido leer como fechas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n anniversary(s) could not be read as dates</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n aniversario no se ha podido leer como fecha</numerusform>
+            <numerusform>%n aniversarios no se han podido leer como fechas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n photo(s) could not be read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n foto no se ha podido leer</numerusform>
+            <numerusform>%n fotos no se han podido leer</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n phone number(s) were left as they were</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n número de teléfono se ha dejado tal cual</numerusform>
+            <numerusform>%n números de teléfono se han dejado tal cual</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (row %2: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fila %2: %3)</translation>
     </message>
 </context>
 <context>
     <name>DateOrder</name>
     <message>
         <source>M/D/Y</source>
-        <translation type="unfinished"></translation>
+        <translation>M/D/A</translation>
     </message>
     <message>
         <source>Y/M/D</source>
-        <translation type="unfinished"></translation>
+        <translation>A/M/D</translation>
     </message>
     <message>
         <source>D/M/Y</source>
-        <translation type="unfinished"></translation>
+        <translation>D/M/A</translation>
     </message>
 </context>
 <context>
     <name>DialogService</name>
     <message>
         <source>Excel File (*.xlsx *.xls *.csv);;OpenDocument Spreadsheet (*.ods);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de Excel (*.xlsx *.xls *.csv);;Hoja de cálculo OpenDocument (*.ods);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Mapping (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación (*.json);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
     <name>Fields</name>
     <message>
         <source>first name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre</translation>
     </message>
     <message>
         <source>last name</source>
-        <translation type="unfinished"></translation>
+        <translation>apellidos</translation>
     </message>
     <message>
         <source>name as shown; without it, first and last name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre mostrado; si falta, nombre y apellidos</translation>
     </message>
     <message>
         <source>preferred e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección de correo electrónico preferida</translation>
     </message>
     <message>
         <source>second e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>segunda dirección de correo electrónico</translation>
     </message>
     <message>
         <source>third e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>tercera dirección de correo electrónico</translation>
     </message>
     <message>
         <source>job title</source>
-        <translation type="unfinished"></translation>
+        <translation>cargo</translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="unfinished"></translation>
+        <translation>empresa</translation>
     </message>
     <message>
         <source>work address in one text</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección del trabajo en un solo texto</translation>
     </message>
     <message>
         <source>work address: city</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección del trabajo: ciudad</translation>
     </message>
     <message>
         <source>work address: country</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección del trabajo: país</translation>
     </message>
     <message>
         <source>work address: postal code</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección del trabajo: código postal</translation>
     </message>
     <message>
         <source>work address: state or region</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección del trabajo: provincia o región</translation>
     </message>
     <message>
         <source>work address: street</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección del trabajo: calle</translation>
     </message>
     <message>
         <source>work fax number</source>
-        <translation type="unfinished"></translation>
+        <translation>número de fax del trabajo</translation>
     </message>
     <message>
         <source>web page</source>
-        <translation type="unfinished"></translation>
+        <translation>página web</translation>
     </message>
     <message>
         <source>work telephone number</source>
-        <translation type="unfinished"></translation>
+        <translation>número de teléfono del trabajo</translation>
     </message>
     <message>
         <source>department (written with a Company)</source>
-        <translation type="unfinished"></translation>
+        <translation>departamento (se escribe junto con Company)</translation>
     </message>
     <message>
         <source>home address in one text</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección particular en un solo texto</translation>
     </message>
     <message>
         <source>home address: city</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección particular: ciudad</translation>
     </message>
     <message>
         <source>home address: country</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección particular: país</translation>
     </message>
     <message>
         <source>home address: postal code</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección particular: código postal</translation>
     </message>
     <message>
         <source>home address: state or region</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección particular: provincia o región</translation>
     </message>
     <message>
         <source>home address: street</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección particular: calle</translation>
     </message>
     <message>
         <source>home fax number</source>
-        <translation type="unfinished"></translation>
+        <translation>número de fax particular</translation>
     </message>
     <message>
         <source>home telephone number</source>
-        <translation type="unfinished"></translation>
+        <translation>número de teléfono particular</translation>
     </message>
     <message>
         <source>middle name</source>
-        <translation type="unfinished"></translation>
+        <translation>segundo nombre</translation>
     </message>
     <message>
         <source>mobile telephone number</source>
-        <translation type="unfinished"></translation>
+        <translation>número de teléfono móvil</translation>
     </message>
     <message>
         <source>form of address, such as Dr</source>
-        <translation type="unfinished"></translation>
+        <translation>tratamiento, como Dr.</translation>
     </message>
     <message>
         <source>notes</source>
-        <translation type="unfinished"></translation>
+        <translation>notas</translation>
     </message>
     <message>
         <source>name suffix, such as Jr.</source>
-        <translation type="unfinished"></translation>
+        <translation>sufijo del nombre, como Jr.</translation>
     </message>
     <message>
         <source>nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>apodo</translation>
     </message>
     <message>
         <source>birthday (a date, the year may be left out)</source>
-        <translation type="unfinished"></translation>
+        <translation>cumpleaños (una fecha; se puede omitir el año)</translation>
     </message>
     <message>
         <source>anniversary (a date)</source>
-        <translation type="unfinished"></translation>
+        <translation>aniversario (una fecha)</translation>
     </message>
     <message>
         <source>categories, separated by &quot;,&quot; or &quot;;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>categorías, separadas por &quot;,&quot; o &quot;;&quot;</translation>
     </message>
     <message>
         <source>other telephone number</source>
-        <translation type="unfinished"></translation>
+        <translation>otro número de teléfono</translation>
     </message>
     <message>
         <source>pager number</source>
-        <translation type="unfinished"></translation>
+        <translation>número de buscapersonas</translation>
     </message>
     <message>
         <source>personal web page</source>
-        <translation type="unfinished"></translation>
+        <translation>página web personal</translation>
     </message>
     <message>
         <source>photo: a picture file&apos;s path or a web address</source>
-        <translation type="unfinished"></translation>
+        <translation>foto: ruta de una imagen o una dirección web</translation>
     </message>
 </context>
 <context>
     <name>Mapping</name>
     <message>
         <source>Please Select the Outlook Field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el campo de Outlook.</translation>
     </message>
     <message>
         <source>Please Select the Excel Field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el campo de Excel.</translation>
     </message>
     <message>
         <source>Select the item from the added fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el elemento entre los campos añadidos.</translation>
     </message>
     <message>
         <source>it is not JSON (%1 at character %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es JSON (%1 en el carácter %2)</translation>
     </message>
     <message>
         <source>it holds no JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ningún objeto JSON</translation>
     </message>
     <message>
         <source>it has no “format” number</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene ningún número “format”</translation>
     </message>
     <message>
         <source>it is written in format %1; this version reads format %2</source>
-        <translation type="unfinished"></translation>
+        <translation>está escrito en el formato %1; esta versión lee el formato %2</translation>
     </message>
     <message>
         <source>it has no “pairs” list</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene ninguna lista “pairs”</translation>
     </message>
     <message>
         <source>pair %1 is not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>el par %1 no es un objeto JSON</translation>
     </message>
     <message>
         <source>pair %1 has no “header” text</source>
-        <translation type="unfinished"></translation>
+        <translation>el par %1 no tiene ningún texto “header”</translation>
     </message>
     <message>
         <source>pair %1 has no “field” name</source>
-        <translation type="unfinished"></translation>
+        <translation>el par %1 no tiene ningún nombre “field”</translation>
     </message>
     <message>
         <source>pair %1 has a “column” that is not column letters</source>
-        <translation type="unfinished"></translation>
+        <translation>el par %1 tiene una “column” que no son letras de columna</translation>
     </message>
     <message>
         <source>The mapping file “%1” cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de asignación “%1”: %2.</translation>
     </message>
     <message>
         <source>“%1” is not a mapping this program can load: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no es una asignación que este programa pueda cargar: %2.</translation>
     </message>
     <message>
         <source>The mapping file “%1” cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de asignación “%1”: %2.</translation>
     </message>
     <message>
         <source>the header is not in this sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>el encabezado no está en esta hoja</translation>
     </message>
     <message>
         <source>the field is not one of this program&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo no es uno de los de este programa</translation>
     </message>
     <message>
         <source>the column or the field is mapped already</source>
-        <translation type="unfinished"></translation>
+        <translation>la columna o el campo ya están asignados</translation>
     </message>
     <message>
         <source>“%1” → %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” → %2: %3</translation>
     </message>
     <message>
         <source>“%1” (column %2) → %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” (columna %2) → %3: %4</translation>
     </message>
 </context>
 <context>
     <name>Output</name>
     <message>
         <source>“%1” cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir “%1”: %2</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco está lleno</translation>
     </message>
     <message>
         <source>The folder “%1” cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta “%1”: %2.</translation>
     </message>
     <message>
         <source>The folder “%1” cannot be created: too many folders of that name exist already.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta “%1”: ya existen demasiadas carpetas con ese nombre.</translation>
     </message>
 </context>
 <context>
     <name>Photo</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no existe</translation>
     </message>
     <message>
         <source>a folder, not an image</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no una imagen</translation>
     </message>
     <message>
         <source>not an image that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una imagen legible</translation>
     </message>
     <message>
         <source>cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir</translation>
     </message>
     <message>
         <source>image too large (%1 x %2 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>imagen demasiado grande (%1 x %2 píxeles)</translation>
     </message>
     <message>
         <source>cannot be made small enough</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede reducir lo suficiente</translation>
     </message>
     <message>
         <source>not an http or https address</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una dirección http ni https</translation>
     </message>
     <message>
         <source>not a valid web address</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una dirección web válida</translation>
     </message>
 </context>
 <context>
     <name>Workbook</name>
     <message>
         <source>a sheet&apos;s position in the workbook is wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>la posición de una hoja en el libro es incorrecta</translation>
     </message>
     <message>
         <source>it holds no worksheet (only charts or macros).</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ninguna hoja (solo gráficos o macros).</translation>
     </message>
     <message>
         <source>the workbook ends before its last record</source>
-        <translation type="unfinished"></translation>
+        <translation>el libro termina antes de su último registro</translation>
     </message>
     <message>
         <source>a record runs past the end of the workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>un registro sobrepasa el final del libro</translation>
     </message>
     <message>
         <source>the workbook is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el libro está vacío</translation>
     </message>
     <message>
         <source>it is not a spreadsheet (its workbook does not begin like an Excel workbook).</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una hoja de cálculo (su libro no empieza como un libro de Excel).</translation>
     </message>
     <message>
         <source>it is in the format of Excel 4 or older, which this program does not read. Open it in your spreadsheet program and save it as .xlsx.</source>
-        <translation type="unfinished"></translation>
+        <translation>está en el formato de Excel 4 o anterior, que este programa no lee. Ábralo en su programa de hojas de cálculo y guárdelo como .xlsx.</translation>
     </message>
     <message>
         <source>it is in an Excel format this program does not read. Open it in your spreadsheet program and save it as .xlsx.</source>
-        <translation type="unfinished"></translation>
+        <translation>está en un formato de Excel que este programa no lee. Ábralo en su programa de hojas de cálculo y guárdelo como .xlsx.</translation>
     </message>
     <message>
         <source>it is not a workbook this program reads (it holds no worksheet).</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un libro que este programa pueda leer (no contiene ninguna hoja).</translation>
     </message>
     <message>
         <source>a code-page record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>un registro de página de códigos es demasiado corto</translation>
     </message>
     <message>
         <source>a date-mode record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>un registro de modo de fecha es demasiado corto</translation>
     </message>
     <message>
         <source>the workbook&apos;s global part does not end</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte global del libro no termina</translation>
     </message>
     <message>
         <source>its password record is malformed</source>
-        <translation type="unfinished"></translation>
+        <translation>su registro de contraseña está mal formado</translation>
     </message>
     <message>
         <source>it is protected with a password. Open it in your spreadsheet program, remove the password and save it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>está protegido con contraseña. Ábralo en su programa de hojas de cálculo, quite la contraseña y vuelva a guardarlo.</translation>
     </message>
     <message>
         <source>a sheet record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>un registro de hoja es demasiado corto</translation>
     </message>
     <message>
         <source>a sheet name runs past its record</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de una hoja sobrepasa su registro</translation>
     </message>
     <message>
         <source>it holds two shared-string tables</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene dos tablas de cadenas compartidas</translation>
     </message>
     <message>
         <source>the shared-string table is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla de cadenas compartidas es demasiado corta</translation>
     </message>
     <message>
         <source>a shared string runs past its records</source>
-        <translation type="unfinished"></translation>
+        <translation>una cadena compartida sobrepasa sus registros</translation>
     </message>
     <message>
         <source>a shared string is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>una cadena compartida es demasiado larga</translation>
     </message>
     <message>
         <source>it holds a cell beyond the %1 rows and %2 columns an .xls sheet can have, so the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene una celda fuera de las %1 filas y %2 columnas que puede tener una hoja .xls, así que el archivo está dañado.</translation>
     </message>
     <message>
         <source>a text runs past its record</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto sobrepasa su registro</translation>
     </message>
     <message>
         <source>a number record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>un registro de número es demasiado corto</translation>
     </message>
     <message>
         <source>a multiple-number record has a wrong length</source>
-        <translation type="unfinished"></translation>
+        <translation>un registro de varios números tiene una longitud incorrecta</translation>
     </message>
     <message>
         <source>a text record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>un registro de texto es demasiado corto</translation>
     </message>
     <message>
         <source>a truth-value record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>un registro de valor lógico es demasiado corto</translation>
     </message>
     <message>
         <source>a formula record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>un registro de fórmula es demasiado corto</translation>
     </message>
     <message>
         <source>it has more than %1 rows, more than a worksheet holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene más de %1 filas, más de las que admite una hoja.</translation>
     </message>
     <message>
         <source>row %1 has more than %2 fields, more than a worksheet has columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>la fila %1 tiene más de %2 campos, más columnas de las que tiene una hoja.</translation>
     </message>
     <message>
         <source>a field in row %1 is longer than %2 characters, more than a cell may hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>un campo de la fila %1 tiene más de %2 caracteres, más de los que puede contener una celda.</translation>
     </message>
     <message>
         <source>it contains a NUL character (line %1), so it is not a plain text list.</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un carácter NUL (línea %1), así que no es una lista de texto sin formato.</translation>
     </message>
     <message>
         <source>it is damaged (its UTF-16 text ends in the middle of a character).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (su texto UTF-16 termina a mitad de un carácter).</translation>
     </message>
     <message>
         <source>the file cannot be opened (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir el archivo (%1).</translation>
     </message>
     <message>
         <source>it has a cell beyond the last row a worksheet can hold (row 1,048,576).</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene una celda más allá de la última fila que admite una hoja (fila 1.048.576).</translation>
     </message>
     <message>
         <source>it has a cell beyond the last column a worksheet can hold (column XFD).</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene una celda más allá de la última columna que admite una hoja (columna XFD).</translation>
     </message>
     <message>
         <source>it holds more cells than this program can keep (its repeated rows and columns add up to tens of millions of cells).</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene más celdas de las que este programa puede guardar (sus filas y columnas repetidas suman decenas de millones de celdas).</translation>
     </message>
     <message>
         <source>it is damaged (its content part, content.xml, is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (falta su parte de contenido, content.xml).</translation>
     </message>
     <message>
         <source>it is not a spreadsheet (its content holds no table body).</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una hoja de cálculo (su contenido no tiene cuerpo de tabla).</translation>
     </message>
     <message>
         <source>it is a word-processing document, not a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>es un documento de texto, no una hoja de cálculo.</translation>
     </message>
     <message>
         <source>it is a presentation, not a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>es una presentación, no una hoja de cálculo.</translation>
     </message>
     <message>
         <source>it is a drawing, not a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>es un dibujo, no una hoja de cálculo.</translation>
     </message>
     <message>
         <source>it is an e-book, not a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>es un libro electrónico, no una hoja de cálculo.</translation>
     </message>
     <message>
         <source>it is a document of another kind (%1), not a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>es un documento de otro tipo (%1), no una hoja de cálculo.</translation>
     </message>
     <message>
         <source>it is a zip archive, not a spreadsheet (it holds neither a workbook nor an OpenDocument spreadsheet).</source>
-        <translation type="unfinished"></translation>
+        <translation>es un archivo zip, no una hoja de cálculo (no contiene ni un libro ni una hoja de cálculo OpenDocument).</translation>
     </message>
     <message>
         <source>it has a cell beyond the last row or column a worksheet can hold (row 1,048,576, column XFD).</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene una celda más allá de la última fila o columna que admite una hoja (fila 1.048.576, columna XFD).</translation>
     </message>
     <message>
         <source>it holds more than %1 cells, more than this program reads.</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene más de %1 celdas, más de las que lee este programa.</translation>
     </message>
     <message>
         <source>it holds a text longer than any cell may be.</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene un texto más largo de lo que puede ser una celda.</translation>
     </message>
     <message>
         <source>it is damaged (a cell refers to a shared text that does not exist).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (una celda remite a un texto compartido que no existe).</translation>
     </message>
     <message>
         <source>“%1” cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer “%1”: %2</translation>
     </message>
     <message>
         <source>it has no worksheet number %1 (it has %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene ninguna hoja número %1 (tiene %2).</translation>
     </message>
     <message>
         <source>it is damaged (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (%1).</translation>
     </message>
     <message>
         <source>Items Found: </source>
-        <translation type="unfinished"></translation>
+        <translation>Elementos encontrados: </translation>
     </message>
     <message>
         <source>the file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no existe.</translation>
     </message>
     <message>
         <source>it is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>the file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está vacío.</translation>
     </message>
     <message>
         <source>it is a web page or XML document, not a spreadsheet. Open it in a spreadsheet program and save it as .xlsx or .csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>es una página web o un documento XML, no una hoja de cálculo. Ábralo en un programa de hojas de cálculo y guárdelo como .xlsx o .csv.</translation>
     </message>
     <message>
         <source>it is not a spreadsheet in a format this program reads (.xlsx, .xls, .ods or .csv).</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una hoja de cálculo en un formato que este programa lea (.xlsx, .xls, .ods o .csv).</translation>
     </message>
     <message>
         <source>no worksheet was chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha elegido ninguna hoja.</translation>
     </message>
     <message>
         <source>the workbook stream is larger than the file</source>
-        <translation type="unfinished"></translation>
+        <translation>el flujo del libro es mayor que el archivo</translation>
     </message>
     <message>
         <source>its workbook is larger than the 512 MB this program reads from an .xls file. Save it as .xlsx in your spreadsheet program and choose that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>su libro supera los 512 MB que este programa lee de un archivo .xls. Guárdelo como .xlsx en su programa de hojas de cálculo y elija ese archivo.</translation>
     </message>
     <message>
         <source>its workbook stream cannot be read to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>el flujo del libro no se puede leer hasta el final</translation>
     </message>
     <message>
         <source>the file cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir el archivo.</translation>
     </message>
     <message>
         <source>its compound-file structure is broken</source>
-        <translation type="unfinished"></translation>
+        <translation>su estructura de archivo compuesto está rota</translation>
     </message>
     <message>
         <source>it is not a spreadsheet (the file holds no workbook; it may be a document of another program).</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una hoja de cálculo (el archivo no contiene ningún libro; puede que sea un documento de otro programa).</translation>
     </message>
     <message>
         <source>its workbook stream cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>el flujo del libro no se puede abrir</translation>
     </message>
     <message>
         <source>it holds more shared texts than this program can keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene más textos compartidos de los que este programa puede guardar.</translation>
     </message>
     <message>
         <source>it is damaged (its first worksheet, %1, is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (falta su primera hoja, %1).</translation>
     </message>
     <message>
         <source>it is damaged (its worksheet number %1, %2, is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (falta su hoja número %1, %2).</translation>
     </message>
     <message>
         <source>it is damaged (its first sheet, %1, is not a worksheet).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (su primera hoja, %1, no es una hoja de cálculo).</translation>
     </message>
     <message>
         <source>it is damaged (its sheet number %1, %2, is not a worksheet).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (su hoja número %1, %2, no es una hoja de cálculo).</translation>
     </message>
     <message>
         <source>the package relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>las relaciones del paquete</translation>
     </message>
     <message>
         <source>it is a binary workbook (.xlsb), which this program does not read. Save it as .xlsx and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>es un libro binario (.xlsb), que este programa no lee. Guárdelo como .xlsx y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>the content types</source>
-        <translation type="unfinished"></translation>
+        <translation>los tipos de contenido</translation>
     </message>
     <message>
         <source>it is damaged or not a spreadsheet (its package names no main document).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado o no es una hoja de cálculo (su paquete no indica ningún documento principal).</translation>
     </message>
     <message>
         <source>it is damaged (its workbook part, %1, is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (falta la parte del libro, %1).</translation>
     </message>
     <message>
         <source>the workbook part</source>
-        <translation type="unfinished"></translation>
+        <translation>la parte del libro</translation>
     </message>
     <message>
         <source>it is damaged or not a spreadsheet (its main part is not a workbook).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado o no es una hoja de cálculo (su parte principal no es un libro).</translation>
     </message>
     <message>
         <source>it is damaged (the relationships of its workbook part are missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (faltan las relaciones de la parte del libro).</translation>
     </message>
     <message>
         <source>it holds no worksheet (only charts or other kinds of sheets).</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ninguna hoja (solo gráficos u otros tipos de hojas).</translation>
     </message>
     <message>
         <source>the shared texts</source>
-        <translation type="unfinished"></translation>
+        <translation>los textos compartidos</translation>
     </message>
     <message>
         <source>the styles</source>
-        <translation type="unfinished"></translation>
+        <translation>los estilos</translation>
     </message>
     <message>
         <source>the worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>la hoja</translation>
     </message>
     <message>
         <source>it is damaged (%1 is not well-formed XML: unbound prefix at line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (el XML de %1 no está bien formado: prefijo sin enlazar en la línea %2).</translation>
     </message>
     <message>
         <source>it is damaged (%1 nests elements more than %2 levels deep).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (en %1 los elementos se anidan a más de %2 niveles de profundidad).</translation>
     </message>
     <message>
         <source>%1 contains a document type declaration, which this program refuses for safety (it may define entities that expand without end).</source>
-        <translation type="unfinished"></translation>
+        <translation>en %1 hay una declaración de tipo de documento, que este programa rechaza por seguridad (puede definir entidades que se expanden sin fin).</translation>
     </message>
     <message>
         <source>%1 defines XML entities, which this program refuses for safety.</source>
-        <translation type="unfinished"></translation>
+        <translation>en %1 se definen entidades XML, que este programa rechaza por seguridad.</translation>
     </message>
     <message>
         <source>there is not enough memory to read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay memoria suficiente para leerlo.</translation>
     </message>
     <message>
         <source>it is damaged (%1 is not well-formed XML: %2 at line %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (el XML de %1 no está bien formado: %2 en la línea %3).</translation>
     </message>
     <message>
         <source>it is damaged (%1 holds a tag longer than %2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (en %1 hay una etiqueta de más de %2 MB).</translation>
     </message>
     <message>
         <source>it is damaged (the checksum of %1 does not match).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (la suma de comprobación de %1 no coincide).</translation>
     </message>
     <message>
         <source>it is damaged (the compressed data of %1 is corrupt).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (los datos comprimidos de %1 están corruptos).</translation>
     </message>
     <message>
         <source>it is damaged or incomplete (%1 cannot be read in full; the file may have been cut short).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado o incompleto (%1 no se puede leer por completo; puede que el archivo esté truncado).</translation>
     </message>
     <message>
         <source>it is protected by a password (its parts are encrypted). Save it again without a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>está protegido con contraseña (sus partes están cifradas). Vuelva a guardarlo sin contraseña.</translation>
     </message>
     <message>
         <source>its part %1 is compressed with a method this program does not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>su parte %1 está comprimida con un método que este programa no lee.</translation>
     </message>
     <message>
         <source>it is damaged (%1 cannot be read: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (no se puede leer %1: %2).</translation>
     </message>
     <message>
         <source>its part %1 inflates to more than %2 bytes, more than this program accepts for one part.</source>
-        <translation type="unfinished"></translation>
+        <translation>su parte %1 se descomprime en más de %2 bytes, más de lo que este programa acepta para una parte.</translation>
     </message>
     <message>
         <source>its part %1 inflates to more than %2 times its compressed size; the file looks like a zip bomb and is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>su parte %1 se descomprime en más de %2 veces su tamaño comprimido; el archivo parece una bomba zip y se rechaza.</translation>
     </message>
     <message>
         <source>it is damaged (%1 inflates to %2 bytes, but its zip directory says %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (%1 se descomprime en %2 bytes, pero su directorio zip indica %3).</translation>
     </message>
     <message>
         <source>it is damaged or incomplete (the directory at the end of its zip package is missing; the file may have been cut short).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado o incompleto (falta el directorio al final de su paquete zip; puede que el archivo esté truncado).</translation>
     </message>
     <message>
         <source>it is damaged (the directory of its zip package is inconsistent).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (el directorio de su paquete zip es incoherente).</translation>
     </message>
     <message>
         <source>the file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo.</translation>
     </message>
     <message>
         <source>it is damaged (its zip package cannot be opened: %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (no se puede abrir su paquete zip: %1).</translation>
     </message>
     <message>
         <source>it is damaged (a part of its zip package is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (falta una parte de su paquete zip).</translation>
     </message>
     <message>
         <source>it is damaged (its zip directory gives %1 a compressed size larger than the whole file).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (su directorio zip da a %1 un tamaño comprimido mayor que todo el archivo).</translation>
     </message>
     <message>
         <source>it is damaged (%1 is far longer than it should be).</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (%1 es mucho más largo de lo que debería).</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de nosotros</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Please Map Excel Column to Outlook Attribute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asigne una columna de Excel a un campo de Outlook.</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 asignado a %2</translation>
     </message>
     <message>
         <source>Auto Map recognised no further column header.</source>
-        <translation type="unfinished"></translation>
+        <translation>La asignación automática no ha reconocido ningún encabezado de columna más.</translation>
     </message>
     <message>
         <source>%1 of the %2 pairs of the mapping were left out:
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han omitido %1 de los %2 pares de la asignación:
+%3</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar carpeta</translation>
     </message>
     <message>
         <source>%1 imports only the first card of a file: one file per contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 solo importa la primera tarjeta de cada archivo: un archivo por contacto.</translation>
     </message>
     <message>
         <source>Please Choose Saving Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija dónde guardar</translation>
     </message>
     <message>
         <source>Open Destination Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la carpeta de destino</translation>
     </message>
     <message>
         <source>The contacts have been exported successfully to vCard files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los contactos se han exportado correctamente a archivos vCard.</translation>
     </message>
     <message>
         <source>%1 of %2 contacts could not be written to vCard files. The first reason: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido escribir %1 de %2 contactos en archivos vCard. El primer motivo: %3</translation>
     </message>
     <message>
         <source>Would you like to open folder containing excel file. Click Yes else click No.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere abrir la carpeta que contiene los archivos vCard? Pulse Sí para abrirla; si no, pulse No.</translation>
     </message>
     <message>
         <source>Wizard steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos del asistente</translation>
     </message>
     <message>
         <source>1. Select</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Seleccionar</translation>
     </message>
     <message>
         <source>2. Map Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Asignar columnas</translation>
     </message>
     <message>
         <source>3. Export</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Exportar</translation>
     </message>
     <message>
         <source>&lt;  Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;  A&amp;nterior</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente &gt;</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de</translation>
     </message>
     <message>
         <source>About &amp;Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de &amp;nosotros</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas</translation>
     </message>
     <message>
         <source>Open Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de Excel</translation>
     </message>
     <message>
         <source>Open Excel (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de Excel (%1)</translation>
     </message>
     <message>
         <source>Select Excel File :</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de Excel:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar...</translation>
     </message>
     <message>
         <source>Sheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja:</translation>
     </message>
     <message>
         <source>Excel File Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de Excel</translation>
     </message>
     <message>
         <source>Excel Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Campos de Excel</translation>
     </message>
     <message>
         <source>vCard Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Campos de vCard</translation>
     </message>
     <message>
         <source>A&amp;dd</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadi&amp;r</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
     <message>
         <source>Auto &amp;Map</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;utoasignar</translation>
     </message>
     <message>
         <source>&amp;Save Mapping...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar asignación...</translation>
     </message>
     <message>
         <source>&amp;Load Mapping...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar asignación...</translation>
     </message>
     <message>
         <source>Selected Fileds ( Excel --&gt; vCard )</source>
-        <translation type="unfinished"></translation>
+        <translation>Campos seleccionados (Excel --&gt; vCard)</translation>
     </message>
     <message>
         <source>Selected Fields (Excel to vCard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Campos seleccionados (de Excel a vCard)</translation>
     </message>
     <message>
         <source>Allow Empty Email Addresses to be Imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir importar contactos sin correo electrónico</translation>
     </message>
     <message>
         <source>Single vCard File for All Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Un solo archivo vCard para todos los contactos</translation>
     </message>
     <message>
         <source>(by default Separate vCards are saved for every Contact )</source>
-        <translation type="unfinished"></translation>
+        <translation>(de forma predeterminada, se guarda un archivo vCard por contacto)</translation>
     </message>
     <message>
         <source> vCard 2.1 Version</source>
-        <translation type="unfinished"></translation>
+        <translation> Versión vCard 2.1</translation>
     </message>
     <message>
         <source> vCard 3.0 Version</source>
-        <translation type="unfinished"></translation>
+        <translation> Versión vCard 3.0</translation>
     </message>
     <message>
         <source> vCard 4.0 Version</source>
-        <translation type="unfinished"></translation>
+        <translation> Versión vCard 4.0</translation>
     </message>
     <message>
         <source>Date order:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden de fechas:</translation>
     </message>
     <message>
         <source>How birthdays and anniversaries written as numbers are read</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se leen los cumpleaños y aniversarios escritos como números</translation>
     </message>
     <message>
         <source>&amp;Import into:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar en:</translation>
     </message>
     <message>
         <source>Any address book</source>
-        <translation type="unfinished"></translation>
+        <translation>Cualquier libreta de direcciones</translation>
     </message>
     <message>
         <source>The address book the cards are written for: it decides the versions offered</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreta de direcciones a la que van destinadas las tarjetas: determina las versiones ofrecidas</translation>
     </message>
     <message>
         <source>Format p&amp;hone numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formatear teléfonos</translation>
     </message>
     <message>
         <source>Phone region</source>
-        <translation type="unfinished"></translation>
+        <translation>Región de teléfono</translation>
     </message>
     <message>
         <source>The country of the numbers written without a country code</source>
-        <translation type="unfinished"></translation>
+        <translation>El país de los números escritos sin prefijo de país</translation>
     </message>
     <message>
         <source>International</source>
-        <translation type="unfinished"></translation>
+        <translation>Internacional</translation>
     </message>
     <message>
         <source>E.164</source>
-        <translation type="unfinished"></translation>
+        <translation>E.164</translation>
     </message>
     <message>
         <source>Phone number form</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de los números de teléfono</translation>
     </message>
     <message>
         <source>Number of Empty Email Contact(s)       :</source>
-        <translation type="unfinished"></translation>
+        <translation>Contactos sin correo electrónico :</translation>
     </message>
     <message>
         <source>Number of Contacts Added                  :</source>
-        <translation type="unfinished"></translation>
+        <translation>Contactos añadidos                     :</translation>
     </message>
     <message>
         <source>Conversion progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de la conversión</translation>
     </message>
     <message>
         <source>Saving Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en:</translation>
     </message>
     <message>
         <source>&amp;Change...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cambiar...</translation>
     </message>
     <message>
         <source>Card &amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa</translation>
     </message>
     <message>
         <source>Con&amp;tact:</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;tacto:</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto</translation>
     </message>
     <message>
         <source>Which contact the card preview shows, counted over the rows that are converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué contacto muestra la vista previa de la tarjeta, contando las filas que se convierten</translation>
     </message>
     <message>
         <source>Card preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de la tarjeta</translation>
     </message>
     <message>
         <source>Select an Excel file to see a contact&apos;s card here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un archivo de Excel para ver aquí la tarjeta de un contacto.</translation>
     </message>
     <message>
         <source> of %1</source>
-        <translation type="unfinished"></translation>
+        <translation> de %1</translation>
     </message>
     <message>
         <source>(row %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(fila %1)</translation>
     </message>
 </context>
 </TS>
