@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>Note: row 1 has %1 more header cells after column CW; only the first 101 columns are offered.</source>
-        <translation>Remarque&#xa0;: la ligne 1 contient encore %1 cellules d’en-tête après la colonne CW&#xa0;; seules les 101 premières colonnes sont proposées.</translation>
+        <translation>Remarque&#xa0;: après la colonne CW, la ligne 1 contient encore des cellules d’en-tête (%1 de plus)&#xa0;; seules les 101 premières colonnes sont proposées.</translation>
     </message>
     <message>
         <source>Please Choose Saving Location.</source>
@@ -533,7 +533,7 @@ Exemple&#xa0;:
     </message>
     <message>
         <source>Mapping (*.json);;All files (*)</source>
-        <translation>Correspondance (*.json);;Tous les fichiers (*)</translation>
+        <translation>Fichier de correspondance (*.json);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -1512,7 +1512,7 @@ Exemple&#xa0;:
     </message>
     <message>
         <source>Number of Contacts Added                  :</source>
-        <translation>Contacts ajoutés&#xa0;:</translation>
+        <translation>Contacts ajoutés                    &#xa0;:</translation>
     </message>
     <message>
         <source>Conversion progress</source>
@@ -1532,7 +1532,7 @@ Exemple&#xa0;:
     </message>
     <message>
         <source>Con&amp;tact:</source>
-        <translation>Fi&amp;che&#xa0;:</translation>
+        <translation>Fic&amp;he&#xa0;:</translation>
     </message>
     <message>
         <source>Contact</source>
