@@ -340,9 +340,9 @@ Convertit en fichiers vCard les contacts de la première feuille de calcul d’u
                                 contient que des espaces&#xa0;; par défaut, ces
                                 lignes sont ignorées et comptées.
   --phone-format FORMAT         Écrit les numéros de téléphone valides au format
-                                e164 (+16175550100) ou international (+1
-                                617-555-0100)&#xa0;; un poste est conservé sous la
-                                forme «&#xa0;ext. 12&#xa0;». Les autres numéros sont
+                                e164 (+16175550100) ou international
+                                (+1 617-555-0100)&#xa0;; un poste est conservé sous
+                                la forme «&#xa0;ext. 12&#xa0;». Les autres numéros sont
                                 écrits tels quels et comptés. Par défaut, les
                                 numéros ne sont pas modifiés.
   --phone-region CC             Le pays (deux lettres, comme US ou DE) des
@@ -371,8 +371,9 @@ Convertit en fichiers vCard les contacts de la première feuille de calcul d’u
                                 standard.
   --list-headers                Affiche une ligne par colonne d’en-tête de la
                                 ligne 1&#xa0;: les lettres de la colonne, une TAB, le
-                                texte de l’en-tête. Puis la ligne «&#xa0;Items
-                                Found:&#xa0;» avec le nombre de lignes de contacts.
+                                texte de l’en-tête. Puis la ligne
+                                «&#xa0;Items Found:&#xa0;» avec le nombre de lignes de
+                                contacts.
   --sheet NAME|NUMBER           Lit cette feuille de calcul au lieu de la
                                 première&#xa0;: son nom, ou son numéro à partir de 1
                                 dans --list-sheets. Un nom l’emporte sur un
