@@ -1446,7 +1446,7 @@ Esempio:
     </message>
     <message>
         <source>(by default Separate vCards are saved for every Contact )</source>
-        <translation>(per impostazione predefinita, un file vCard per ogni contatto)</translation>
+        <translation>(per impostazione predefinita, un file vCard per contatto)</translation>
     </message>
     <message>
         <source> vCard 2.1 Version</source>
