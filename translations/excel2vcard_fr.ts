@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>%1 of %2 contacts could not be written. The first reason: %3</source>
-        <translation>%1 sur %2 contacts n’ont pas pu être écrits. Première raison&#xa0;: %3</translation>
+        <translation>Contacts non écrits&#xa0;: %1 sur %2. Première raison&#xa0;: %3</translation>
     </message>
     <message>
         <source>Run excel2vcard-cli --help for the options.</source>
@@ -1321,7 +1321,7 @@ Exemple&#xa0;:
     </message>
     <message>
         <source>%1 of %2 contacts could not be written to vCard files. The first reason: %3</source>
-        <translation>%1 sur %2 contacts n’ont pas pu être écrits dans des fichiers vCard. Première raison&#xa0;: %3</translation>
+        <translation>Contacts non écrits dans des fichiers vCard&#xa0;: %1 sur %2. Première raison&#xa0;: %3</translation>
     </message>
     <message>
         <source>Would you like to open folder containing excel file. Click Yes else click No.</source>

@@ -156,7 +156,7 @@
     <message>
         <source>Warning: %1 of %2 pairs of the mapping file were left out:
   %3</source>
-        <translation>Attenzione: %1 coppie su %2 del file di associazione sono state ignorate:
+        <translation>Attenzione: coppie del file di associazione ignorate (%1 su %2):
   %3</translation>
     </message>
     <message>
@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>%1 of %2 contacts could not be written. The first reason: %3</source>
-        <translation>%1 contatti su %2 non sono stati scritti. Il primo motivo: %3</translation>
+        <translation>Contatti non scritti: %1 su %2. Primo motivo: %3</translation>
     </message>
     <message>
         <source>Run excel2vcard-cli --help for the options.</source>
@@ -815,7 +815,7 @@ Esempio:
     </message>
     <message>
         <source>cannot be opened</source>
-        <translation>impossibile aprirlo</translation>
+        <translation>impossibile aprire il file</translation>
     </message>
     <message>
         <source>image too large (%1 x %2 pixels)</source>
@@ -823,7 +823,7 @@ Esempio:
     </message>
     <message>
         <source>cannot be made small enough</source>
-        <translation>impossibile ridurla abbastanza</translation>
+        <translation>impossibile ridurre abbastanza l&apos;immagine</translation>
     </message>
     <message>
         <source>not an http or https address</source>
@@ -1284,7 +1284,7 @@ Esempio:
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation>%1 a %2</translation>
+        <translation>%1 in %2</translation>
     </message>
     <message>
         <source>Auto Map recognised no further column header.</source>
@@ -1293,7 +1293,7 @@ Esempio:
     <message>
         <source>%1 of the %2 pairs of the mapping were left out:
 %3</source>
-        <translation>%1 coppie su %2 dell&apos;associazione sono state ignorate:
+        <translation>Coppie dell&apos;associazione ignorate (%1 su %2):
 %3</translation>
     </message>
     <message>
@@ -1318,7 +1318,7 @@ Esempio:
     </message>
     <message>
         <source>%1 of %2 contacts could not be written to vCard files. The first reason: %3</source>
-        <translation>%1 contatti su %2 non sono stati scritti in file vCard. Il primo motivo: %3</translation>
+        <translation>Contatti non scritti nei file vCard: %1 su %2. Primo motivo: %3</translation>
     </message>
     <message>
         <source>Would you like to open folder containing excel file. Click Yes else click No.</source>
