@@ -669,7 +669,7 @@ Exemple&#xa0;:
     </message>
     <message>
         <source>birthday (a date, the year may be left out)</source>
-        <translation>date de naissance (une date, l’année est facultative)</translation>
+        <translation>date de naissance (l’année est facultative)</translation>
     </message>
     <message>
         <source>anniversary (a date)</source>
