@@ -690,7 +690,7 @@ Esempio:
     </message>
     <message>
         <source>photo: a picture file&apos;s path or a web address</source>
-        <translation>foto: percorso di un file immagine o URL</translation>
+        <translation>foto: percorso di un&apos;immagine o indirizzo web</translation>
     </message>
 </context>
 <context>
