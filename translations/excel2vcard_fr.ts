@@ -1169,7 +1169,7 @@ Exemple&#xa0;:
     </message>
     <message>
         <source>it is damaged (%1 is not well-formed XML: unbound prefix at line %2).</source>
-        <translation>il est endommagé (XML mal formé dans %1&#xa0;: préfixe non lié à la ligne %2).</translation>
+        <translation>il est endommagé (XML mal formé dans %1&#xa0;: préfixe non lié, ligne %2).</translation>
     </message>
     <message>
         <source>it is damaged (%1 nests elements more than %2 levels deep).</source>

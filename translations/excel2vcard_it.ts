@@ -966,7 +966,7 @@ Esempio:
     </message>
     <message>
         <source>the file cannot be opened (%1).</source>
-        <translation>impossibile aprire il file (%1).</translation>
+        <translation>il file non può essere aperto (%1).</translation>
     </message>
     <message>
         <source>it has a cell beyond the last row a worksheet can hold (row 1,048,576).</source>
@@ -1082,7 +1082,7 @@ Esempio:
     </message>
     <message>
         <source>the file cannot be opened.</source>
-        <translation>impossibile aprire il file.</translation>
+        <translation>il file non può essere aperto.</translation>
     </message>
     <message>
         <source>its compound-file structure is broken</source>
@@ -1166,7 +1166,7 @@ Esempio:
     </message>
     <message>
         <source>it is damaged (%1 is not well-formed XML: unbound prefix at line %2).</source>
-        <translation>è danneggiato (XML non ben formato in %1: prefisso non associato alla riga %2).</translation>
+        <translation>è danneggiato (XML non ben formato in %1: prefisso non associato, riga %2).</translation>
     </message>
     <message>
         <source>it is damaged (%1 nests elements more than %2 levels deep).</source>
@@ -1238,11 +1238,11 @@ Esempio:
     </message>
     <message>
         <source>the file cannot be read.</source>
-        <translation>impossibile leggere il file.</translation>
+        <translation>il file non può essere letto.</translation>
     </message>
     <message>
         <source>it is damaged (its zip package cannot be opened: %1).</source>
-        <translation>è danneggiato (impossibile aprire il suo pacchetto zip: %1).</translation>
+        <translation>è danneggiato (il suo pacchetto zip non può essere aperto: %1).</translation>
     </message>
     <message>
         <source>it is damaged (a part of its zip package is missing).</source>
