@@ -5,196 +5,197 @@
     <name>CardDav</name>
     <message>
         <source>&quot;%1&quot; is not a server address: it must begin with https://.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une adresse de serveur&#xa0;: elle doit commencer par https://.</translation>
     </message>
     <message>
         <source>The server address must not hold a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’adresse du serveur ne doit pas contenir de mot de passe.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not encrypted: use https://, so that the password does not travel in clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion à «&#xa0;%1&#xa0;» n’est pas chiffrée&#xa0;: utilisez https:// pour que le mot de passe ne circule pas en clair.</translation>
     </message>
     <message>
         <source>No certificate could be read from &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun certificat n’a pu être lu dans «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>The server of &quot;%1&quot; was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
         <source>The server of &quot;%1&quot; does not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de «&#xa0;%1&#xa0;» ne répond pas.</translation>
     </message>
     <message>
         <source>The server closed the connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a fermé la connexion.</translation>
     </message>
     <message>
         <source>The server did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n’a pas répondu à temps.</translation>
     </message>
     <message>
         <source>The secure connection to &quot;%1&quot; failed: %3. A server with a certificate of its own needs that certificate as CA file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion sécurisée à «&#xa0;%1&#xa0;» a échoué&#xa0;: %3. Pour un serveur qui a son propre certificat, indiquez ce certificat comme fichier CA.</translation>
     </message>
     <message>
         <source>The connection to &quot;%1&quot; failed: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion à «&#xa0;%1&#xa0;» a échoué&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The server asks for a password, and none was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur demande un mot de passe, mais aucun n’a été fourni.</translation>
     </message>
     <message>
         <source>The server refused the user name or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a refusé le nom d’utilisateur ou le mot de passe.</translation>
     </message>
     <message>
         <source>The server sent the program on to &quot;%3&quot;, which is not the same server; it was not followed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a redirigé le programme vers «&#xa0;%3&#xa0;», qui n’est pas le même serveur&#xa0;; la redirection n’a pas été suivie.</translation>
     </message>
     <message>
         <source>The server sent the program on too many times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a redirigé le programme trop de fois.</translation>
     </message>
     <message>
         <source>The server&apos;s answer was too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse du serveur était trop volumineuse.</translation>
     </message>
     <message>
         <source>The server&apos;s answer could not be read: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse du serveur n’a pas pu être lue&#xa0;: %3.</translation>
     </message>
     <message>
         <source>The server answered %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a répondu %2 %3.</translation>
     </message>
     <message>
         <source>The account has no address book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte n’a aucun carnet d’adresses.</translation>
     </message>
     <message>
         <source>The account has no address book &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte n’a pas de carnet d’adresses «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>The account has several address books; choose one of: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte a plusieurs carnets d’adresses&#xa0;; choisissez-en un parmi&#xa0;: %3.</translation>
     </message>
 </context>
 <context>
     <name>CardPreview</name>
     <message>
         <source>Not written: Birthday &quot;%1&quot; is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>Omis&#xa0;: la date de naissance «&#xa0;%1&#xa0;» n’est pas une date</translation>
     </message>
     <message>
         <source>Not written: Anniversary &quot;%1&quot; is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>Omis&#xa0;: l’anniversaire «&#xa0;%1&#xa0;» n’est pas une date</translation>
     </message>
     <message>
         <source>Not written: Photo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Omis&#xa0;: photo %1</translation>
     </message>
     <message>
         <source>Left as it stands: phone number &quot;%1&quot; is not a valid number</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissé tel quel&#xa0;: le numéro de téléphone «&#xa0;%1&#xa0;» n’est pas valide</translation>
     </message>
     <message>
         <source>Map a column to see the card it gives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Associez une colonne pour voir la fiche obtenue.</translation>
     </message>
     <message>
         <source>Row %1 holds no contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 ne contient aucun contact.</translation>
     </message>
     <message>
         <source>No card: the e-mail cell of row %1 holds nothing but spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de fiche&#xa0;: la cellule e-mail de la ligne %1 ne contient que des espaces.</translation>
     </message>
     <message>
         <source>No card: it has %1 KB, and %2 takes cards under %3 KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de fiche&#xa0;: elle fait %1 Ko, et %2 n’accepte que les fiches de moins de %3 Ko.</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>There is no worksheet “%1” in “%2”: it has no worksheet at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas de feuille de calcul «&#xa0;%1&#xa0;» dans «&#xa0;%2&#xa0;»&#xa0;: ce fichier ne contient aucune feuille de calcul.</translation>
     </message>
     <message>
         <source>There is no worksheet “%1” in “%2”. Give one of its worksheets by name or by number (1 to %3): %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas de feuille de calcul «&#xa0;%1&#xa0;» dans «&#xa0;%2&#xa0;». Indiquez l’une de ses feuilles par son nom ou son numéro (1 à %3)&#xa0;: %4.</translation>
     </message>
     <message>
         <source>Unknown field “%1”. The fields are: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Champ inconnu «&#xa0;%1&#xa0;». Les champs sont&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The field “%1” is mapped twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ «&#xa0;%1&#xa0;» est associé deux fois.</translation>
     </message>
     <message>
         <source>There is no header column “%1” in the sheet (its header columns are A to %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas de colonne d’en-tête «&#xa0;%1&#xa0;» dans la feuille (ses colonnes d’en-tête vont de A à %2).</translation>
     </message>
     <message>
         <source>The column %1 is mapped twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>La colonne %1 est associée deux fois.</translation>
     </message>
     <message>
         <source>The header “%1” is mapped more often than it stands in row 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’en-tête «&#xa0;%1&#xa0;» est associé plus de fois qu’il n’apparaît dans la ligne 1.</translation>
     </message>
     <message>
         <source>The header “%1” is not in the sheet (see --list-headers).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’en-tête «&#xa0;%1&#xa0;» ne figure pas dans la feuille (voir --list-headers).</translation>
     </message>
     <message>
         <source>Warning: %1 of %2 pairs of the mapping file were left out:
   %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement&#xa0;: %1 sur %2 paires du fichier de correspondance ignorées&#xa0;:
+  %3</translation>
     </message>
     <message>
         <source>No column is mapped: no pair of the mapping fits the sheet and no header was recognised (see --list-headers).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune colonne n’est associée&#xa0;: aucune paire de la correspondance ne convient à la feuille et aucun en-tête n’a été reconnu (voir --list-headers).</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) written to vCard files.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact écrit dans des fichiers vCard.</numerusform>
+            <numerusform>%n contacts écrits dans des fichiers vCard.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) left out: an e-mail cell holds only spaces (--allow-empty-email keeps them).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne ignorée&#xa0;: sa cellule e-mail ne contient que des espaces (--allow-empty-email la conserve).</numerusform>
+            <numerusform>%n lignes ignorées&#xa0;: leur cellule e-mail ne contient que des espaces (--allow-empty-email les conserve).</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 contacts could not be written. The first reason: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacts non écrits&#xa0;: %1 sur %2. Première raison&#xa0;: %3</translation>
     </message>
     <message>
         <source>Run excel2vcard-cli --help for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancez excel2vcard-cli --help pour voir les options.</translation>
     </message>
     <message>
         <source>Note: row 1 has %1 more header cells after column CW; only the first 101 columns are offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque&#xa0;: après la colonne CW, la ligne 1 contient encore des cellules d’en-tête (%1 de plus)&#xa0;; seules les 101 premières colonnes sont proposées.</translation>
     </message>
     <message>
         <source>Please Choose Saving Location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir l’emplacement d’enregistrement.</translation>
     </message>
     <message>
         <source> (accepted but reaches no card)</source>
-        <translation type="unfinished"></translation>
+        <translation> (accepté, mais n’atteint aucune fiche)</translation>
     </message>
     <message>
         <source>Usage:
@@ -289,1154 +290,1274 @@ Example:
       -o ~/Cards contacts.xlsx
   excel2vcard-cli --auto-map --save-mapping staff.json -o ~/Cards staff.xlsx
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;:
+  excel2vcard-cli [-m|--map &quot;HEADER=FIELD&quot;]... [--map-column LETTERS=FIELD]...
+                  [--vcard-version 2.1|3.0|4.0] [--single-file]
+                  [--allow-empty-email]
+                  [--phone-format e164|international] [--phone-region CC]
+                  [--target generic|outlook|apple|google|android]
+                  [--date-order DMY|MDY|YMD]
+                  [--mapping-file FILE] [--auto-map] [--save-mapping FILE]
+                  [-o|--output DIR] [--sheet NAME|NUMBER] SPREADSHEET
+  excel2vcard-cli --list-headers [--sheet NAME|NUMBER] SPREADSHEET
+  excel2vcard-cli --list-sheets SPREADSHEET
+  excel2vcard-cli --suggest-mapping [options de correspondance]
+                  [--save-mapping FILE] SPREADSHEET
+
+Convertit en fichiers vCard les contacts de la première feuille de calcul d’un
+  classeur (.xlsx, .xls, .ods ou .csv). La ligne 1 contient les en-têtes de
+  colonne, chaque ligne en dessous un contact.
+
+  -m, --map &quot;HEADER=FIELD&quot;      Verse dans FIELD la colonne dont l’en-tête est
+                                HEADER (le texte exact). Si plusieurs colonnes
+                                portent cet en-tête, chaque --map prend la
+                                suivante.
+  --map-column LETTERS=FIELD    Verse dans FIELD la colonne désignée par ces
+                                lettres (C, AB, ...).
+  --mapping-file FILE           Applique une correspondance enregistrée depuis
+                                la fenêtre (Enregistrer...) ou par
+                                --save-mapping. Les paires dont l’en-tête ne
+                                figure pas dans la feuille sont signalées par un
+                                avertissement sur la sortie d’erreur standard et
+                                ignorées&#xa0;; --map et --map-column l’emportent sur
+                                le fichier.
+  --auto-map                    Associe les colonnes dont les en-têtes sont
+                                reconnus (exports courants, plusieurs langues)
+                                aux champs encore libres, après --map,
+                                --map-column et --mapping-file.
+  --suggest-mapping             Ne convertit rien&#xa0;: affiche la correspondance
+                                que ferait --auto-map, une ligne par paire&#xa0;: les
+                                lettres de la colonne, une TAB, le texte de
+                                l’en-tête, une TAB, le champ.
+  --save-mapping FILE           Enregistre la correspondance dans FILE (JSON)
+                                avant la conversion&#xa0;; la fenêtre et
+                                --mapping-file savent la charger.
+  --vcard-version VERSION       2.1 (par défaut), 3.0 ou 4.0.
+  --single-file                 Écrit toutes les fiches dans un seul fichier,
+                                «&#xa0;All Contacts.vcf&#xa0;»&#xa0;; sinon un fichier par
+                                contact, nommé d’après lui.
+  --allow-empty-email           Conserve les lignes dont la cellule e-mail ne
+                                contient que des espaces&#xa0;; par défaut, ces
+                                lignes sont ignorées et comptées.
+  --phone-format FORMAT         Écrit les numéros de téléphone valides au format
+                                e164 (+16175550100) ou international
+                                (+1 617-555-0100)&#xa0;; un poste est conservé sous
+                                la forme «&#xa0;ext. 12&#xa0;». Les autres numéros sont
+                                écrits tels quels et comptés. Par défaut, les
+                                numéros ne sont pas modifiés.
+  --phone-region CC             Le pays (deux lettres, comme US ou DE) des
+                                numéros écrits sans indicatif de pays (par
+                                défaut&#xa0;: le pays des paramètres régionaux du
+                                système).
+  --target TARGET               Le carnet d’adresses auquel les fiches sont
+                                destinées (par défaut&#xa0;: generic, des fiches
+                                comme toujours). outlook&#xa0;: vCard 2.1, un fichier
+                                par contact, CHARSET=UTF-8 sur les valeurs non
+                                ASCII. apple&#xa0;: 3.0, au plus 50 000 fiches par
+                                fichier («&#xa0;All Contacts 2.vcf&#xa0;», ...), chacune
+                                de moins de 256 Ko. google&#xa0;: 3.0. android&#xa0;: 2.1
+                                ou 3.0&#xa0;; en 2.1, les valeurs non ASCII en UTF-8
+                                quoted-printable. Toute version (ou
+                                --single-file) que la cible n’accepte pas est
+                                refusée.
+  --date-order ORDER            Comment lire les dates écrites sous forme de
+                                nombres&#xa0;: DMY (31/12/1990), MDY (12/31/1990) ou
+                                YMD (1990/12/31). Par défaut, suit le format de
+                                date de vos paramètres régionaux.
+  -o, --output DIR              L’emplacement d’enregistrement (par défaut&#xa0;:
+                                votre dossier Documents). Un nouveau dossier
+                                nommé d’après la date et l’heure y est créé&#xa0;;
+                                son chemin est la dernière ligne de la sortie
+                                standard.
+  --list-headers                Affiche une ligne par colonne d’en-tête de la
+                                ligne 1&#xa0;: les lettres de la colonne, une TAB, le
+                                texte de l’en-tête. Puis la ligne
+                                «&#xa0;Items Found:&#xa0;» avec le nombre de lignes de
+                                contacts.
+  --sheet NAME|NUMBER           Lit cette feuille de calcul au lieu de la
+                                première&#xa0;: son nom, ou son numéro à partir de 1
+                                dans --list-sheets. Un nom l’emporte sur un
+                                numéro&#xa0;: «&#xa0;--sheet 2&#xa0;» lit une feuille nommée 2
+                                s’il en existe une. La casse ne compte que si
+                                deux noms ne diffèrent que par elle.
+  --list-sheets                 Affiche les noms des feuilles de calcul, un par
+                                ligne, dans l’ordre du classeur (feuilles
+                                masquées comprises&#xa0;; les feuilles de graphique
+                                ne sont pas des feuilles de calcul). Un fichier
+                                .csv est une seule feuille, nommée d’après le
+                                fichier.
+  -h, --help                    Affiche ce texte.
+
+FIELD est l’un des champs suivants&#xa0;:
+%1
+Les associations s’appliquent dans l’ordre indiqué. Les messages et une barre de
+progression (dans un terminal) vont sur la sortie d’erreur standard. Les paires
+d’un --mapping-file qui sont ignorées ne changent pas le code de sortie, sauf si
+aucune colonne n’est associée.
+
+Code de sortie&#xa0;:
+  0  tous les contacts ont été écrits&#xa0;;
+  1  certaines fiches (ou le dossier de sortie, ou le fichier de --save-mapping)
+     n’ont pas pu être écrites&#xa0;; le message indique combien et pourquoi&#xa0;;
+  2  mauvaise utilisation, nom de champ inconnu, champ ou colonne associé deux
+     fois, en-tête absent de la feuille, feuille de calcul absente du classeur,
+     aucune colonne associée, --mapping-file inutilisable, ou classeur illisible
+     (la raison est affichée).
+
+Exemple&#xa0;:
+  excel2vcard-cli -m &quot;First name=FirstName&quot; -m &quot;Last name=LastName&quot; \
+      -m &quot;E-mail=EmailAddress&quot; --map-column D=MobileNumber --vcard-version 3.0 \
+      -o ~/Cards contacts.xlsx
+  excel2vcard-cli --auto-map --save-mapping staff.json -o ~/Cards staff.xlsx
+</translation>
     </message>
     <message>
         <source>A mapping reads HEADER=FIELD or LETTERS=FIELD, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une association s’écrit HEADER=FIELD ou LETTERS=FIELD, et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The vCard version is 2.1, 3.0 or 4.0, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>La version vCard est 2.1, 3.0 ou 4.0, et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The target is one of %1, not “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cible est l’une des valeurs %1, et non «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>--target %1 writes vCard %2; --vcard-version %3 cannot be used with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>--target %1 écrit des vCard %2&#xa0;; --vcard-version %3 est incompatible avec cette cible.</translation>
     </message>
     <message>
         <source>--target %1 cannot read vCard %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--target %1 ne sait pas lire les vCard %2.</translation>
     </message>
     <message>
         <source>--target %1 takes one contact a file; --single-file cannot be used with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>--target %1 exige un contact par fichier&#xa0;; --single-file est incompatible avec cette cible.</translation>
     </message>
     <message>
         <source>The date order is DMY, MDY or YMD, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’ordre des dates est DMY, MDY ou YMD, et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The phone format is e164 or international, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le format de téléphone est e164 ou international, et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The phone region is a two-letter country code such as US or DE, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>La région téléphonique est un code de pays à deux lettres, comme US ou DE, et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>No spreadsheet given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun classeur indiqué.</translation>
     </message>
     <message>
         <source>Give exactly one spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez un seul classeur.</translation>
     </message>
     <message>
         <source>Map at least one column (--map or --map-column), or use --list-headers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Associez au moins une colonne (--map ou --map-column), ou utilisez --list-headers.</translation>
     </message>
     <message>
         <source>At most %1 mappings can be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne peut y avoir plus de %1 associations.</translation>
     </message>
 </context>
 <context>
     <name>Conversion</name>
     <message>
         <source>“%1” has changed since it was read: column %2 no longer has the header “%3”. Select the file again.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» a changé depuis sa lecture&#xa0;: la colonne %2 n’a plus l’en-tête «&#xa0;%3&#xa0;». Sélectionnez à nouveau le fichier.</translation>
     </message>
     <message>
         <source>The cards are made for import into %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fiches sont prévues pour une importation dans %1.</translation>
     </message>
     <message>
         <source>the card of contact %1 has %2 KB, and %3 takes cards under %4 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>la fiche du contact %1 fait %2 Ko, et %3 n’accepte que les fiches de moins de %4 Ko</translation>
     </message>
     <message numerus="yes">
         <source>%n birthday(s) could not be read as dates</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n date de naissance n’a pas pu être interprétée</numerusform>
+            <numerusform>%n dates de naissance n’ont pas pu être interprétées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n anniversary(s) could not be read as dates</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n anniversaire n’a pas pu être interprété comme une date</numerusform>
+            <numerusform>%n anniversaires n’ont pas pu être interprétés comme des dates</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n photo(s) could not be read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n photo n’a pas pu être lue</numerusform>
+            <numerusform>%n photos n’ont pas pu être lues</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n phone number(s) were left as they were</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n numéro de téléphone a été laissé tel quel</numerusform>
+            <numerusform>%n numéros de téléphone ont été laissés tels quels</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (row %2: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ligne %2&#xa0;: %3)</translation>
     </message>
 </context>
 <context>
     <name>DateOrder</name>
     <message>
         <source>M/D/Y</source>
-        <translation type="unfinished"></translation>
+        <translation>M/J/A</translation>
     </message>
     <message>
         <source>Y/M/D</source>
-        <translation type="unfinished"></translation>
+        <translation>A/M/J</translation>
     </message>
     <message>
         <source>D/M/Y</source>
-        <translation type="unfinished"></translation>
+        <translation>J/M/A</translation>
     </message>
 </context>
 <context>
     <name>DialogService</name>
     <message>
         <source>Excel File (*.xlsx *.xls *.csv);;OpenDocument Spreadsheet (*.ods);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier Excel (*.xlsx *.xls *.csv);;Classeur OpenDocument (*.ods);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Mapping (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de correspondance (*.json);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>Fields</name>
     <message>
         <source>first name</source>
-        <translation type="unfinished"></translation>
+        <translation>prénom</translation>
     </message>
     <message>
         <source>last name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom</translation>
     </message>
     <message>
         <source>name as shown; without it, first and last name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom affiché&#xa0;; à défaut, prénom et nom</translation>
     </message>
     <message>
         <source>preferred e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse e-mail principale</translation>
     </message>
     <message>
         <source>second e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>deuxième adresse e-mail</translation>
     </message>
     <message>
         <source>third e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>troisième adresse e-mail</translation>
     </message>
     <message>
         <source>job title</source>
-        <translation type="unfinished"></translation>
+        <translation>fonction</translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="unfinished"></translation>
+        <translation>société</translation>
     </message>
     <message>
         <source>work address in one text</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse professionnelle en un seul texte</translation>
     </message>
     <message>
         <source>work address: city</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse professionnelle&#xa0;: ville</translation>
     </message>
     <message>
         <source>work address: country</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse professionnelle&#xa0;: pays</translation>
     </message>
     <message>
         <source>work address: postal code</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse professionnelle&#xa0;: code postal</translation>
     </message>
     <message>
         <source>work address: state or region</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse professionnelle&#xa0;: État ou région</translation>
     </message>
     <message>
         <source>work address: street</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse professionnelle&#xa0;: rue</translation>
     </message>
     <message>
         <source>work fax number</source>
-        <translation type="unfinished"></translation>
+        <translation>fax professionnel</translation>
     </message>
     <message>
         <source>web page</source>
-        <translation type="unfinished"></translation>
+        <translation>page web</translation>
     </message>
     <message>
         <source>work telephone number</source>
-        <translation type="unfinished"></translation>
+        <translation>téléphone professionnel</translation>
     </message>
     <message>
         <source>department (written with a Company)</source>
-        <translation type="unfinished"></translation>
+        <translation>service (écrit avec le champ Company)</translation>
     </message>
     <message>
         <source>home address in one text</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse personnelle en un seul texte</translation>
     </message>
     <message>
         <source>home address: city</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse personnelle&#xa0;: ville</translation>
     </message>
     <message>
         <source>home address: country</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse personnelle&#xa0;: pays</translation>
     </message>
     <message>
         <source>home address: postal code</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse personnelle&#xa0;: code postal</translation>
     </message>
     <message>
         <source>home address: state or region</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse personnelle&#xa0;: État ou région</translation>
     </message>
     <message>
         <source>home address: street</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse personnelle&#xa0;: rue</translation>
     </message>
     <message>
         <source>home fax number</source>
-        <translation type="unfinished"></translation>
+        <translation>fax personnel</translation>
     </message>
     <message>
         <source>home telephone number</source>
-        <translation type="unfinished"></translation>
+        <translation>téléphone personnel</translation>
     </message>
     <message>
         <source>middle name</source>
-        <translation type="unfinished"></translation>
+        <translation>deuxième prénom</translation>
     </message>
     <message>
         <source>mobile telephone number</source>
-        <translation type="unfinished"></translation>
+        <translation>téléphone mobile</translation>
     </message>
     <message>
         <source>form of address, such as Dr</source>
-        <translation type="unfinished"></translation>
+        <translation>civilité, par exemple Dr</translation>
     </message>
     <message>
         <source>notes</source>
-        <translation type="unfinished"></translation>
+        <translation>notes</translation>
     </message>
     <message>
         <source>name suffix, such as Jr.</source>
-        <translation type="unfinished"></translation>
+        <translation>suffixe du nom, par exemple Jr.</translation>
     </message>
     <message>
         <source>nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>surnom</translation>
     </message>
     <message>
         <source>birthday (a date, the year may be left out)</source>
-        <translation type="unfinished"></translation>
+        <translation>date de naissance (l’année est facultative)</translation>
     </message>
     <message>
         <source>anniversary (a date)</source>
-        <translation type="unfinished"></translation>
+        <translation>anniversaire (une date)</translation>
     </message>
     <message>
         <source>categories, separated by &quot;,&quot; or &quot;;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>catégories, séparées par «&#xa0;,&#xa0;» ou «&#xa0;;&#xa0;»</translation>
     </message>
     <message>
         <source>other telephone number</source>
-        <translation type="unfinished"></translation>
+        <translation>autre téléphone</translation>
     </message>
     <message>
         <source>pager number</source>
-        <translation type="unfinished"></translation>
+        <translation>numéro de bipeur</translation>
     </message>
     <message>
         <source>personal web page</source>
-        <translation type="unfinished"></translation>
+        <translation>page web personnelle</translation>
     </message>
     <message>
         <source>photo: a picture file&apos;s path or a web address</source>
-        <translation type="unfinished"></translation>
+        <translation>photo&#xa0;: chemin d’un fichier image ou adresse web</translation>
     </message>
 </context>
 <context>
     <name>Mapping</name>
     <message>
         <source>Please Select the Outlook Field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner le champ vCard.</translation>
     </message>
     <message>
         <source>Please Select the Excel Field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner le champ Excel.</translation>
     </message>
     <message>
         <source>Select the item from the added fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez l’élément parmi les champs ajoutés.</translation>
     </message>
     <message>
         <source>it is not JSON (%1 at character %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas du JSON (%1 au caractère %2)</translation>
     </message>
     <message>
         <source>it holds no JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient aucun objet JSON</translation>
     </message>
     <message>
         <source>it has no “format” number</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’a pas de numéro «&#xa0;format&#xa0;»</translation>
     </message>
     <message>
         <source>it is written in format %1; this version reads format %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il est écrit au format %1&#xa0;; cette version lit le format %2</translation>
     </message>
     <message>
         <source>it has no “pairs” list</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’a pas de liste «&#xa0;pairs&#xa0;»</translation>
     </message>
     <message>
         <source>pair %1 is not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>la paire %1 n’est pas un objet JSON</translation>
     </message>
     <message>
         <source>pair %1 has no “header” text</source>
-        <translation type="unfinished"></translation>
+        <translation>la paire %1 n’a pas de texte «&#xa0;header&#xa0;»</translation>
     </message>
     <message>
         <source>pair %1 has no “field” name</source>
-        <translation type="unfinished"></translation>
+        <translation>la paire %1 n’a pas de nom «&#xa0;field&#xa0;»</translation>
     </message>
     <message>
         <source>pair %1 has a “column” that is not column letters</source>
-        <translation type="unfinished"></translation>
+        <translation>la paire %1 a une valeur «&#xa0;column&#xa0;» qui n’est pas faite de lettres de colonne</translation>
     </message>
     <message>
         <source>The mapping file “%1” cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de correspondance «&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>“%1” is not a mapping this program can load: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une correspondance que ce programme peut charger&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The mapping file “%1” cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de correspondance «&#xa0;%1&#xa0;» ne peut pas être écrit&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the header is not in this sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>l’en-tête ne figure pas dans cette feuille</translation>
     </message>
     <message>
         <source>the field is not one of this program&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ n’est pas un champ de ce programme</translation>
     </message>
     <message>
         <source>the column or the field is mapped already</source>
-        <translation type="unfinished"></translation>
+        <translation>la colonne ou le champ est déjà associé</translation>
     </message>
     <message>
         <source>“%1” → %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» → %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>“%1” (column %2) → %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» (colonne %2) → %3&#xa0;: %4</translation>
     </message>
 </context>
 <context>
     <name>Output</name>
     <message>
         <source>“%1” cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être écrit&#xa0;: %2</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein</translation>
     </message>
     <message>
         <source>The folder “%1” cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être créé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The folder “%1” cannot be created: too many folders of that name exist already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne peut pas être créé&#xa0;: il existe déjà trop de dossiers portant ce nom.</translation>
     </message>
 </context>
 <context>
     <name>Photo</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier introuvable</translation>
     </message>
     <message>
         <source>a folder, not an image</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier, pas une image</translation>
     </message>
     <message>
         <source>not an image that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une image lisible</translation>
     </message>
     <message>
         <source>cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible à ouvrir</translation>
     </message>
     <message>
         <source>image too large (%1 x %2 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>image trop grande (%1 x %2 pixels)</translation>
     </message>
     <message>
         <source>cannot be made small enough</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible à réduire suffisamment</translation>
     </message>
     <message>
         <source>not an http or https address</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une adresse http ou https</translation>
     </message>
     <message>
         <source>not a valid web address</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse web non valide</translation>
     </message>
 </context>
 <context>
     <name>Workbook</name>
     <message>
         <source>a sheet&apos;s position in the workbook is wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>la position d’une feuille dans le classeur est erronée</translation>
     </message>
     <message>
         <source>it holds no worksheet (only charts or macros).</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient aucune feuille de calcul (seulement des graphiques ou des macros).</translation>
     </message>
     <message>
         <source>the workbook ends before its last record</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur se termine avant son dernier enregistrement</translation>
     </message>
     <message>
         <source>a record runs past the end of the workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement dépasse la fin du classeur</translation>
     </message>
     <message>
         <source>the workbook is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur est vide</translation>
     </message>
     <message>
         <source>it is not a spreadsheet (its workbook does not begin like an Excel workbook).</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un classeur (son flux Workbook ne commence pas comme un classeur Excel).</translation>
     </message>
     <message>
         <source>it is in the format of Excel 4 or older, which this program does not read. Open it in your spreadsheet program and save it as .xlsx.</source>
-        <translation type="unfinished"></translation>
+        <translation>il est au format d’Excel 4 ou antérieur, que ce programme ne lit pas. Ouvrez-le dans votre tableur et enregistrez-le au format .xlsx.</translation>
     </message>
     <message>
         <source>it is in an Excel format this program does not read. Open it in your spreadsheet program and save it as .xlsx.</source>
-        <translation type="unfinished"></translation>
+        <translation>il est dans un format Excel que ce programme ne lit pas. Ouvrez-le dans votre tableur et enregistrez-le au format .xlsx.</translation>
     </message>
     <message>
         <source>it is not a workbook this program reads (it holds no worksheet).</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un classeur que ce programme sait lire (il ne contient aucune feuille de calcul).</translation>
     </message>
     <message>
         <source>a code-page record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement de page de code est trop court</translation>
     </message>
     <message>
         <source>a date-mode record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement de mode de date est trop court</translation>
     </message>
     <message>
         <source>the workbook&apos;s global part does not end</source>
-        <translation type="unfinished"></translation>
+        <translation>la partie globale du classeur ne se termine pas</translation>
     </message>
     <message>
         <source>its password record is malformed</source>
-        <translation type="unfinished"></translation>
+        <translation>son enregistrement de mot de passe est mal formé</translation>
     </message>
     <message>
         <source>it is protected with a password. Open it in your spreadsheet program, remove the password and save it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>il est protégé par un mot de passe. Ouvrez-le dans votre tableur, supprimez le mot de passe et enregistrez-le à nouveau.</translation>
     </message>
     <message>
         <source>a sheet record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement de feuille est trop court</translation>
     </message>
     <message>
         <source>a sheet name runs past its record</source>
-        <translation type="unfinished"></translation>
+        <translation>un nom de feuille dépasse de son enregistrement</translation>
     </message>
     <message>
         <source>it holds two shared-string tables</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient deux tables de chaînes partagées</translation>
     </message>
     <message>
         <source>the shared-string table is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>la table des chaînes partagées est trop courte</translation>
     </message>
     <message>
         <source>a shared string runs past its records</source>
-        <translation type="unfinished"></translation>
+        <translation>une chaîne partagée dépasse de ses enregistrements</translation>
     </message>
     <message>
         <source>a shared string is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>une chaîne partagée est trop longue</translation>
     </message>
     <message>
         <source>it holds a cell beyond the %1 rows and %2 columns an .xls sheet can have, so the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient une cellule au-delà des %1 lignes et %2 colonnes que peut avoir une feuille .xls&#xa0;: le fichier est donc endommagé.</translation>
     </message>
     <message>
         <source>a text runs past its record</source>
-        <translation type="unfinished"></translation>
+        <translation>un texte dépasse de son enregistrement</translation>
     </message>
     <message>
         <source>a number record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement de nombre est trop court</translation>
     </message>
     <message>
         <source>a multiple-number record has a wrong length</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement de nombres multiples a une longueur erronée</translation>
     </message>
     <message>
         <source>a text record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement de texte est trop court</translation>
     </message>
     <message>
         <source>a truth-value record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement de valeur booléenne est trop court</translation>
     </message>
     <message>
         <source>a formula record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement de formule est trop court</translation>
     </message>
     <message>
         <source>it has more than %1 rows, more than a worksheet holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>il a plus de %1 lignes, plus que n’en contient une feuille de calcul.</translation>
     </message>
     <message>
         <source>row %1 has more than %2 fields, more than a worksheet has columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 a plus de %2 champs, plus qu’une feuille de calcul n’a de colonnes.</translation>
     </message>
     <message>
         <source>a field in row %1 is longer than %2 characters, more than a cell may hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>un champ de la ligne %1 dépasse %2 caractères, plus que n’en peut contenir une cellule.</translation>
     </message>
     <message>
         <source>it contains a NUL character (line %1), so it is not a plain text list.</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient un caractère NUL (ligne %1)&#xa0;: ce n’est donc pas une liste en texte brut.</translation>
     </message>
     <message>
         <source>it is damaged (its UTF-16 text ends in the middle of a character).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (son texte UTF-16 se termine au milieu d’un caractère).</translation>
     </message>
     <message>
         <source>the file cannot be opened (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne peut pas être ouvert (%1).</translation>
     </message>
     <message>
         <source>it has a cell beyond the last row a worksheet can hold (row 1,048,576).</source>
-        <translation type="unfinished"></translation>
+        <translation>il a une cellule au-delà de la dernière ligne possible d’une feuille de calcul (ligne 1 048 576).</translation>
     </message>
     <message>
         <source>it has a cell beyond the last column a worksheet can hold (column XFD).</source>
-        <translation type="unfinished"></translation>
+        <translation>il a une cellule au-delà de la dernière colonne possible d’une feuille de calcul (colonne XFD).</translation>
     </message>
     <message>
         <source>it holds more cells than this program can keep (its repeated rows and columns add up to tens of millions of cells).</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient plus de cellules que ce programme ne peut en garder (ses lignes et colonnes répétées totalisent des dizaines de millions de cellules).</translation>
     </message>
     <message>
         <source>it is damaged (its content part, content.xml, is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (sa partie de contenu, content.xml, est absente).</translation>
     </message>
     <message>
         <source>it is not a spreadsheet (its content holds no table body).</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un classeur (son contenu ne comporte aucun corps de tableau).</translation>
     </message>
     <message>
         <source>it is a word-processing document, not a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un document texte, pas un classeur.</translation>
     </message>
     <message>
         <source>it is a presentation, not a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est une présentation, pas un classeur.</translation>
     </message>
     <message>
         <source>it is a drawing, not a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un dessin, pas un classeur.</translation>
     </message>
     <message>
         <source>it is an e-book, not a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un livre numérique, pas un classeur.</translation>
     </message>
     <message>
         <source>it is a document of another kind (%1), not a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un document d’un autre type (%1), pas un classeur.</translation>
     </message>
     <message>
         <source>it is a zip archive, not a spreadsheet (it holds neither a workbook nor an OpenDocument spreadsheet).</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est une archive zip, pas un classeur (elle ne contient ni classeur Excel ni classeur OpenDocument).</translation>
     </message>
     <message>
         <source>it has a cell beyond the last row or column a worksheet can hold (row 1,048,576, column XFD).</source>
-        <translation type="unfinished"></translation>
+        <translation>il a une cellule au-delà de la dernière ligne ou colonne possible d’une feuille de calcul (ligne 1 048 576, colonne XFD).</translation>
     </message>
     <message>
         <source>it holds more than %1 cells, more than this program reads.</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient plus de %1 cellules, plus que ce programme n’en lit.</translation>
     </message>
     <message>
         <source>it holds a text longer than any cell may be.</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient un texte trop long pour une cellule.</translation>
     </message>
     <message>
         <source>it is damaged (a cell refers to a shared text that does not exist).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (une cellule renvoie à un texte partagé qui n’existe pas).</translation>
     </message>
     <message>
         <source>“%1” cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>it has no worksheet number %1 (it has %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’a pas de feuille de calcul numéro %1 (il en a %2).</translation>
     </message>
     <message>
         <source>it is damaged (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (%1).</translation>
     </message>
     <message>
         <source>Items Found: </source>
-        <translation type="unfinished"></translation>
+        <translation>Éléments trouvés&#xa0;: </translation>
     </message>
     <message>
         <source>the file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n’existe pas.</translation>
     </message>
     <message>
         <source>it is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un dossier, pas un fichier.</translation>
     </message>
     <message>
         <source>the file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide.</translation>
     </message>
     <message>
         <source>it is a web page or XML document, not a spreadsheet. Open it in a spreadsheet program and save it as .xlsx or .csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est une page web ou un document XML, pas un classeur. Ouvrez-le dans un tableur et enregistrez-le au format .xlsx ou .csv.</translation>
     </message>
     <message>
         <source>it is not a spreadsheet in a format this program reads (.xlsx, .xls, .ods or .csv).</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un classeur dans un format que ce programme lit (.xlsx, .xls, .ods ou .csv).</translation>
     </message>
     <message>
         <source>no worksheet was chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune feuille de calcul n’a été choisie.</translation>
     </message>
     <message>
         <source>the workbook stream is larger than the file</source>
-        <translation type="unfinished"></translation>
+        <translation>le flux Workbook est plus grand que le fichier</translation>
     </message>
     <message>
         <source>its workbook is larger than the 512 MB this program reads from an .xls file. Save it as .xlsx in your spreadsheet program and choose that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>son flux Workbook dépasse les 512 Mo que ce programme lit dans un fichier .xls. Enregistrez-le au format .xlsx dans votre tableur et choisissez ce fichier.</translation>
     </message>
     <message>
         <source>its workbook stream cannot be read to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>son flux Workbook ne peut pas être lu jusqu’au bout</translation>
     </message>
     <message>
         <source>the file cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne peut pas être ouvert.</translation>
     </message>
     <message>
         <source>its compound-file structure is broken</source>
-        <translation type="unfinished"></translation>
+        <translation>sa structure de fichier composé est endommagée</translation>
     </message>
     <message>
         <source>it is not a spreadsheet (the file holds no workbook; it may be a document of another program).</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un classeur (le fichier ne contient aucun flux Workbook&#xa0;; c’est peut-être un document d’un autre programme).</translation>
     </message>
     <message>
         <source>its workbook stream cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>son flux Workbook ne peut pas être ouvert</translation>
     </message>
     <message>
         <source>it holds more shared texts than this program can keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient plus de textes partagés que ce programme ne peut en garder.</translation>
     </message>
     <message>
         <source>it is damaged (its first worksheet, %1, is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (sa première feuille de calcul, %1, est absente).</translation>
     </message>
     <message>
         <source>it is damaged (its worksheet number %1, %2, is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (sa feuille de calcul numéro %1, %2, est absente).</translation>
     </message>
     <message>
         <source>it is damaged (its first sheet, %1, is not a worksheet).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (sa première feuille, %1, n’est pas une feuille de calcul).</translation>
     </message>
     <message>
         <source>it is damaged (its sheet number %1, %2, is not a worksheet).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (sa feuille numéro %1, %2, n’est pas une feuille de calcul).</translation>
     </message>
     <message>
         <source>the package relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>les relations du paquet</translation>
     </message>
     <message>
         <source>it is a binary workbook (.xlsb), which this program does not read. Save it as .xlsx and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un classeur binaire (.xlsb), que ce programme ne lit pas. Enregistrez-le au format .xlsx et réessayez.</translation>
     </message>
     <message>
         <source>the content types</source>
-        <translation type="unfinished"></translation>
+        <translation>les types de contenu</translation>
     </message>
     <message>
         <source>it is damaged or not a spreadsheet (its package names no main document).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé ou ce n’est pas un classeur (son paquet n’indique aucun document principal).</translation>
     </message>
     <message>
         <source>it is damaged (its workbook part, %1, is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (sa partie classeur, %1, est absente).</translation>
     </message>
     <message>
         <source>the workbook part</source>
-        <translation type="unfinished"></translation>
+        <translation>la partie classeur</translation>
     </message>
     <message>
         <source>it is damaged or not a spreadsheet (its main part is not a workbook).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé ou ce n’est pas un classeur (sa partie principale n’est pas un classeur).</translation>
     </message>
     <message>
         <source>it is damaged (the relationships of its workbook part are missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (les relations de sa partie classeur sont absentes).</translation>
     </message>
     <message>
         <source>it holds no worksheet (only charts or other kinds of sheets).</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient aucune feuille de calcul (seulement des graphiques ou d’autres types de feuilles).</translation>
     </message>
     <message>
         <source>the shared texts</source>
-        <translation type="unfinished"></translation>
+        <translation>les textes partagés</translation>
     </message>
     <message>
         <source>the styles</source>
-        <translation type="unfinished"></translation>
+        <translation>les styles</translation>
     </message>
     <message>
         <source>the worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>la feuille de calcul</translation>
     </message>
     <message>
         <source>it is damaged (%1 is not well-formed XML: unbound prefix at line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (XML mal formé dans %1&#xa0;: préfixe non lié, ligne %2).</translation>
     </message>
     <message>
         <source>it is damaged (%1 nests elements more than %2 levels deep).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (des éléments sont imbriqués sur plus de %2 niveaux dans %1).</translation>
     </message>
     <message>
         <source>%1 contains a document type declaration, which this program refuses for safety (it may define entities that expand without end).</source>
-        <translation type="unfinished"></translation>
+        <translation>une déclaration de type de document figure dans %1, ce que ce programme refuse par sécurité (elle peut définir des entités qui se développent sans fin).</translation>
     </message>
     <message>
         <source>%1 defines XML entities, which this program refuses for safety.</source>
-        <translation type="unfinished"></translation>
+        <translation>des entités XML sont définies dans %1, ce que ce programme refuse par sécurité.</translation>
     </message>
     <message>
         <source>there is not enough memory to read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>la mémoire est insuffisante pour le lire.</translation>
     </message>
     <message>
         <source>it is damaged (%1 is not well-formed XML: %2 at line %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (XML mal formé dans %1&#xa0;: %2 à la ligne %3).</translation>
     </message>
     <message>
         <source>it is damaged (%1 holds a tag longer than %2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (une balise de plus de %2 Mo figure dans %1).</translation>
     </message>
     <message>
         <source>it is damaged (the checksum of %1 does not match).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (la somme de contrôle de %1 ne correspond pas).</translation>
     </message>
     <message>
         <source>it is damaged (the compressed data of %1 is corrupt).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (les données compressées de %1 sont corrompues).</translation>
     </message>
     <message>
         <source>it is damaged or incomplete (%1 cannot be read in full; the file may have been cut short).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé ou incomplet (%1 ne peut pas être lu en entier&#xa0;; le fichier a peut-être été tronqué).</translation>
     </message>
     <message>
         <source>it is protected by a password (its parts are encrypted). Save it again without a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>il est protégé par un mot de passe (ses parties sont chiffrées). Enregistrez-le à nouveau sans mot de passe.</translation>
     </message>
     <message>
         <source>its part %1 is compressed with a method this program does not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>sa partie %1 est compressée avec une méthode que ce programme ne lit pas.</translation>
     </message>
     <message>
         <source>it is damaged (%1 cannot be read: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (%1 ne peut pas être lu&#xa0;: %2).</translation>
     </message>
     <message>
         <source>its part %1 inflates to more than %2 bytes, more than this program accepts for one part.</source>
-        <translation type="unfinished"></translation>
+        <translation>une fois décompressée, sa partie %1 dépasse %2 octets, plus que ce programme n’en accepte pour une partie.</translation>
     </message>
     <message>
         <source>its part %1 inflates to more than %2 times its compressed size; the file looks like a zip bomb and is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>une fois décompressée, sa partie %1 dépasse %2 fois sa taille compressée&#xa0;; le fichier ressemble à une bombe de décompression et il est refusé.</translation>
     </message>
     <message>
         <source>it is damaged (%1 inflates to %2 bytes, but its zip directory says %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (%1 fait %2 octets une fois décompressé, mais son répertoire zip indique %3).</translation>
     </message>
     <message>
         <source>it is damaged or incomplete (the directory at the end of its zip package is missing; the file may have been cut short).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé ou incomplet (le répertoire à la fin de son paquet zip est absent&#xa0;; le fichier a peut-être été tronqué).</translation>
     </message>
     <message>
         <source>it is damaged (the directory of its zip package is inconsistent).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (le répertoire de son paquet zip est incohérent).</translation>
     </message>
     <message>
         <source>the file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ne peut pas être lu.</translation>
     </message>
     <message>
         <source>it is damaged (its zip package cannot be opened: %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (son paquet zip ne peut pas être ouvert&#xa0;: %1).</translation>
     </message>
     <message>
         <source>it is damaged (a part of its zip package is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (une partie de son paquet zip est absente).</translation>
     </message>
     <message>
         <source>it is damaged (its zip directory gives %1 a compressed size larger than the whole file).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (son répertoire zip attribue à %1 une taille compressée supérieure au fichier entier).</translation>
     </message>
     <message>
         <source>it is damaged (%1 is far longer than it should be).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé (%1 est bien plus long qu’il ne devrait l’être).</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de nous</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Please Map Excel Column to Outlook Attribute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez associer une colonne Excel à un champ vCard.</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vers %2</translation>
     </message>
     <message>
         <source>Auto Map recognised no further column header.</source>
-        <translation type="unfinished"></translation>
+        <translation>La détection automatique n’a reconnu aucun autre en-tête de colonne.</translation>
     </message>
     <message>
         <source>%1 of the %2 pairs of the mapping were left out:
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 paires de la correspondance ignorées&#xa0;:
+%3</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un dossier</translation>
     </message>
     <message>
         <source>%1 imports only the first card of a file: one file per contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’importe que la première fiche d’un fichier&#xa0;: un fichier par contact.</translation>
     </message>
     <message>
         <source>Please Choose Saving Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir l’emplacement d’enregistrement</translation>
     </message>
     <message>
         <source>Open Destination Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier de destination</translation>
     </message>
     <message>
         <source>The contacts have been exported successfully to vCard files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les contacts ont été exportés avec succès dans des fichiers vCard.</translation>
     </message>
     <message>
         <source>%1 of %2 contacts could not be written to vCard files. The first reason: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacts non écrits dans des fichiers vCard&#xa0;: %1 sur %2. Première raison&#xa0;: %3</translation>
     </message>
     <message>
         <source>Would you like to open folder containing excel file. Click Yes else click No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous ouvrir le dossier qui contient les fichiers vCard&#xa0;? Cliquez sur Oui, sinon sur Non.</translation>
     </message>
     <message>
         <source>Wizard steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Étapes de l’assistant</translation>
     </message>
     <message>
         <source>1. Select</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Sélectionner</translation>
     </message>
     <message>
         <source>2. Map Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Associer les colonnes</translation>
     </message>
     <message>
         <source>3. Export</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Exporter</translation>
     </message>
     <message>
         <source>&lt;  Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;  &amp;Précédent</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant &gt;</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À pr&amp;opos</translation>
     </message>
     <message>
         <source>About &amp;Us</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de &amp;nous</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’outils</translation>
     </message>
     <message>
         <source>Open Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier Excel</translation>
     </message>
     <message>
         <source>Open Excel (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier Excel (%1)</translation>
     </message>
     <message>
         <source>Select Excel File :</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier Excel&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;rcourir...</translation>
     </message>
     <message>
         <source>Sheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille&#xa0;:</translation>
     </message>
     <message>
         <source>Excel File Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu du fichier Excel</translation>
     </message>
     <message>
         <source>Excel Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Champs Excel</translation>
     </message>
     <message>
         <source>vCard Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Champs vCard</translation>
     </message>
     <message>
         <source>A&amp;dd</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;jouter</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>Auto &amp;Map</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Détection auto</translation>
     </message>
     <message>
         <source>&amp;Save Mapping...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer...</translation>
     </message>
     <message>
         <source>&amp;Load Mapping...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger...</translation>
     </message>
     <message>
         <source>Selected Fileds ( Excel --&gt; vCard )</source>
-        <translation type="unfinished"></translation>
+        <translation>Champs sélectionnés (Excel → vCard)</translation>
     </message>
     <message>
         <source>Selected Fields (Excel to vCard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Champs sélectionnés (Excel vers vCard)</translation>
     </message>
     <message>
         <source>Allow Empty Email Addresses to be Imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser les adresses e-mail vides</translation>
     </message>
     <message>
         <source>Single vCard File for All Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les contacts dans un fichier</translation>
     </message>
     <message>
         <source>(by default Separate vCards are saved for every Contact )</source>
-        <translation type="unfinished"></translation>
+        <translation>(par défaut, un fichier vCard distinct par contact)</translation>
     </message>
     <message>
         <source> vCard 2.1 Version</source>
-        <translation type="unfinished"></translation>
+        <translation> Version vCard 2.1</translation>
     </message>
     <message>
         <source> vCard 3.0 Version</source>
-        <translation type="unfinished"></translation>
+        <translation> Version vCard 3.0</translation>
     </message>
     <message>
         <source> vCard 4.0 Version</source>
-        <translation type="unfinished"></translation>
+        <translation> Version vCard 4.0</translation>
     </message>
     <message>
         <source>Date order:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre de date&#xa0;:</translation>
     </message>
     <message>
         <source>How birthdays and anniversaries written as numbers are read</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment lire les dates de naissance et les anniversaires écrits sous forme de nombres</translation>
     </message>
     <message>
         <source>&amp;Import into:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer dans&#xa0;:</translation>
     </message>
     <message>
         <source>Any address book</source>
-        <translation type="unfinished"></translation>
+        <translation>Générique</translation>
     </message>
     <message>
         <source>The address book the cards are written for: it decides the versions offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Le carnet d’adresses auquel les fiches sont destinées&#xa0;: il détermine les versions proposées</translation>
     </message>
     <message>
         <source>Format p&amp;hone numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Formater les &amp;numéros</translation>
     </message>
     <message>
         <source>Phone region</source>
-        <translation type="unfinished"></translation>
+        <translation>Région téléphonique</translation>
     </message>
     <message>
         <source>The country of the numbers written without a country code</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pays des numéros écrits sans indicatif de pays</translation>
     </message>
     <message>
         <source>International</source>
-        <translation type="unfinished"></translation>
+        <translation>International</translation>
     </message>
     <message>
         <source>E.164</source>
-        <translation type="unfinished"></translation>
+        <translation>E.164</translation>
     </message>
     <message>
         <source>Phone number form</source>
-        <translation type="unfinished"></translation>
+        <translation>Format des numéros de téléphone</translation>
     </message>
     <message>
         <source>Number of Empty Email Contact(s)       :</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacts sans adresse e-mail&#xa0;:</translation>
     </message>
     <message>
         <source>Number of Contacts Added                  :</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacts ajoutés                    &#xa0;:</translation>
     </message>
     <message>
         <source>Conversion progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression de la conversion</translation>
     </message>
     <message>
         <source>Saving Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer dans&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Change...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier...</translation>
     </message>
     <message>
         <source>Card &amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu de la fiche</translation>
     </message>
     <message>
         <source>Con&amp;tact:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fic&amp;he&#xa0;:</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact</translation>
     </message>
     <message>
         <source>Which contact the card preview shows, counted over the rows that are converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contact affiché dans l’aperçu de la fiche, compté parmi les lignes converties</translation>
     </message>
     <message>
         <source>Card preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de la fiche</translation>
     </message>
     <message>
         <source>Select an Excel file to see a contact&apos;s card here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez un fichier Excel pour voir ici la fiche d’un contact.</translation>
     </message>
     <message>
         <source> of %1</source>
-        <translation type="unfinished"></translation>
+        <translation> sur %1</translation>
     </message>
     <message>
         <source>(row %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ligne %1)</translation>
     </message>
 </context>
 </TS>
