@@ -5,7 +5,7 @@
     <name>CardDav</name>
     <message>
         <source>&quot;%1&quot; is not a server address: it must begin with https://.</source>
-        <translation>„%1“ ist keine Serveradresse: Sie muss mit https:// beginnen.</translation>
+        <translation>„%1“ ist keine Serveradresse: Die Adresse muss mit https:// beginnen.</translation>
     </message>
     <message>
         <source>The server address must not hold a password.</source>
@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>No card: it has %1 KB, and %2 takes cards under %3 KB.</source>
-        <translation>Keine vCard: Sie ist %1 KB groß, und %2 nimmt nur vCards unter %3 KB an.</translation>
+        <translation>Keine vCard: Die vCard wäre %1 KB groß, und %2 nimmt nur vCards unter %3 KB an.</translation>
     </message>
 </context>
 <context>
@@ -173,8 +173,8 @@
     <message numerus="yes">
         <source>%n row(s) left out: an e-mail cell holds only spaces (--allow-empty-email keeps them).</source>
         <translation>
-            <numerusform>%n Zeile wurde ausgelassen: Ihre E-Mail-Zelle enthält nur Leerzeichen (--allow-empty-email behält sie).</numerusform>
-            <numerusform>%n Zeilen wurden ausgelassen: Ihre E-Mail-Zellen enthalten nur Leerzeichen (--allow-empty-email behält sie).</numerusform>
+            <numerusform>%n Zeile wurde ausgelassen, weil ihre E-Mail-Zelle nur Leerzeichen enthält (--allow-empty-email behält solche Zeilen).</numerusform>
+            <numerusform>%n Zeilen wurden ausgelassen, weil ihre E-Mail-Zellen nur Leerzeichen enthalten (--allow-empty-email behält solche Zeilen).</numerusform>
         </translation>
     </message>
     <message>
