@@ -1441,7 +1441,7 @@ Voorbeeld:
     </message>
     <message>
         <source>Single vCard File for All Contacts</source>
-        <translation>Eén vCard-bestand voor alle contacten</translation>
+        <translation>Alle contacten in één bestand</translation>
     </message>
     <message>
         <source>(by default Separate vCards are saved for every Contact )</source>
