@@ -5,196 +5,197 @@
     <name>CardDav</name>
     <message>
         <source>&quot;%1&quot; is not a server address: it must begin with https://.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Serveradresse: Die Adresse muss mit https:// beginnen.</translation>
     </message>
     <message>
         <source>The server address must not hold a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Serveradresse darf kein Passwort enthalten.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not encrypted: use https://, so that the password does not travel in clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht verschlüsselt: Verwenden Sie https://, damit das Passwort nicht im Klartext übertragen wird.</translation>
     </message>
     <message>
         <source>No certificate could be read from &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus „%3“ konnte kein Zertifikat gelesen werden.</translation>
     </message>
     <message>
         <source>The server of &quot;%1&quot; was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server von „%1“ wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>The server of &quot;%1&quot; does not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server von „%1“ antwortet nicht.</translation>
     </message>
     <message>
         <source>The server closed the connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat die Verbindung geschlossen.</translation>
     </message>
     <message>
         <source>The server did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat nicht rechtzeitig geantwortet.</translation>
     </message>
     <message>
         <source>The secure connection to &quot;%1&quot; failed: %3. A server with a certificate of its own needs that certificate as CA file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die sichere Verbindung zu „%1“ ist fehlgeschlagen: %3. Ein Server mit eigenem Zertifikat benötigt dieses Zertifikat als CA-Datei.</translation>
     </message>
     <message>
         <source>The connection to &quot;%1&quot; failed: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zu „%1“ ist fehlgeschlagen: %3.</translation>
     </message>
     <message>
         <source>The server asks for a password, and none was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server verlangt ein Passwort, es wurde aber keines angegeben.</translation>
     </message>
     <message>
         <source>The server refused the user name or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat den Benutzernamen oder das Passwort abgelehnt.</translation>
     </message>
     <message>
         <source>The server sent the program on to &quot;%3&quot;, which is not the same server; it was not followed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat das Programm an „%3“ weitergeleitet, einen anderen Server; der Weiterleitung wurde nicht gefolgt.</translation>
     </message>
     <message>
         <source>The server sent the program on too many times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat das Programm zu oft weitergeleitet.</translation>
     </message>
     <message>
         <source>The server&apos;s answer was too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort des Servers war zu groß.</translation>
     </message>
     <message>
         <source>The server&apos;s answer could not be read: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort des Servers konnte nicht gelesen werden: %3.</translation>
     </message>
     <message>
         <source>The server answered %2 %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat mit %2 %3 geantwortet.</translation>
     </message>
     <message>
         <source>The account has no address book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto hat kein Adressbuch.</translation>
     </message>
     <message>
         <source>The account has no address book &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto hat kein Adressbuch „%3“.</translation>
     </message>
     <message>
         <source>The account has several address books; choose one of: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto hat mehrere Adressbücher; wählen Sie eines davon: %3.</translation>
     </message>
 </context>
 <context>
     <name>CardPreview</name>
     <message>
         <source>Not written: Birthday &quot;%1&quot; is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geschrieben: Geburtstag „%1“ ist kein Datum</translation>
     </message>
     <message>
         <source>Not written: Anniversary &quot;%1&quot; is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geschrieben: Jahrestag „%1“ ist kein Datum</translation>
     </message>
     <message>
         <source>Not written: Photo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geschrieben: Foto %1</translation>
     </message>
     <message>
         <source>Left as it stands: phone number &quot;%1&quot; is not a valid number</source>
-        <translation type="unfinished"></translation>
+        <translation>Unverändert übernommen: Telefonnummer „%1“ ist keine gültige Nummer</translation>
     </message>
     <message>
         <source>Map a column to see the card it gives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordnen Sie eine Spalte zu, um die vCard zu sehen, die daraus entsteht.</translation>
     </message>
     <message>
         <source>Row %1 holds no contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 enthält keinen Kontakt.</translation>
     </message>
     <message>
         <source>No card: the e-mail cell of row %1 holds nothing but spaces.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine vCard: Die E-Mail-Zelle in Zeile %1 enthält nur Leerzeichen.</translation>
     </message>
     <message>
         <source>No card: it has %1 KB, and %2 takes cards under %3 KB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine vCard: Die vCard wäre %1 KB groß, und %2 nimmt nur vCards unter %3 KB an.</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>There is no worksheet “%1” in “%2”: it has no worksheet at all.</source>
-        <translation type="unfinished"></translation>
+        <translation>In „%2“ gibt es kein Arbeitsblatt „%1“: Die Datei enthält überhaupt kein Arbeitsblatt.</translation>
     </message>
     <message>
         <source>There is no worksheet “%1” in “%2”. Give one of its worksheets by name or by number (1 to %3): %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>In „%2“ gibt es kein Arbeitsblatt „%1“. Geben Sie eines der vorhandenen Arbeitsblätter mit Namen oder Nummer (1 bis %3) an: %4.</translation>
     </message>
     <message>
         <source>Unknown field “%1”. The fields are: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekanntes Feld „%1“. Mögliche Felder: %2.</translation>
     </message>
     <message>
         <source>The field “%1” is mapped twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „%1“ ist zweimal zugeordnet.</translation>
     </message>
     <message>
         <source>There is no header column “%1” in the sheet (its header columns are A to %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Arbeitsblatt hat keine Spalte „%1“ mit Überschrift (Spalten mit Überschrift: A bis %2).</translation>
     </message>
     <message>
         <source>The column %1 is mapped twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte %1 ist zweimal zugeordnet.</translation>
     </message>
     <message>
         <source>The header “%1” is mapped more often than it stands in row 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Überschrift „%1“ ist öfter zugeordnet, als sie in Zeile 1 vorkommt.</translation>
     </message>
     <message>
         <source>The header “%1” is not in the sheet (see --list-headers).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Überschrift „%1“ kommt im Arbeitsblatt nicht vor (siehe --list-headers).</translation>
     </message>
     <message>
         <source>Warning: %1 of %2 pairs of the mapping file were left out:
   %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1 von %2 Paaren der Zuordnungsdatei wurden ausgelassen:
+  %3</translation>
     </message>
     <message>
         <source>No column is mapped: no pair of the mapping fits the sheet and no header was recognised (see --list-headers).</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Spalte ist zugeordnet: Kein Paar der Zuordnung passt zum Arbeitsblatt, und keine Überschrift wurde erkannt (siehe --list-headers).</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) written to vCard files.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kontakt wurde in vCard-Dateien geschrieben.</numerusform>
+            <numerusform>%n Kontakte wurden in vCard-Dateien geschrieben.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) left out: an e-mail cell holds only spaces (--allow-empty-email keeps them).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile wurde ausgelassen, weil ihre E-Mail-Zelle nur Leerzeichen enthält (--allow-empty-email behält solche Zeilen).</numerusform>
+            <numerusform>%n Zeilen wurden ausgelassen, weil ihre E-Mail-Zellen nur Leerzeichen enthalten (--allow-empty-email behält solche Zeilen).</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 contacts could not be written. The first reason: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Kontakten konnten nicht geschrieben werden. Erster Grund: %3</translation>
     </message>
     <message>
         <source>Run excel2vcard-cli --help for the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Optionen zeigt excel2vcard-cli --help.</translation>
     </message>
     <message>
         <source>Note: row 1 has %1 more header cells after column CW; only the first 101 columns are offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Zeile 1 hat nach Spalte CW noch %1 weitere Überschriftenzellen; nur die ersten 101 Spalten werden angeboten.</translation>
     </message>
     <message>
         <source>Please Choose Saving Location.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Speicherort.</translation>
     </message>
     <message>
         <source> (accepted but reaches no card)</source>
-        <translation type="unfinished"></translation>
+        <translation> (angenommen, aber in keine vCard übernommen)</translation>
     </message>
     <message>
         <source>Usage:
@@ -289,1154 +290,1275 @@ Example:
       -o ~/Cards contacts.xlsx
   excel2vcard-cli --auto-map --save-mapping staff.json -o ~/Cards staff.xlsx
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf:
+  excel2vcard-cli [-m|--map &quot;HEADER=FIELD&quot;]... [--map-column LETTERS=FIELD]...
+                  [--vcard-version 2.1|3.0|4.0] [--single-file]
+                  [--allow-empty-email]
+                  [--phone-format e164|international] [--phone-region CC]
+                  [--target generic|outlook|apple|google|android]
+                  [--date-order DMY|MDY|YMD]
+                  [--mapping-file FILE] [--auto-map] [--save-mapping FILE]
+                  [-o|--output DIR] [--sheet NAME|NUMBER] SPREADSHEET
+  excel2vcard-cli --list-headers [--sheet NAME|NUMBER] SPREADSHEET
+  excel2vcard-cli --list-sheets SPREADSHEET
+  excel2vcard-cli --suggest-mapping [Zuordnungsoptionen] [--save-mapping FILE]
+                  SPREADSHEET
+
+Wandelt die Kontakte des ersten Arbeitsblatts eines Tabellendokuments (.xlsx,
+  .xls, .ods oder .csv) in vCard-Dateien um. Zeile 1 enthält die
+  Spaltenüberschriften, jede Zeile darunter einen Kontakt.
+
+  -m, --map &quot;HEADER=FIELD&quot;      Überträgt die Spalte mit der Überschrift HEADER
+                                (genau dieser Text) in FIELD. Tragen mehrere
+                                Spalten diese Überschrift, nimmt jedes --map die
+                                nächste davon.
+  --map-column LETTERS=FIELD    Überträgt die Spalte mit diesen Buchstaben
+                                (C, AB, ...) in FIELD.
+  --mapping-file FILE           Wendet eine Zuordnung an, die im Fenster
+                                (Zuordnung speichern...) oder mit --save-mapping
+                                gespeichert wurde. Paare, deren Überschrift
+                                nicht im Arbeitsblatt steht, werden in einer
+                                Warnung auf der Standardfehlerausgabe genannt
+                                und ausgelassen; --map und --map-column haben
+                                Vorrang vor der Datei.
+  --auto-map                    Ordnet die Spalten, deren Überschriften erkannt
+                                werden (übliche Exporte, mehrere Sprachen), den
+                                noch freien Feldern zu, nach --map, --map-column
+                                und --mapping-file.
+  --suggest-mapping             Wandelt nichts um: Gibt die Zuordnung aus, die
+                                --auto-map vornehmen würde, eine Zeile pro Paar:
+                                die Spaltenbuchstaben, ein TAB, der Text der
+                                Überschrift, ein TAB, das Feld.
+  --save-mapping FILE           Speichert die Zuordnung vor dem Umwandeln in
+                                FILE (JSON); das Fenster und --mapping-file
+                                laden sie.
+  --vcard-version VERSION       2.1 (Standard), 3.0 oder 4.0.
+  --single-file                 Schreibt alle vCards in eine Datei,
+                                „All Contacts.vcf“; sonst eine Datei pro
+                                Kontakt, nach ihm benannt.
+  --allow-empty-email           Behält Zeilen, deren E-Mail-Zelle nur
+                                Leerzeichen enthält; standardmäßig werden solche
+                                Zeilen ausgelassen und gezählt.
+  --phone-format FORMAT         Schreibt gültige Telefonnummern als e164
+                                (+16175550100) oder international
+                                (+1 617-555-0100); eine Durchwahl bleibt als
+                                „ ext. 12“ erhalten. Andere Nummern werden
+                                unverändert geschrieben und gezählt.
+                                Standardmäßig werden Nummern nicht geändert.
+  --phone-region CC             Das Land (zwei Buchstaben, etwa US oder DE) von
+                                Nummern, die ohne Ländervorwahl geschrieben sind
+                                (Standard: das Land des Gebietsschemas des
+                                Systems).
+  --target TARGET               Das Adressbuch, für das die vCards bestimmt sind
+                                (Standard: generic, vCards wie immer). outlook:
+                                vCard 2.1, eine Datei pro Kontakt, CHARSET=UTF-8
+                                bei Nicht-ASCII-Werten. apple: 3.0, höchstens
+                                50.000 vCards pro Datei
+                                („All Contacts 2.vcf“, ...), jede unter 256 KB.
+                                google: 3.0. android: 2.1 oder 3.0; bei 2.1
+                                Nicht-ASCII-Werte als UTF-8 quoted-printable.
+                                Eine Version oder --single-file, die das Ziel
+                                nicht annimmt, wird abgelehnt.
+  --date-order ORDER            Wie als Zahlen geschriebene Datumsangaben
+                                gelesen werden: DMY (31/12/1990), MDY
+                                (12/31/1990) oder YMD (1990/12/31).
+                                Standardmäßig gilt das Datumsformat Ihres
+                                Gebietsschemas.
+  -o, --output DIR              Der Speicherort (Standard: Ihr
+                                Dokumente-Ordner). Darin wird ein neuer Ordner
+                                angelegt, der nach Datum und Uhrzeit benannt
+                                ist; sein Pfad ist die letzte Zeile der
+                                Standardausgabe.
+  --list-headers                Gibt eine Zeile pro Überschriftenspalte von
+                                Zeile 1 aus: die Spaltenbuchstaben, ein TAB, der
+                                Text der Überschrift. Danach die Zeile
+                                „Items Found: “ mit der Anzahl der
+                                Kontaktzeilen.
+  --sheet NAME|NUMBER           Liest dieses Arbeitsblatt statt des ersten:
+                                seinen Namen oder seine Nummer ab 1 wie in
+                                --list-sheets. Ein Name hat Vorrang vor einer
+                                Nummer: „--sheet 2“ liest ein Blatt namens 2,
+                                falls es eines gibt. Groß- und Kleinschreibung
+                                zählt nur, wenn sich zwei Namen allein darin
+                                unterscheiden.
+  --list-sheets                 Gibt die Namen der Arbeitsblätter aus, einen pro
+                                Zeile, in der Reihenfolge der Arbeitsmappe (auch
+                                ausgeblendete; Diagrammblätter sind keine
+                                Arbeitsblätter). Eine .csv-Datei ist ein Blatt,
+                                benannt nach der Datei.
+  -h, --help                    Zeigt diesen Text an.
+
+FIELD ist eines der folgenden Felder:
+%1
+Zuordnungen gelten in der angegebenen Reihenfolge. Meldungen und ein
+Fortschrittsbalken (in einem Terminal) gehen an die Standardfehlerausgabe.
+Ausgelassene Paare einer --mapping-file ändern den Exit-Status nicht, außer wenn
+gar keine Spalte zugeordnet ist.
+
+Exit-Status:
+  0  alle Kontakte wurden geschrieben;
+  1  einige vCards (oder der Ausgabeordner oder die --save-mapping-Datei)
+     konnten nicht geschrieben werden; die Meldung nennt Anzahl und Grund;
+  2  falscher Aufruf, ein unbekannter Feldname, ein Feld oder eine Spalte
+     doppelt zugeordnet, eine Überschrift, die nicht im Arbeitsblatt steht, ein
+     Arbeitsblatt, das es im Tabellendokument nicht gibt, keine Spalte
+     zugeordnet, eine unbrauchbare --mapping-file oder ein Tabellendokument, das
+     nicht gelesen werden kann (der Grund wird ausgegeben).
+
+Beispiel:
+  excel2vcard-cli -m &quot;First name=FirstName&quot; -m &quot;Last name=LastName&quot; \
+      -m &quot;E-mail=EmailAddress&quot; --map-column D=MobileNumber --vcard-version 3.0 \
+      -o ~/Cards contacts.xlsx
+  excel2vcard-cli --auto-map --save-mapping staff.json -o ~/Cards staff.xlsx
+</translation>
     </message>
     <message>
         <source>A mapping reads HEADER=FIELD or LETTERS=FIELD, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zuordnung lautet HEADER=FIELD oder LETTERS=FIELD, nicht „%1“.</translation>
     </message>
     <message>
         <source>The vCard version is 2.1, 3.0 or 4.0, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vCard-Version muss 2.1, 3.0 oder 4.0 sein, nicht „%1“.</translation>
     </message>
     <message>
         <source>The target is one of %1, not “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ziel muss eines von %1 sein, nicht „%2“.</translation>
     </message>
     <message>
         <source>--target %1 writes vCard %2; --vcard-version %3 cannot be used with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>--target %1 schreibt vCard %2; --vcard-version %3 kann damit nicht verwendet werden.</translation>
     </message>
     <message>
         <source>--target %1 cannot read vCard %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--target %1 kann vCard %2 nicht lesen.</translation>
     </message>
     <message>
         <source>--target %1 takes one contact a file; --single-file cannot be used with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>--target %1 nimmt einen Kontakt pro Datei an; --single-file kann damit nicht verwendet werden.</translation>
     </message>
     <message>
         <source>The date order is DMY, MDY or YMD, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datumsreihenfolge muss DMY, MDY oder YMD sein, nicht „%1“.</translation>
     </message>
     <message>
         <source>The phone format is e164 or international, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Telefonnummernformat muss e164 oder international sein, nicht „%1“.</translation>
     </message>
     <message>
         <source>The phone region is a two-letter country code such as US or DE, not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Telefonregion muss ein Ländercode aus zwei Buchstaben sein, etwa US oder DE, nicht „%1“.</translation>
     </message>
     <message>
         <source>No spreadsheet given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Tabellendokument angegeben.</translation>
     </message>
     <message>
         <source>Give exactly one spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie genau ein Tabellendokument an.</translation>
     </message>
     <message>
         <source>Map at least one column (--map or --map-column), or use --list-headers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordnen Sie mindestens eine Spalte zu (--map oder --map-column), oder verwenden Sie --list-headers.</translation>
     </message>
     <message>
         <source>At most %1 mappings can be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es können höchstens %1 Zuordnungen vorgenommen werden.</translation>
     </message>
 </context>
 <context>
     <name>Conversion</name>
     <message>
         <source>“%1” has changed since it was read: column %2 no longer has the header “%3”. Select the file again.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde seit dem Einlesen geändert: Spalte %2 hat nicht mehr die Überschrift „%3“. Wählen Sie die Datei erneut aus.</translation>
     </message>
     <message>
         <source>The cards are made for import into %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vCards wurden für den Import in %1 erstellt.</translation>
     </message>
     <message>
         <source>the card of contact %1 has %2 KB, and %3 takes cards under %4 KB</source>
-        <translation type="unfinished"></translation>
+        <translation>die vCard von Kontakt %1 ist %2 KB groß, und %3 nimmt nur vCards unter %4 KB an</translation>
     </message>
     <message numerus="yes">
         <source>%n birthday(s) could not be read as dates</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Geburtstag konnte nicht als Datum gelesen werden</numerusform>
+            <numerusform>%n Geburtstage konnten nicht als Datum gelesen werden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n anniversary(s) could not be read as dates</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Jahrestag konnte nicht als Datum gelesen werden</numerusform>
+            <numerusform>%n Jahrestage konnten nicht als Datum gelesen werden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n photo(s) could not be read</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Foto konnte nicht gelesen werden</numerusform>
+            <numerusform>%n Fotos konnten nicht gelesen werden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n phone number(s) were left as they were</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Telefonnummer blieb unverändert</numerusform>
+            <numerusform>%n Telefonnummern blieben unverändert</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (row %2: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Zeile %2: %3)</translation>
     </message>
 </context>
 <context>
     <name>DateOrder</name>
     <message>
         <source>M/D/Y</source>
-        <translation type="unfinished"></translation>
+        <translation>M/T/J</translation>
     </message>
     <message>
         <source>Y/M/D</source>
-        <translation type="unfinished"></translation>
+        <translation>J/M/T</translation>
     </message>
     <message>
         <source>D/M/Y</source>
-        <translation type="unfinished"></translation>
+        <translation>T/M/J</translation>
     </message>
 </context>
 <context>
     <name>DialogService</name>
     <message>
         <source>Excel File (*.xlsx *.xls *.csv);;OpenDocument Spreadsheet (*.ods);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel-Datei (*.xlsx *.xls *.csv);;OpenDocument-Tabelle (*.ods);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Mapping (*.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuordnung (*.json);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
     <name>Fields</name>
     <message>
         <source>first name</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorname</translation>
     </message>
     <message>
         <source>last name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachname</translation>
     </message>
     <message>
         <source>name as shown; without it, first and last name</source>
-        <translation type="unfinished"></translation>
+        <translation>angezeigter Name; ohne ihn Vor- und Nachname</translation>
     </message>
     <message>
         <source>preferred e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>bevorzugte E-Mail-Adresse</translation>
     </message>
     <message>
         <source>second e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>zweite E-Mail-Adresse</translation>
     </message>
     <message>
         <source>third e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>dritte E-Mail-Adresse</translation>
     </message>
     <message>
         <source>job title</source>
-        <translation type="unfinished"></translation>
+        <translation>Berufsbezeichnung</translation>
     </message>
     <message>
         <source>company</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma</translation>
     </message>
     <message>
         <source>work address in one text</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsadresse als ein Text</translation>
     </message>
     <message>
         <source>work address: city</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsadresse: Ort</translation>
     </message>
     <message>
         <source>work address: country</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsadresse: Land</translation>
     </message>
     <message>
         <source>work address: postal code</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsadresse: Postleitzahl</translation>
     </message>
     <message>
         <source>work address: state or region</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsadresse: Bundesland oder Region</translation>
     </message>
     <message>
         <source>work address: street</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschäftsadresse: Straße</translation>
     </message>
     <message>
         <source>work fax number</source>
-        <translation type="unfinished"></translation>
+        <translation>geschäftliche Faxnummer</translation>
     </message>
     <message>
         <source>web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseite</translation>
     </message>
     <message>
         <source>work telephone number</source>
-        <translation type="unfinished"></translation>
+        <translation>geschäftliche Telefonnummer</translation>
     </message>
     <message>
         <source>department (written with a Company)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abteilung (nur zusammen mit Company geschrieben)</translation>
     </message>
     <message>
         <source>home address in one text</source>
-        <translation type="unfinished"></translation>
+        <translation>Privatadresse als ein Text</translation>
     </message>
     <message>
         <source>home address: city</source>
-        <translation type="unfinished"></translation>
+        <translation>Privatadresse: Ort</translation>
     </message>
     <message>
         <source>home address: country</source>
-        <translation type="unfinished"></translation>
+        <translation>Privatadresse: Land</translation>
     </message>
     <message>
         <source>home address: postal code</source>
-        <translation type="unfinished"></translation>
+        <translation>Privatadresse: Postleitzahl</translation>
     </message>
     <message>
         <source>home address: state or region</source>
-        <translation type="unfinished"></translation>
+        <translation>Privatadresse: Bundesland oder Region</translation>
     </message>
     <message>
         <source>home address: street</source>
-        <translation type="unfinished"></translation>
+        <translation>Privatadresse: Straße</translation>
     </message>
     <message>
         <source>home fax number</source>
-        <translation type="unfinished"></translation>
+        <translation>private Faxnummer</translation>
     </message>
     <message>
         <source>home telephone number</source>
-        <translation type="unfinished"></translation>
+        <translation>private Telefonnummer</translation>
     </message>
     <message>
         <source>middle name</source>
-        <translation type="unfinished"></translation>
+        <translation>zweiter Vorname</translation>
     </message>
     <message>
         <source>mobile telephone number</source>
-        <translation type="unfinished"></translation>
+        <translation>Mobiltelefonnummer</translation>
     </message>
     <message>
         <source>form of address, such as Dr</source>
-        <translation type="unfinished"></translation>
+        <translation>Anrede, etwa Dr.</translation>
     </message>
     <message>
         <source>notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>name suffix, such as Jr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Namenszusatz, etwa jun.</translation>
     </message>
     <message>
         <source>nickname</source>
-        <translation type="unfinished"></translation>
+        <translation>Spitzname</translation>
     </message>
     <message>
         <source>birthday (a date, the year may be left out)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburtstag (ein Datum, das Jahr darf fehlen)</translation>
     </message>
     <message>
         <source>anniversary (a date)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahrestag (ein Datum)</translation>
     </message>
     <message>
         <source>categories, separated by &quot;,&quot; or &quot;;&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien, getrennt durch „,“ oder „;“</translation>
     </message>
     <message>
         <source>other telephone number</source>
-        <translation type="unfinished"></translation>
+        <translation>weitere Telefonnummer</translation>
     </message>
     <message>
         <source>pager number</source>
-        <translation type="unfinished"></translation>
+        <translation>Pager-Nummer</translation>
     </message>
     <message>
         <source>personal web page</source>
-        <translation type="unfinished"></translation>
+        <translation>persönliche Webseite</translation>
     </message>
     <message>
         <source>photo: a picture file&apos;s path or a web address</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto: Pfad einer Bilddatei oder eine Webadresse</translation>
     </message>
 </context>
 <context>
     <name>Mapping</name>
     <message>
         <source>Please Select the Outlook Field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie das Outlook-Feld aus.</translation>
     </message>
     <message>
         <source>Please Select the Excel Field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie das Excel-Feld aus.</translation>
     </message>
     <message>
         <source>Select the item from the added fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Eintrag aus den hinzugefügten Feldern aus.</translation>
     </message>
     <message>
         <source>it is not JSON (%1 at character %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist kein JSON (%1 bei Zeichen %2)</translation>
     </message>
     <message>
         <source>it holds no JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält kein JSON-Objekt</translation>
     </message>
     <message>
         <source>it has no “format” number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat keine „format“-Nummer</translation>
     </message>
     <message>
         <source>it is written in format %1; this version reads format %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat das Format %1; diese Version liest Format %2</translation>
     </message>
     <message>
         <source>it has no “pairs” list</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat keine „pairs“-Liste</translation>
     </message>
     <message>
         <source>pair %1 is not a JSON object</source>
-        <translation type="unfinished"></translation>
+        <translation>Paar %1 ist kein JSON-Objekt</translation>
     </message>
     <message>
         <source>pair %1 has no “header” text</source>
-        <translation type="unfinished"></translation>
+        <translation>Paar %1 hat keinen „header“-Text</translation>
     </message>
     <message>
         <source>pair %1 has no “field” name</source>
-        <translation type="unfinished"></translation>
+        <translation>Paar %1 hat keinen „field“-Namen</translation>
     </message>
     <message>
         <source>pair %1 has a “column” that is not column letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Paar %1 hat eine „column“, die keine Spaltenbuchstaben sind</translation>
     </message>
     <message>
         <source>The mapping file “%1” cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zuordnungsdatei „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>“%1” is not a mapping this program can load: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Zuordnung, die dieses Programm laden kann: %2.</translation>
     </message>
     <message>
         <source>The mapping file “%1” cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zuordnungsdatei „%1“ kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>the header is not in this sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>die Überschrift kommt in diesem Arbeitsblatt nicht vor</translation>
     </message>
     <message>
         <source>the field is not one of this program&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>dieses Programm kennt das Feld nicht</translation>
     </message>
     <message>
         <source>the column or the field is mapped already</source>
-        <translation type="unfinished"></translation>
+        <translation>die Spalte oder das Feld ist bereits zugeordnet</translation>
     </message>
     <message>
         <source>“%1” → %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ → %2: %3</translation>
     </message>
     <message>
         <source>“%1” (column %2) → %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ (Spalte %2) → %3: %4</translation>
     </message>
 </context>
 <context>
     <name>Output</name>
     <message>
         <source>“%1” cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger ist voll</translation>
     </message>
     <message>
         <source>The folder “%1” cannot be created: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ kann nicht erstellt werden: %2.</translation>
     </message>
     <message>
         <source>The folder “%1” cannot be created: too many folders of that name exist already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ kann nicht erstellt werden: Es gibt bereits zu viele Ordner mit diesem Namen.</translation>
     </message>
 </context>
 <context>
     <name>Photo</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden</translation>
     </message>
     <message>
         <source>a folder, not an image</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner, kein Bild</translation>
     </message>
     <message>
         <source>not an image that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>kein lesbares Bild</translation>
     </message>
     <message>
         <source>cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>image too large (%1 x %2 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild zu groß (%1 x %2 Pixel)</translation>
     </message>
     <message>
         <source>cannot be made small enough</source>
-        <translation type="unfinished"></translation>
+        <translation>lässt sich nicht genug verkleinern</translation>
     </message>
     <message>
         <source>not an http or https address</source>
-        <translation type="unfinished"></translation>
+        <translation>keine http- oder https-Adresse</translation>
     </message>
     <message>
         <source>not a valid web address</source>
-        <translation type="unfinished"></translation>
+        <translation>keine gültige Webadresse</translation>
     </message>
 </context>
 <context>
     <name>Workbook</name>
     <message>
         <source>a sheet&apos;s position in the workbook is wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>die Position eines Blatts in der Arbeitsmappe ist falsch</translation>
     </message>
     <message>
         <source>it holds no worksheet (only charts or macros).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält kein Arbeitsblatt (nur Diagramme oder Makros).</translation>
     </message>
     <message>
         <source>the workbook ends before its last record</source>
-        <translation type="unfinished"></translation>
+        <translation>die Arbeitsmappe endet vor ihrem letzten Datensatz</translation>
     </message>
     <message>
         <source>a record runs past the end of the workbook</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Datensatz reicht über das Ende der Arbeitsmappe hinaus</translation>
     </message>
     <message>
         <source>the workbook is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die Arbeitsmappe ist leer</translation>
     </message>
     <message>
         <source>it is not a spreadsheet (its workbook does not begin like an Excel workbook).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist kein Tabellendokument (ihre Arbeitsmappe beginnt nicht wie eine Excel-Arbeitsmappe).</translation>
     </message>
     <message>
         <source>it is in the format of Excel 4 or older, which this program does not read. Open it in your spreadsheet program and save it as .xlsx.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat das Format von Excel 4 oder älter, das dieses Programm nicht liest. Öffnen Sie sie in Ihrer Tabellenkalkulation und speichern Sie sie als .xlsx.</translation>
     </message>
     <message>
         <source>it is in an Excel format this program does not read. Open it in your spreadsheet program and save it as .xlsx.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat ein Excel-Format, das dieses Programm nicht liest. Öffnen Sie sie in Ihrer Tabellenkalkulation und speichern Sie sie als .xlsx.</translation>
     </message>
     <message>
         <source>it is not a workbook this program reads (it holds no worksheet).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist keine Arbeitsmappe, die dieses Programm liest (sie enthält kein Arbeitsblatt).</translation>
     </message>
     <message>
         <source>a code-page record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Codepage-Datensatz ist zu kurz</translation>
     </message>
     <message>
         <source>a date-mode record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Datumsmodus-Datensatz ist zu kurz</translation>
     </message>
     <message>
         <source>the workbook&apos;s global part does not end</source>
-        <translation type="unfinished"></translation>
+        <translation>der globale Teil der Arbeitsmappe endet nicht</translation>
     </message>
     <message>
         <source>its password record is malformed</source>
-        <translation type="unfinished"></translation>
+        <translation>der Passwort-Datensatz ist fehlerhaft</translation>
     </message>
     <message>
         <source>it is protected with a password. Open it in your spreadsheet program, remove the password and save it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist mit einem Passwort geschützt. Öffnen Sie sie in Ihrer Tabellenkalkulation, entfernen Sie das Passwort und speichern Sie sie erneut.</translation>
     </message>
     <message>
         <source>a sheet record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Blatt-Datensatz ist zu kurz</translation>
     </message>
     <message>
         <source>a sheet name runs past its record</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Blattname reicht über seinen Datensatz hinaus</translation>
     </message>
     <message>
         <source>it holds two shared-string tables</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält zwei Tabellen gemeinsamer Zeichenfolgen</translation>
     </message>
     <message>
         <source>the shared-string table is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>die Tabelle der gemeinsamen Zeichenfolgen ist zu kurz</translation>
     </message>
     <message>
         <source>a shared string runs past its records</source>
-        <translation type="unfinished"></translation>
+        <translation>eine gemeinsame Zeichenfolge reicht über ihre Datensätze hinaus</translation>
     </message>
     <message>
         <source>a shared string is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>eine gemeinsame Zeichenfolge ist zu lang</translation>
     </message>
     <message>
         <source>it holds a cell beyond the %1 rows and %2 columns an .xls sheet can have, so the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält eine Zelle außerhalb der %1 Zeilen und %2 Spalten, die ein .xls-Blatt haben kann, und ist daher beschädigt.</translation>
     </message>
     <message>
         <source>a text runs past its record</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Text reicht über seinen Datensatz hinaus</translation>
     </message>
     <message>
         <source>a number record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Zahl-Datensatz ist zu kurz</translation>
     </message>
     <message>
         <source>a multiple-number record has a wrong length</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Mehrfachzahl-Datensatz hat eine falsche Länge</translation>
     </message>
     <message>
         <source>a text record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Text-Datensatz ist zu kurz</translation>
     </message>
     <message>
         <source>a truth-value record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Wahrheitswert-Datensatz ist zu kurz</translation>
     </message>
     <message>
         <source>a formula record is too short</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Formel-Datensatz ist zu kurz</translation>
     </message>
     <message>
         <source>it has more than %1 rows, more than a worksheet holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat mehr als %1 Zeilen, mehr als ein Arbeitsblatt fassen kann.</translation>
     </message>
     <message>
         <source>row %1 has more than %2 fields, more than a worksheet has columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 hat mehr als %2 Felder, mehr als ein Arbeitsblatt Spalten hat.</translation>
     </message>
     <message>
         <source>a field in row %1 is longer than %2 characters, more than a cell may hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Feld in Zeile %1 ist länger als %2 Zeichen, mehr als eine Zelle fassen kann.</translation>
     </message>
     <message>
         <source>it contains a NUL character (line %1), so it is not a plain text list.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält ein NUL-Zeichen (Zeile %1) und ist daher keine reine Textliste.</translation>
     </message>
     <message>
         <source>it is damaged (its UTF-16 text ends in the middle of a character).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (ihr UTF-16-Text endet mitten in einem Zeichen).</translation>
     </message>
     <message>
         <source>the file cannot be opened (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei kann nicht geöffnet werden (%1).</translation>
     </message>
     <message>
         <source>it has a cell beyond the last row a worksheet can hold (row 1,048,576).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat eine Zelle hinter der letzten Zeile, die ein Arbeitsblatt fassen kann (Zeile 1.048.576).</translation>
     </message>
     <message>
         <source>it has a cell beyond the last column a worksheet can hold (column XFD).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat eine Zelle hinter der letzten Spalte, die ein Arbeitsblatt fassen kann (Spalte XFD).</translation>
     </message>
     <message>
         <source>it holds more cells than this program can keep (its repeated rows and columns add up to tens of millions of cells).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält mehr Zellen, als dieses Programm aufnehmen kann (ihre wiederholten Zeilen und Spalten ergeben zig Millionen Zellen).</translation>
     </message>
     <message>
         <source>it is damaged (its content part, content.xml, is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (ihr Inhaltsteil content.xml fehlt).</translation>
     </message>
     <message>
         <source>it is not a spreadsheet (its content holds no table body).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist kein Tabellendokument (ihr Inhalt enthält keinen Tabellenkörper).</translation>
     </message>
     <message>
         <source>it is a word-processing document, not a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist ein Textdokument, kein Tabellendokument.</translation>
     </message>
     <message>
         <source>it is a presentation, not a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist eine Präsentation, kein Tabellendokument.</translation>
     </message>
     <message>
         <source>it is a drawing, not a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist eine Zeichnung, kein Tabellendokument.</translation>
     </message>
     <message>
         <source>it is an e-book, not a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist ein E-Book, kein Tabellendokument.</translation>
     </message>
     <message>
         <source>it is a document of another kind (%1), not a spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist ein Dokument anderer Art (%1), kein Tabellendokument.</translation>
     </message>
     <message>
         <source>it is a zip archive, not a spreadsheet (it holds neither a workbook nor an OpenDocument spreadsheet).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist ein ZIP-Archiv, kein Tabellendokument (sie enthält weder eine Arbeitsmappe noch eine OpenDocument-Tabelle).</translation>
     </message>
     <message>
         <source>it has a cell beyond the last row or column a worksheet can hold (row 1,048,576, column XFD).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat eine Zelle hinter der letzten Zeile oder Spalte, die ein Arbeitsblatt fassen kann (Zeile 1.048.576, Spalte XFD).</translation>
     </message>
     <message>
         <source>it holds more than %1 cells, more than this program reads.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält mehr als %1 Zellen, mehr als dieses Programm liest.</translation>
     </message>
     <message>
         <source>it holds a text longer than any cell may be.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält einen Text, der länger ist, als eine Zelle sein darf.</translation>
     </message>
     <message>
         <source>it is damaged (a cell refers to a shared text that does not exist).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (eine Zelle verweist auf einen gemeinsamen Text, den es nicht gibt).</translation>
     </message>
     <message>
         <source>“%1” cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>it has no worksheet number %1 (it has %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat kein Arbeitsblatt Nummer %1 (sie hat %2).</translation>
     </message>
     <message>
         <source>it is damaged (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (%1).</translation>
     </message>
     <message>
         <source>Items Found: </source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Einträge: </translation>
     </message>
     <message>
         <source>the file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei existiert nicht.</translation>
     </message>
     <message>
         <source>it is a folder, not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner, keine Datei.</translation>
     </message>
     <message>
         <source>the file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist leer.</translation>
     </message>
     <message>
         <source>it is a web page or XML document, not a spreadsheet. Open it in a spreadsheet program and save it as .xlsx or .csv.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist eine Webseite oder ein XML-Dokument, kein Tabellendokument. Öffnen Sie sie in einer Tabellenkalkulation und speichern Sie sie als .xlsx oder .csv.</translation>
     </message>
     <message>
         <source>it is not a spreadsheet in a format this program reads (.xlsx, .xls, .ods or .csv).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist kein Tabellendokument in einem Format, das dieses Programm liest (.xlsx, .xls, .ods oder .csv).</translation>
     </message>
     <message>
         <source>no worksheet was chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde kein Arbeitsblatt gewählt.</translation>
     </message>
     <message>
         <source>the workbook stream is larger than the file</source>
-        <translation type="unfinished"></translation>
+        <translation>der Arbeitsmappen-Stream ist größer als die Datei</translation>
     </message>
     <message>
         <source>its workbook is larger than the 512 MB this program reads from an .xls file. Save it as .xlsx in your spreadsheet program and choose that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Arbeitsmappe ist größer als die 512 MB, die dieses Programm aus einer .xls-Datei liest. Speichern Sie sie in Ihrer Tabellenkalkulation als .xlsx und wählen Sie diese Datei.</translation>
     </message>
     <message>
         <source>its workbook stream cannot be read to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>der Arbeitsmappen-Stream kann nicht bis zum Ende gelesen werden</translation>
     </message>
     <message>
         <source>the file cannot be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>its compound-file structure is broken</source>
-        <translation type="unfinished"></translation>
+        <translation>die Struktur der Verbunddatei ist defekt</translation>
     </message>
     <message>
         <source>it is not a spreadsheet (the file holds no workbook; it may be a document of another program).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist kein Tabellendokument (sie enthält keine Arbeitsmappe; vielleicht ist sie ein Dokument eines anderen Programms).</translation>
     </message>
     <message>
         <source>its workbook stream cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>der Arbeitsmappen-Stream kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>it holds more shared texts than this program can keep.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält mehr gemeinsame Texte, als dieses Programm aufnehmen kann.</translation>
     </message>
     <message>
         <source>it is damaged (its first worksheet, %1, is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (ihr erstes Arbeitsblatt, %1, fehlt).</translation>
     </message>
     <message>
         <source>it is damaged (its worksheet number %1, %2, is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (ihr Arbeitsblatt Nummer %1, %2, fehlt).</translation>
     </message>
     <message>
         <source>it is damaged (its first sheet, %1, is not a worksheet).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (ihr erstes Blatt, %1, ist kein Arbeitsblatt).</translation>
     </message>
     <message>
         <source>it is damaged (its sheet number %1, %2, is not a worksheet).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (ihr Blatt Nummer %1, %2, ist kein Arbeitsblatt).</translation>
     </message>
     <message>
         <source>the package relationships</source>
-        <translation type="unfinished"></translation>
+        <translation>der Teil mit den Paketbeziehungen</translation>
     </message>
     <message>
         <source>it is a binary workbook (.xlsb), which this program does not read. Save it as .xlsx and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist eine binäre Arbeitsmappe (.xlsb), die dieses Programm nicht liest. Speichern Sie sie als .xlsx und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>the content types</source>
-        <translation type="unfinished"></translation>
+        <translation>der Teil mit den Inhaltstypen</translation>
     </message>
     <message>
         <source>it is damaged or not a spreadsheet (its package names no main document).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt oder kein Tabellendokument (ihr Paket nennt kein Hauptdokument).</translation>
     </message>
     <message>
         <source>it is damaged (its workbook part, %1, is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (ihr Arbeitsmappenteil %1 fehlt).</translation>
     </message>
     <message>
         <source>the workbook part</source>
-        <translation type="unfinished"></translation>
+        <translation>der Arbeitsmappenteil</translation>
     </message>
     <message>
         <source>it is damaged or not a spreadsheet (its main part is not a workbook).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt oder kein Tabellendokument (ihr Hauptteil ist keine Arbeitsmappe).</translation>
     </message>
     <message>
         <source>it is damaged (the relationships of its workbook part are missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (die Beziehungen ihres Arbeitsmappenteils fehlen).</translation>
     </message>
     <message>
         <source>it holds no worksheet (only charts or other kinds of sheets).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält kein Arbeitsblatt (nur Diagramme oder andere Arten von Blättern).</translation>
     </message>
     <message>
         <source>the shared texts</source>
-        <translation type="unfinished"></translation>
+        <translation>der Teil mit den gemeinsamen Texten</translation>
     </message>
     <message>
         <source>the styles</source>
-        <translation type="unfinished"></translation>
+        <translation>der Teil mit den Formatvorlagen</translation>
     </message>
     <message>
         <source>the worksheet</source>
-        <translation type="unfinished"></translation>
+        <translation>das Arbeitsblatt</translation>
     </message>
     <message>
         <source>it is damaged (%1 is not well-formed XML: unbound prefix at line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (%1 ist kein wohlgeformtes XML: ungebundenes Präfix in Zeile %2).</translation>
     </message>
     <message>
         <source>it is damaged (%1 nests elements more than %2 levels deep).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (%1 verschachtelt Elemente tiefer als %2 Ebenen).</translation>
     </message>
     <message>
         <source>%1 contains a document type declaration, which this program refuses for safety (it may define entities that expand without end).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält eine Dokumenttypdeklaration, die dieses Programm aus Sicherheitsgründen ablehnt (sie könnte Entitäten definieren, die sich endlos erweitern).</translation>
     </message>
     <message>
         <source>%1 defines XML entities, which this program refuses for safety.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 definiert XML-Entitäten, die dieses Programm aus Sicherheitsgründen ablehnt.</translation>
     </message>
     <message>
         <source>there is not enough memory to read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>zum Lesen ist nicht genug Speicher vorhanden.</translation>
     </message>
     <message>
         <source>it is damaged (%1 is not well-formed XML: %2 at line %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (%1 ist kein wohlgeformtes XML: %2 in Zeile %3).</translation>
     </message>
     <message>
         <source>it is damaged (%1 holds a tag longer than %2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (%1 enthält ein Tag, das länger als %2 MB ist).</translation>
     </message>
     <message>
         <source>it is damaged (the checksum of %1 does not match).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (die Prüfsumme von %1 stimmt nicht).</translation>
     </message>
     <message>
         <source>it is damaged (the compressed data of %1 is corrupt).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (die komprimierten Daten von %1 sind fehlerhaft).</translation>
     </message>
     <message>
         <source>it is damaged or incomplete (%1 cannot be read in full; the file may have been cut short).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt oder unvollständig (%1 kann nicht vollständig gelesen werden; die Datei wurde vielleicht abgeschnitten).</translation>
     </message>
     <message>
         <source>it is protected by a password (its parts are encrypted). Save it again without a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist durch ein Passwort geschützt (ihre Teile sind verschlüsselt). Speichern Sie sie erneut ohne Passwort.</translation>
     </message>
     <message>
         <source>its part %1 is compressed with a method this program does not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Teil %1 ist mit einem Verfahren komprimiert, das dieses Programm nicht liest.</translation>
     </message>
     <message>
         <source>it is damaged (%1 cannot be read: %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (%1 kann nicht gelesen werden: %2).</translation>
     </message>
     <message>
         <source>its part %1 inflates to more than %2 bytes, more than this program accepts for one part.</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Teil %1 wird entpackt größer als %2 Bytes, mehr als dieses Programm für einen Teil annimmt.</translation>
     </message>
     <message>
         <source>its part %1 inflates to more than %2 times its compressed size; the file looks like a zip bomb and is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>ihr Teil %1 wird entpackt mehr als %2-mal so groß wie komprimiert; die Datei sieht wie eine ZIP-Bombe aus und wird abgelehnt.</translation>
     </message>
     <message>
         <source>it is damaged (%1 inflates to %2 bytes, but its zip directory says %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (%1 ergibt entpackt %2 Bytes, ihr ZIP-Verzeichnis nennt aber %3).</translation>
     </message>
     <message>
         <source>it is damaged or incomplete (the directory at the end of its zip package is missing; the file may have been cut short).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt oder unvollständig (das Verzeichnis am Ende ihres ZIP-Pakets fehlt; die Datei wurde vielleicht abgeschnitten).</translation>
     </message>
     <message>
         <source>it is damaged (the directory of its zip package is inconsistent).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (das Verzeichnis ihres ZIP-Pakets ist widersprüchlich).</translation>
     </message>
     <message>
         <source>the file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>it is damaged (its zip package cannot be opened: %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (ihr ZIP-Paket kann nicht geöffnet werden: %1).</translation>
     </message>
     <message>
         <source>it is damaged (a part of its zip package is missing).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (ein Teil ihres ZIP-Pakets fehlt).</translation>
     </message>
     <message>
         <source>it is damaged (its zip directory gives %1 a compressed size larger than the whole file).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (ihr ZIP-Verzeichnis gibt für %1 eine komprimierte Größe an, die größer als die ganze Datei ist).</translation>
     </message>
     <message>
         <source>it is damaged (%1 is far longer than it should be).</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist beschädigt (%1 ist weit länger, als es sein dürfte).</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Über uns</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Please Map Excel Column to Outlook Attribute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte ordnen Sie eine Excel-Spalte einem Outlook-Feld zu.</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertieren</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zu %2</translation>
     </message>
     <message>
         <source>Auto Map recognised no further column header.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die automatische Zuordnung hat keine weitere Spaltenüberschrift erkannt.</translation>
     </message>
     <message>
         <source>%1 of the %2 pairs of the mapping were left out:
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Paaren der Zuordnung wurden ausgelassen:
+%3</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auswählen</translation>
     </message>
     <message>
         <source>%1 imports only the first card of a file: one file per contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importiert nur die erste vCard einer Datei: eine Datei pro Kontakt.</translation>
     </message>
     <message>
         <source>Please Choose Saving Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Speicherort</translation>
     </message>
     <message>
         <source>Open Destination Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner öffnen</translation>
     </message>
     <message>
         <source>The contacts have been exported successfully to vCard files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kontakte wurden erfolgreich in vCard-Dateien exportiert.</translation>
     </message>
     <message>
         <source>%1 of %2 contacts could not be written to vCard files. The first reason: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Kontakten konnten nicht in vCard-Dateien geschrieben werden. Erster Grund: %3</translation>
     </message>
     <message>
         <source>Would you like to open folder containing excel file. Click Yes else click No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie den Ordner mit den vCard-Dateien öffnen? Klicken Sie auf „Ja“, sonst auf „Nein“.</translation>
     </message>
     <message>
         <source>Wizard steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Assistentenschritte</translation>
     </message>
     <message>
         <source>1. Select</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Auswählen</translation>
     </message>
     <message>
         <source>2. Map Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Spalten zuordnen</translation>
     </message>
     <message>
         <source>3. Export</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Exportieren</translation>
     </message>
     <message>
         <source>&lt;  Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;  &amp;Zurück</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>&amp;Next &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weiter &gt;</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>About &amp;Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Über &amp;uns</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>Open Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel-Datei öffnen</translation>
     </message>
     <message>
         <source>Open Excel (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel-Datei öffnen (%1)</translation>
     </message>
     <message>
         <source>Select Excel File :</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel-Datei auswählen:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Du&amp;rchsuchen...</translation>
     </message>
     <message>
         <source>Sheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Blatt:</translation>
     </message>
     <message>
         <source>Excel File Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau der Excel-Datei</translation>
     </message>
     <message>
         <source>Excel Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel-Felder</translation>
     </message>
     <message>
         <source>vCard Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard-Felder</translation>
     </message>
     <message>
         <source>A&amp;dd</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>Auto &amp;Map</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auto-Zuordnung</translation>
     </message>
     <message>
         <source>&amp;Save Mapping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuordnung &amp;sichern...</translation>
     </message>
     <message>
         <source>&amp;Load Mapping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuordnung &amp;laden...</translation>
     </message>
     <message>
         <source>Selected Fileds ( Excel --&gt; vCard )</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Felder (Excel → vCard)</translation>
     </message>
     <message>
         <source>Selected Fields (Excel to vCard)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Felder (von Excel nach vCard)</translation>
     </message>
     <message>
         <source>Allow Empty Email Addresses to be Imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Leere E-Mail-Adressen beim Import zulassen</translation>
     </message>
     <message>
         <source>Single vCard File for All Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine vCard-Datei für alle Kontakte</translation>
     </message>
     <message>
         <source>(by default Separate vCards are saved for every Contact )</source>
-        <translation type="unfinished"></translation>
+        <translation>(standardmäßig eine eigene vCard pro Kontakt)</translation>
     </message>
     <message>
         <source> vCard 2.1 Version</source>
-        <translation type="unfinished"></translation>
+        <translation> vCard-Version 2.1</translation>
     </message>
     <message>
         <source> vCard 3.0 Version</source>
-        <translation type="unfinished"></translation>
+        <translation> vCard-Version 3.0</translation>
     </message>
     <message>
         <source> vCard 4.0 Version</source>
-        <translation type="unfinished"></translation>
+        <translation> vCard-Version 4.0</translation>
     </message>
     <message>
         <source>Date order:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat:</translation>
     </message>
     <message>
         <source>How birthdays and anniversaries written as numbers are read</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie als Zahlen geschriebene Geburtstage und Jahrestage gelesen werden</translation>
     </message>
     <message>
         <source>&amp;Import into:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import in:</translation>
     </message>
     <message>
         <source>Any address book</source>
-        <translation type="unfinished"></translation>
+        <translation>Beliebiges Adressbuch</translation>
     </message>
     <message>
         <source>The address book the cards are written for: it decides the versions offered</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Adressbuch, für das die vCards geschrieben werden: Es bestimmt die angebotenen Versionen</translation>
     </message>
     <message>
         <source>Format p&amp;hone numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Rufnummern &amp;formatieren</translation>
     </message>
     <message>
         <source>Phone region</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefonregion</translation>
     </message>
     <message>
         <source>The country of the numbers written without a country code</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Land der Nummern, die ohne Ländervorwahl geschrieben sind</translation>
     </message>
     <message>
         <source>International</source>
-        <translation type="unfinished"></translation>
+        <translation>International</translation>
     </message>
     <message>
         <source>E.164</source>
-        <translation type="unfinished"></translation>
+        <translation>E.164</translation>
     </message>
     <message>
         <source>Phone number form</source>
-        <translation type="unfinished"></translation>
+        <translation>Format der Telefonnummern</translation>
     </message>
     <message>
         <source>Number of Empty Email Contact(s)       :</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Kontakte ohne E-Mail        :</translation>
     </message>
     <message>
         <source>Number of Contacts Added                  :</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl hinzugefügter Kontakte    :</translation>
     </message>
     <message>
         <source>Conversion progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt der Umwandlung</translation>
     </message>
     <message>
         <source>Saving Location :</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherort:</translation>
     </message>
     <message>
         <source>&amp;Change...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ä&amp;ndern...</translation>
     </message>
     <message>
         <source>Card &amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;vCard-Vorschau</translation>
     </message>
     <message>
         <source>Con&amp;tact:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kontakt:</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt</translation>
     </message>
     <message>
         <source>Which contact the card preview shows, counted over the rows that are converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Welchen Kontakt die vCard-Vorschau zeigt, gezählt über die umgewandelten Zeilen</translation>
     </message>
     <message>
         <source>Card preview</source>
-        <translation type="unfinished"></translation>
+        <translation>vCard-Vorschau</translation>
     </message>
     <message>
         <source>Select an Excel file to see a contact&apos;s card here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Excel-Datei, um hier die vCard eines Kontakts zu sehen.</translation>
     </message>
     <message>
         <source> of %1</source>
-        <translation type="unfinished"></translation>
+        <translation> von %1</translation>
     </message>
     <message>
         <source>(row %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Zeile %1)</translation>
     </message>
 </context>
 </TS>
