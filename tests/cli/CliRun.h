@@ -13,8 +13,16 @@ struct CliRun {
     QString folder() const { return out.trimmed().section(u'\n', -1); }
 };
 
-inline CliRun runCli(const QStringList& args) {
+// locale: the LANG and LC_ALL the program runs under; empty: the test's own.
+inline CliRun runCli(const QStringList& args, const QString& locale = QString()) {
     QProcess p;
+    if (!locale.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LANG"), locale);
+        env.insert(QStringLiteral("LC_ALL"), locale);
+        env.remove(QStringLiteral("LANGUAGE"));
+        p.setProcessEnvironment(env);
+    }
     p.start(QStringLiteral(E2V_CLI_PATH), args);
     CliRun r;
     if (!p.waitForFinished(120000)) {

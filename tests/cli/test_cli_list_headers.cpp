@@ -35,6 +35,24 @@ private Q_SLOTS:
         QVERIFY(r.out.isEmpty());
     }
 
+    // Under a German locale the messages are German, while what scripts read is byte for byte
+    // what an English system prints.
+    void germanMessagesEnglishListing() {
+        const QString de = u"de_DE.UTF-8"_s;
+        const QString sheet = fixture(u"contacts/contacts.csv"_s);
+        const CliRun english = runCli({u"--list-headers"_s, sheet});
+        const CliRun german = runCli({u"--list-headers"_s, sheet}, de);
+        QCOMPARE(german.code, 0);
+        QCOMPARE(german.out, english.out);
+        const QStringList missing{u"--list-headers"_s, u"/nonexistent/contacts.xlsx"_s};
+        const CliRun englishError = runCli(missing);
+        const CliRun germanError = runCli(missing, de);
+        QCOMPARE(germanError.code, 2);
+        QVERIFY(!germanError.err.trimmed().isEmpty());
+        QVERIFY2(germanError.err != englishError.err, qPrintable(germanError.err));
+        QVERIFY(germanError.err.contains(u"contacts.xlsx"_s));
+    }
+
     void listsTheHeaders_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("out");
