@@ -1560,5 +1560,9 @@ Beispiel:
         <source>(row %1)</source>
         <translation>(Zeile %1)</translation>
     </message>
+    <message>
+        <source>%1  ·  your contact list, ready for every address book</source>
+        <translation>%1  ·  Ihre Kontaktliste, bereit für jedes Adressbuch</translation>
+    </message>
 </context>
 </TS>

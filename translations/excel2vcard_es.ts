@@ -1558,5 +1558,9 @@ Ejemplo:
         <source>(row %1)</source>
         <translation>(fila %1)</translation>
     </message>
+    <message>
+        <source>%1  ·  your contact list, ready for every address book</source>
+        <translation>%1  ·  su lista de contactos, lista para cualquier agenda</translation>
+    </message>
 </context>
 </TS>

@@ -1425,11 +1425,11 @@ Exemple&#xa0;:
     </message>
     <message>
         <source>&amp;Save Mapping...</source>
-        <translation>&amp;Enregistrer...</translation>
+        <translation>&amp;Enregistrer l’association...</translation>
     </message>
     <message>
         <source>&amp;Load Mapping...</source>
-        <translation>&amp;Charger...</translation>
+        <translation>&amp;Charger une association...</translation>
     </message>
     <message>
         <source>Selected Fileds ( Excel --&gt; vCard )</source>
@@ -1477,7 +1477,7 @@ Exemple&#xa0;:
     </message>
     <message>
         <source>Any address book</source>
-        <translation>Générique</translation>
+        <translation>Tout carnet d’adresses</translation>
     </message>
     <message>
         <source>The address book the cards are written for: it decides the versions offered</source>
@@ -1558,6 +1558,10 @@ Exemple&#xa0;:
     <message>
         <source>(row %1)</source>
         <translation>(ligne %1)</translation>
+    </message>
+    <message>
+        <source>%1  ·  your contact list, ready for every address book</source>
+        <translation>%1  ·  votre liste de contacts, prête pour tout carnet d’adresses</translation>
     </message>
 </context>
 </TS>

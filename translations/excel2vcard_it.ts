@@ -1422,11 +1422,11 @@ Esempio:
     </message>
     <message>
         <source>&amp;Save Mapping...</source>
-        <translation>Sal&amp;va...</translation>
+        <translation>Sal&amp;va associazione...</translation>
     </message>
     <message>
         <source>&amp;Load Mapping...</source>
-        <translation>&amp;Carica...</translation>
+        <translation>&amp;Carica associazione...</translation>
     </message>
     <message>
         <source>Selected Fileds ( Excel --&gt; vCard )</source>
@@ -1555,6 +1555,10 @@ Esempio:
     <message>
         <source>(row %1)</source>
         <translation>(riga %1)</translation>
+    </message>
+    <message>
+        <source>%1  ·  your contact list, ready for every address book</source>
+        <translation>%1  ·  il tuo elenco di contatti, pronto per ogni rubrica</translation>
     </message>
 </context>
 </TS>

@@ -1555,5 +1555,9 @@ Voorbeeld:
         <source>(row %1)</source>
         <translation>(rij %1)</translation>
     </message>
+    <message>
+        <source>%1  ·  your contact list, ready for every address book</source>
+        <translation>%1  ·  uw contactenlijst, klaar voor elk adresboek</translation>
+    </message>
 </context>
 </TS>

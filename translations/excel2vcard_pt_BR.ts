@@ -1553,5 +1553,9 @@ Exemplo:
         <source>(row %1)</source>
         <translation>(linha %1)</translation>
     </message>
+    <message>
+        <source>%1  ·  your contact list, ready for every address book</source>
+        <translation>%1  ·  sua lista de contatos, pronta para qualquer agenda</translation>
+    </message>
 </context>
 </TS>

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -28,11 +29,13 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
 
+#include <algorithm>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -111,6 +114,27 @@ PathBox* makePathBox(const QString& name, QLabel* label, QWidget* parent) {
     return box;
 }
 
+// The banner with the line under its title, which is in the user's language; a longer line
+// than the banner has room for is set smaller rather than cut.
+QPixmap bannerWithTagline() {
+    QPixmap banner(u":/excel2vcard/banner.png"_s);
+    const QString tagline =
+        frmMain::tr("%1  \u00b7  your contact list, ready for every address book")
+            .arg(vendorName());
+    const QRectF room(198, 48, 440, 22);
+    QFont font(u"DejaVu Sans"_s);
+    font.setPixelSize(13);
+    while (font.pixelSize() > 9 && QFontMetricsF(font).horizontalAdvance(tagline) > room.width()) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    QPainter p(&banner);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(font);
+    p.setPen(QColor(220, 236, 240));
+    p.drawText(room, Qt::AlignLeft | Qt::AlignVCenter, tagline);
+    return banner;
+}
+
 } // namespace
 
 void frmMain::buildWindow() {
@@ -128,7 +152,7 @@ void frmMain::buildWindow() {
 
     Picture1 = new QLabel(central);
     Picture1->setObjectName(u"Picture1"_s);
-    Picture1->setPixmap(QPixmap(u":/excel2vcard/banner.png"_s));
+    Picture1->setPixmap(bannerWithTagline());
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Picture1->setAccessibleName(applicationTitle());
     place(Picture1, 0, 0, 9615, 1335);
@@ -180,7 +204,80 @@ void frmMain::buildWindow() {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+namespace {
+
+// Controls side by side on one line: each starts at least gap pixels after the one before it,
+// so that a longer caption pushes the rest along instead of covering them.
+void followInRow(std::initializer_list<QWidget*> row, int gap) {
+    const QWidget* previous = nullptr;
+    for (QWidget* widget : row) {
+        if (previous) {
+            widget->move(qMax(widget->x(), previous->geometry().right() + 1 + gap), widget->y());
+        }
+        previous = widget;
+    }
+}
+
+// Makes room under a control that now reaches down to bottom: the rows of the page's controls
+// that start below the line at top move down as far as they must to stay gap pixels apart,
+// using the room between rows before moving the rows after them.
+void pushRowsDown(QWidget* page, int top, int bottom, int gap) {
+    QList<QWidget*> below;
+    for (QObject* child : page->children()) {
+        if (auto* widget = qobject_cast<QWidget*>(child); widget && widget->y() > top) {
+            below.append(widget);
+        }
+    }
+    std::stable_sort(below.begin(), below.end(),
+                     [](const QWidget* a, const QWidget* b) { return a->y() < b->y(); });
+    int previousBottom = bottom;
+    for (qsizetype first = 0; first < below.size();) {
+        // A row: the controls whose heights overlap, as they were designed.
+        qsizetype end = first + 1;
+        int rowBottom = below[first]->geometry().bottom();
+        while (end < below.size() && below[end]->y() <= rowBottom) {
+            rowBottom = qMax(rowBottom, below[end]->geometry().bottom());
+            ++end;
+        }
+        const int shift = qMax(0, previousBottom + 1 + gap - below[first]->y());
+        for (qsizetype i = first; i < end; ++i) {
+            below[i]->move(below[i]->x(), below[i]->y() + shift);
+        }
+        previousBottom = rowBottom + shift;
+        first = end;
+    }
+}
+
+// How far the controls of a page reach beyond its right edge, keeping margin pixels clear.
+int overflowOf(const QWidget* page, int margin) {
+    int overflow = 0;
+    for (const QObject* child : page->children()) {
+        if (const auto* widget = qobject_cast<const QWidget*>(child)) {
+            overflow = qMax(overflow, widget->geometry().right() + 1 + margin - page->width());
+        }
+    }
+    return overflow;
+}
+
+} // namespace
+
 void frmMain::fitToCaptions(QWidget* central) {
+    // A tab control sizes its pages only once it is shown; what fits on a page is asked now.
+    const auto layOutSteps = [this] {
+        QStyleOptionTabWidgetFrame frame;
+        frame.initFrom(ExportTab);
+        frame.rect = ExportTab->rect();
+        frame.shape = ExportTab->tabBar()->shape();
+        frame.tabBarSize = ExportTab->tabBar()->sizeHint();
+        frame.lineWidth =
+            ExportTab->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, ExportTab);
+        const QRect contents =
+            ExportTab->style()->subElementRect(QStyle::SE_TabWidgetTabContents, &frame, ExportTab);
+        for (int i = 0; i < ExportTab->count(); ++i) {
+            ExportTab->widget(i)->resize(contents.size());
+        }
+    };
+    layOutSteps();
     for (QWidget* widget : central->findChildren<QWidget*>()) {
         if (widget != Picture1 &&
             (qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget) ||
@@ -189,7 +286,8 @@ void frmMain::fitToCaptions(QWidget* central) {
         }
     }
     // Wider or taller captions than designed push their neighbours aside instead of covering
-    // them: a text box starts after its label, a label sits above its list.
+    // them: a text box starts after its label (and stays wide enough for its own text), a label
+    // sits above its list.
     for (auto [label, box] : {std::pair<QWidget*, QWidget*>{Label1, txtExcelPath},
                               std::pair<QWidget*, QWidget*>{lblSheet, cmbSheet},
                               std::pair<QWidget*, QWidget*>{Label7, txtvCardSavePath},
@@ -199,7 +297,9 @@ void frmMain::fitToCaptions(QWidget* central) {
                               std::pair<QWidget*, QWidget*>{cmbPhoneRegion, cmbPhoneStyle}}) {
         const int left = label->geometry().right() + 5;
         if (box->x() < left) {
-            box->setGeometry(left, box->y(), box->geometry().right() - left + 1, box->height());
+            const int width = qMax(box->geometry().right() - left + 1,
+                                   qMin(box->width(), box->sizeHint().width()));
+            box->setGeometry(left, box->y(), width, box->height());
         }
     }
     for (auto [label, box] : {std::pair<QLabel*, QWidget*>{Label2, cmbHeader},
@@ -210,11 +310,64 @@ void frmMain::fitToCaptions(QWidget* central) {
             label->move(label->x(), box->y() - label->height());
         }
     }
+    // The mapping buttons in a row; Remove stays under Add.
+    followInRow({cmdAutoMap, cmdSaveMapping, cmdLoadMapping, cmdAddMapping}, 8);
+    cmdRemove->move(cmdAddMapping->x(), cmdRemove->y());
+    // The note on the single-file box follows its caption; where the line has no room for it,
+    // it goes under the caption and the rows below make way.
+    QWidget* exportPage = Label11->parentWidget();
+    if (auto* note = exportPage->findChild<QLabel*>(u"Label12"_s)) {
+        followInRow({Label11, note}, 8);
+        if (note->geometry().right() + 8 >= exportPage->width()) {
+            const int rowBottom =
+                qMax(Label11->geometry().bottom(), ChkSinglevCard->geometry().bottom());
+            Label11->resize(Label11->width(), Label11->sizeHint().height());
+            note->setGeometry(Label11->x(), Label11->geometry().bottom() + 1,
+                              note->sizeHint().width(), note->sizeHint().height());
+            pushRowsDown(exportPage, rowBottom, note->geometry().bottom(), 4);
+        }
+    }
     // The count numbers follow their captions, however wide the platform's font makes them.
     const int countLeft =
         qMax(lblNotNullLabel->geometry().right(), contactCountLabel->geometry().right()) + 8;
     for (QLabel* count : {lblNotNullCount, lblContactCount}) {
         count->move(qMax(count->x(), countLeft), count->y());
+    }
+    // The preview's heading line: a longer "Contact:" takes room from the gap after the
+    // heading before it pushes the number box and the row along.
+    const int crowding = lblPreviewContact->geometry().right() + 4 - spnPreviewContact->x();
+    if (crowding > 0) {
+        const int room = lblPreviewContact->x() - (lblCardPreview->geometry().right() + 1 + 12);
+        lblPreviewContact->move(lblPreviewContact->x() - qBound(0, room, crowding),
+                                lblPreviewContact->y());
+    }
+    const int rowRight = lblPreviewRow->geometry().right();
+    followInRow({lblCardPreview, lblPreviewContact, spnPreviewContact, lblPreviewRow}, 4);
+    lblPreviewRow->setFixedWidth(
+        qMax(lblPreviewRow->sizeHint().width(), rowRight - lblPreviewRow->x() + 1));
+
+    // What still does not fit in a step widens the steps, and the window with them; the card
+    // preview's column moves right. The designed window keeps its size where all fits.
+    int overflow = 0;
+    for (int i = 0; i < ExportTab->count(); ++i) {
+        overflow = qMax(overflow, overflowOf(ExportTab->widget(i), 8));
+    }
+    const int previewOverflow = lblPreviewRow->geometry().right() + 1 - central->width();
+    if (overflow > 0 || previewOverflow > 0) {
+        const int stepsRight = ExportTab->geometry().right();
+        overflow = qMax(overflow, 0);
+        ExportTab->resize(ExportTab->width() + overflow, ExportTab->height());
+        layOutSteps();
+        for (QObject* child : central->children()) {
+            auto* widget = qobject_cast<QWidget*>(child);
+            if (widget && widget != Picture1 && widget->x() > stepsRight - 2 * 120 / 15) {
+                widget->move(widget->x() + overflow, widget->y());
+            }
+        }
+        for (QPushButton* button : {cmdPrevious, cmdNext}) {
+            button->move(button->x() + overflow, button->y());
+        }
+        central->setFixedWidth(central->width() + overflow + qMax(previewOverflow, 0));
     }
 }
 

@@ -8,7 +8,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QMenuBar>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -21,6 +23,18 @@ QRect inWindow(const QWidget* widget) {
 
 bool isCaptioned(const QWidget* widget) {
     return qobject_cast<const QLabel*>(widget) || qobject_cast<const QAbstractButton*>(widget);
+}
+
+// Whether a list box shows its chosen item whole.
+bool showsItsText(const QComboBox* box) {
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = box->isEditable();
+    option.frame = box->hasFrame();
+    option.currentText = box->currentText();
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                     QStyle::SC_ComboBoxEditField, box);
+    return box->fontMetrics().horizontalAdvance(box->currentText()) <= field.width();
 }
 
 } // namespace
@@ -115,6 +129,9 @@ private Q_SLOTS:
                          qPrintable(u"%1 needs %2 px, has %3"_s.arg(name)
                                         .arg(hint.width())
                                         .arg(widget->width())));
+            }
+            if (auto* box = qobject_cast<QComboBox*>(widget); box && !box->isEditable()) {
+                QVERIFY2(showsItsText(box), qPrintable(name + u" cuts "_s + box->currentText()));
             }
             if (isCaptioned(widget) || qobject_cast<QComboBox*>(widget) ||
                 qobject_cast<QLineEdit*>(widget)) {

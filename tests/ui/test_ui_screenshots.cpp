@@ -1,10 +1,13 @@
 // Renders every step of the window and the About box to PNG files under the build folder
-// (ui-screenshots/), for a person to look at after a change of layout or fonts.
+// (ui-screenshots/, or ui-screenshots/LANGUAGE when the LANGUAGE variable asks for one), for a
+// person to look at after a change of layout, fonts or translations.
 
+#include "ProgramLanguage.h"
 #include "WindowDriver.h"
 
 #include "frmAbout.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -14,7 +17,10 @@ using namespace Qt::StringLiterals;
 class TestUiScreenshots : public QObject {
     Q_OBJECT
 
-    QString m_folder = QStringLiteral(E2V_BINARY_DIR "/ui-screenshots");
+    QString m_folder =
+        QStringLiteral(E2V_BINARY_DIR "/ui-screenshots") +
+        (qEnvironmentVariableIsEmpty("LANGUAGE") ? QString()
+                                                 : u"/"_s + qEnvironmentVariable("LANGUAGE"));
 
     void save(QWidget* widget, const QString& name) {
         const QPixmap shot = widget->grab();
@@ -75,5 +81,11 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestUiScreenshots)
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    installTranslations(app);
+    TestUiScreenshots test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_ui_screenshots.moc"

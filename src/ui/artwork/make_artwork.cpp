@@ -121,12 +121,7 @@ QPixmap banner() {
     p.setFont(title);
     p.setPen(Qt::white);
     p.drawText(QRectF(196, 12, 440, 34), Qt::AlignLeft | Qt::AlignVCenter, productName());
-    QFont subtitle(u"DejaVu Sans"_s);
-    subtitle.setPixelSize(13);
-    p.setFont(subtitle);
-    p.setPen(QColor(220, 236, 240));
-    p.drawText(QRectF(198, 48, 440, 22), Qt::AlignLeft | Qt::AlignVCenter,
-               vendorName() + u"  \u00b7  your contact list, ready for every address book"_s);
+    // The line under the title is a sentence in the user's language: the window draws it.
     return pixmap;
 }
 
