@@ -19,7 +19,7 @@ class DavClient;
 class QEventLoop;
 
 // One card on its way to the server.
-struct OutgoingCard {
+struct ServerCard {
     qint32 row = 0; // the sheet's row, for the report
     QString name;   // the contact's name, for the report
     QString text;   // the card as the writer made it, its UID line included
@@ -92,7 +92,7 @@ public:
     const AddressBook& addressBook() const { return m_report.addressBook; }
     const QList<AddressBook>& addressBooks() const { return m_report.addressBooks; }
 
-    void send(const OutgoingCard& card);
+    void send(const ServerCard& card);
     // Waits until every card is settled.
     SyncReport finish();
 
