@@ -91,6 +91,9 @@ public:
     Problem start();
     const AddressBook& addressBook() const { return m_report.addressBook; }
     const QList<AddressBook>& addressBooks() const { return m_report.addressBooks; }
+    // The properties compared and replaced (SyncSettings::ownProperties), once the version
+    // the cards are written in is known; before the first send.
+    void setOwnProperties(const QSet<QString>& names) { m_settings.ownProperties = names; }
 
     void send(const ServerCard& card);
     // Waits until every card is settled.
