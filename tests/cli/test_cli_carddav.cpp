@@ -16,7 +16,7 @@ using namespace carddavtest;
 
 namespace {
 
-enum class Server { Radicale, Xandikos, None };
+enum class Server { Radicale, Xandikos, Hostile, None };
 enum class Password { None, Environment, File, Wrong };
 
 // The counts of the report's first line.
@@ -102,7 +102,12 @@ class TestCliCardDav : public QObject {
 
     Radicale m_radicale;
     Xandikos m_xandikos;
+    // The tests' own server (tests/carddav/hostile_server.py): its v4 address book lists 4.0.
+    QProcess m_hostile;
+    quint16 m_hostilePort = 0;
     QTemporaryDir m_dir;
+
+    QUrl hostileBook() const { return QUrl(u"http://127.0.0.1:%1/v4/book/"_s.arg(m_hostilePort)); }
 
     // The command line's arguments for the server, the password's source and its environment.
     CliRun send(Server server, Password password, const QString& book, QStringList args,
@@ -119,6 +124,8 @@ class TestCliCardDav : public QObject {
             }
         } else if (server == Server::Xandikos) {
             args << u"--carddav"_s << m_xandikos.root().toString() << u"--user"_s << u"x"_s;
+        } else if (server == Server::Hostile) {
+            args << u"--carddav"_s << hostileBook().toString() << u"--user"_s << u"x"_s;
         }
         if (!book.isEmpty()) {
             args << u"--addressbook"_s << book;
@@ -157,10 +164,18 @@ class TestCliCardDav : public QObject {
     }
 
     QUrl bookUrl(Server server, const QString& book) const {
+        if (server == Server::Hostile) {
+            return hostileBook();
+        }
         return server == Server::Radicale ? m_radicale.home().resolved(QUrl(book + u'/'))
                                           : m_xandikos.home().resolved(QUrl(u"addressbook/"_s));
     }
     ServerSettings settingsOf(Server server) const {
+        if (server == Server::Hostile) {
+            ServerSettings s;
+            s.url = hostileBook();
+            return s;
+        }
         return server == Server::Radicale ? m_radicale.settings() : m_xandikos.settings();
     }
 
@@ -170,6 +185,11 @@ private Q_SLOTS:
         QVERIFY(m_radicale.prepare());
         QVERIFY(m_radicale.launch());
         QVERIFY(m_xandikos.launch());
+        m_hostile.start(u"/usr/bin/python3"_s,
+                        {QStringLiteral(E2V_CARDDAV_TEST_DIR "/hostile_server.py")});
+        QVERIFY(m_hostile.waitForStarted(5000) && m_hostile.waitForReadyRead(10000));
+        m_hostilePort = quint16(m_hostile.readLine().trimmed().toUInt());
+        QVERIFY(m_hostilePort != 0);
         QVERIFY(m_radicale.server.waitUntilReady());
         QVERIFY(m_xandikos.server.waitUntilReady());
         for (const QString& book : {u"env"_s, u"file"_s, u"refusals"_s, u"stop"_s}) {
@@ -236,6 +256,38 @@ private Q_SLOTS:
         QCOMPARE(onServer.size(), 25);
         QCOMPARE(textOf(onServer.value(sheet[6].EmailAddress), u"TEL"), before);
         QVERIFY(holdsContact(onServer.value(sheet[24].EmailAddress), sheet[24]));
+    }
+
+    // vCard 4.0 only when asked for and the address book lists it; 3.0 otherwise, 2.1 never.
+    void versionTheBookTakes_data() {
+        QTest::addColumn<Server>("server");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<QString>("version");
+        QTest::addRow("4.0 asked, the book lists it")
+            << Server::Hostile << QStringList{u"--vcard-version"_s, u"4.0"_s} << u"4.0"_s;
+        QTest::addRow("3.0 asked, the book lists 4.0")
+            << Server::Hostile << QStringList{u"--vcard-version"_s, u"3.0"_s} << u"3.0"_s;
+        QTest::addRow("nothing asked (2.1 for files)")
+            << Server::Hostile << QStringList() << u"3.0"_s;
+        QTest::addRow("4.0 asked, the book lists 3.0 only")
+            << Server::Xandikos << QStringList{u"--vcard-version"_s, u"4.0"_s} << u"3.0"_s;
+    }
+    void versionTheBookTakes() {
+        QFETCH(Server, server);
+        QFETCH(QStringList, asked);
+        QFETCH(QString, version);
+        const QList<ContactValues> sheet = contacts(3);
+        const QString path = m_dir.filePath(u"version.csv"_s);
+        QVERIFY(!writeSheet(path, sheet).isEmpty());
+        const CliRun r = send(server, Password::None, QString(), asked + mapArguments() << path);
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        const QHash<QString, VCard> onServer =
+            cardsByEmail(settingsOf(server), bookUrl(server, QString()));
+        for (const ContactValues& v : sheet) {
+            const VCard card = onServer.value(v.EmailAddress);
+            QCOMPARE(textOf(card, u"VERSION"), version);
+            QCOMPARE(textOf(card, u"UID").startsWith(u"urn:uuid:"_s), version == u"4.0"_s);
+        }
     }
 
     // What keeps anything from being sent: the exit status is 2, the reason is on standard
