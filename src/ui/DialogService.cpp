@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 
+#include "ServerChoice.h"
+#include "ServerDialog.h"
 #include "ShellServices.h"
+#include "UiKeyring.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -75,4 +78,40 @@ QString SystemDialogService::specialFolder() {
 
 void SystemDialogService::openWithShell(const QString& target) {
     OpenWithShell(target);
+}
+
+bool SystemDialogService::editServer(QWidget* owner, ServerChoice& choice,
+                                     const QList<HeaderChoice>& columns) {
+    const bool keyring = keyringAvailable();
+    ServerDialog dialog(choice, columns, keyring, keyringPassword, owner);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    choice = dialog.choice();
+    QString error;
+    switch (keyringChange(choice, keyring)) {
+    case KeyringChange::None:
+        break;
+    case KeyringChange::Write:
+        if (!storeKeyringPassword(choice.user, keyringHost(choice), choice.password, &error)) {
+            showMessage(owner, dialog.windowTitle(),
+                        QCoreApplication::translate("DialogService",
+                                                    "The password could not be kept in the "
+                                                    "keyring: %1")
+                            .arg(error),
+                        Icon::Warning);
+        }
+        break;
+    case KeyringChange::Delete:
+        forgetKeyringPassword(choice.user, keyringHost(choice));
+        break;
+    }
+    return true;
+}
+
+std::optional<QString> SystemDialogService::storedPassword(const ServerChoice& choice) {
+    if (choice.user.isEmpty() || !keyringAvailable()) {
+        return std::nullopt;
+    }
+    return keyringPassword(choice.user, keyringHost(choice));
 }

@@ -35,6 +35,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QStandardItemModel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -73,6 +75,10 @@ frmMain::frmMain(DialogService& dialogs, QWidget* parent)
       m_clock([] { return QDateTime::currentDateTime(); }) {
     installWindowAccessibility();
     buildWindow();
+    {
+        QSettings settings;
+        m_server = loadServerChoice(settings);
+    }
 
     progressBar = new QTimer(this);
     progressBar->setObjectName(u"progressBar"_s);
@@ -121,6 +127,8 @@ void frmMain::connectHandlers() {
     connect(CmdChangevCardPath, &QPushButton::clicked, this, &frmMain::CmdChangevCardPath_Click);
     connect(cmbImportTarget, &QComboBox::currentIndexChanged, this,
             &frmMain::cmbImportTarget_Change);
+    connect(cmbSendTo, &QComboBox::currentIndexChanged, this, &frmMain::cmbSendTo_Change);
+    connect(cmdServer, &QPushButton::clicked, this, &frmMain::cmdServer_Click);
     connect(m_versions, &QButtonGroup::buttonToggled, this, &frmMain::rememberOwnChoices);
     connect(ChkSinglevCard, &QCheckBox::toggled, this, &frmMain::rememberOwnChoices);
     connect(chkPhoneFormat, &QCheckBox::toggled, this, &frmMain::updatePhoneControls);
@@ -332,6 +340,8 @@ bool frmMain::showWorkbook(const WorkbookScanResult& result, const QList<qint32>
     statusPanels[1]->setText(result.itemsFound);
     m_contactRows = rows;
     loadContactRows();
+    // The column that matched contacts was one of the previous sheet's.
+    m_server.uidColumn = -1;
     // A new header row: the mapping list starts again so that display and mappings agree.
     m_mapping.workbookLoaded();
     refreshMappingControls(false);
@@ -621,27 +631,71 @@ void frmMain::cmbImportTarget_Change() {
     m_applyingTarget = true;
     updateExportControls();
     // The user's own version where the target takes it, else the nearest one it does.
-    const VCardVersion version = versionForTarget(target, m_ownVersion);
+    const VCardVersion version = versionShown(target, toServer(), m_ownVersion);
     m_versions->button(static_cast<int>(version))->setChecked(true);
 
     const QString oneFilePerContact =
-        rules.singleFileAllowed
+        toServer() ? tr("A server takes each contact as a card of its own.")
+        : rules.singleFileAllowed
             ? QString()
             : tr("%1 imports only the first card of a file: one file per contact.")
                   .arg(QString::fromUtf16(rules.title));
-    ChkSinglevCard->setChecked(rules.singleFileAllowed && m_ownSingleFile);
+    ChkSinglevCard->setChecked(rules.singleFileAllowed && !toServer() && m_ownSingleFile);
     ChkSinglevCard->setToolTip(oneFilePerContact);
     Label11->setToolTip(oneFilePerContact);
     m_applyingTarget = false;
 }
 
+bool frmMain::toServer() const {
+    return cmbSendTo->currentIndex() == 1;
+}
+
+void frmMain::cmbSendTo_Change() {
+    const bool server = toServer();
+    // A server is offered only the targets whose cards it takes.
+    auto* targets = qobject_cast<QStandardItemModel*>(cmbImportTarget->model());
+    for (int i = 0; i < cmbImportTarget->count(); ++i) {
+        const auto target = static_cast<ImportTarget>(cmbImportTarget->itemData(i).toInt());
+        const bool offered = !server || targetSendable(target);
+        if (QStandardItem* item = targets ? targets->item(i) : nullptr) {
+            item->setEnabled(offered);
+            item->setToolTip(offered
+                                 ? QString()
+                                 : tr("%1 imports files only.")
+                                       .arg(QString::fromUtf16(importTargetRules(target).title)));
+        }
+    }
+    if (server && !targetSendable(conversionOptions().importTarget)) {
+        // Changing the target runs cmbImportTarget_Change.
+        cmbImportTarget->setCurrentIndex(0);
+    } else {
+        cmbImportTarget_Change();
+    }
+    updateCardPreview();
+}
+
+void frmMain::cmdServer_Click() {
+    if (busy()) {
+        return;
+    }
+    ServerChoice chosen = m_server;
+    if (!m_dialogs.editServer(this, chosen, headerChoicesOf(m_state))) {
+        return;
+    }
+    m_server = chosen;
+    QSettings settings;
+    saveServerChoice(settings, m_server);
+}
+
 void frmMain::updateExportControls() {
     const bool idle = !busy();
+    const bool server = toServer();
     const ImportTarget target = conversionOptions().importTarget;
-    const bool singleFileAllowed = importTargetRules(target).singleFileAllowed;
+    const bool singleFileAllowed = importTargetRules(target).singleFileAllowed && !server;
     for (QAbstractButton* button : m_versions->buttons()) {
         button->setEnabled(
-            idle && versionAllowed(target, static_cast<VCardVersion>(m_versions->id(button))));
+            idle &&
+            versionOffered(target, server, static_cast<VCardVersion>(m_versions->id(button))));
     }
     ChkSinglevCard->setEnabled(idle && singleFileAllowed);
     Label11->setEnabled(idle && singleFileAllowed);
@@ -651,7 +705,12 @@ void frmMain::updateExportControls() {
     cmbImportTarget->setEnabled(idle);
     chkPhoneFormat->setEnabled(idle);
     updatePhoneControls();
-    CmdChangevCardPath->setEnabled(idle);
+    cmbSendTo->setEnabled(idle);
+    cmdServer->setEnabled(idle && server);
+    // A server needs no save location.
+    Label7->setEnabled(!server);
+    txtvCardSavePath->setEnabled(!server);
+    CmdChangevCardPath->setEnabled(idle && !server);
 }
 
 void frmMain::updatePhoneControls() {

@@ -2,6 +2,7 @@
 
 #include "ConversionOptions.h"
 #include "FieldMapping.h"
+#include "ServerChoice.h"
 #include "WizardState.h"
 #include "WorkbookSource.h"
 
@@ -81,6 +82,7 @@ public Q_SLOTS:
     void cmdSaveMapping_Click();
     void cmdLoadMapping_Click();
     void CmdChangevCardPath_Click();
+    void cmdServer_Click();
     void progressBar_Timer();
     void Exit_Click();
     void AboutUs_Click();
@@ -159,6 +161,9 @@ private:
     void cmbImportTarget_Change();
     // A version or single-file choice the user made, kept while a target overrides it.
     void rememberOwnChoices();
+    // Folder or server: what the other step-3 controls offer follows.
+    void cmbSendTo_Change();
+    bool toServer() const;
     void updatePhoneControls();
     void updateOpenExcelAction();
     void message(const QString& text);
@@ -254,6 +259,13 @@ private:
     QLabel* Label7 = nullptr;
     PathBox* txtvCardSavePath = nullptr;
     QPushButton* CmdChangevCardPath = nullptr;
+    QLabel* lblSendTo = nullptr;
+    // Item 0 the folder, item 1 an address book on a server.
+    QComboBox* cmbSendTo = nullptr;
+    QPushButton* cmdServer = nullptr;
+    // What the server dialog was last left with (the address, user and address book are also
+    // kept in the settings for the next start; the password only in memory or the keyring).
+    ServerChoice m_server;
     QTimer* progressBar = nullptr;
 
     // The card preview: the contact's number among the rows the run converts selects it.
