@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
             }
         }
     }
-    const QList<OutgoingCard> cards = cardsOf(contacts(count));
+    const QList<ServerCard> cards = cardsOf(contacts(count));
     std::printf("%d contacts to Radicale 3 (%s, sign-in), one fresh server per line\n", count,
                 tls ? "TLS" : "http");
     std::printf("%-10s %12s %10s %14s %10s\n", "requests", "add wall s", "add cpu s", "unchanged s",

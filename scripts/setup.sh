@@ -17,6 +17,10 @@ packages=(
     # The CardDAV tests' servers: two real ones, certificates made at test time, and a
     # hostile one of the tests' own.
     radicale xandikos openssl python3
+    # The CardDAV password in the desktop's keyring (Secret Service, over the session bus).
+    qtkeychain-qt6-dev
+    # The keyring test: a keyring daemon of its own on a bus of its own.
+    gnome-keyring dbus-daemon
 )
 
 missing=()

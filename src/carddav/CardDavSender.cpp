@@ -55,7 +55,7 @@ bool quoted(const QByteArray& etag) {
 } // namespace
 
 struct CardDavSender::Job {
-    OutgoingCard card;
+    ServerCard card;
     QUrl url;
     bool exists = false;
     QByteArray etag;      // the server's, as given
@@ -125,7 +125,7 @@ QUrl CardDavSender::resourceUrl(const QUuid& uid) const {
     return url;
 }
 
-void CardDavSender::send(const OutgoingCard& card) {
+void CardDavSender::send(const ServerCard& card) {
     auto job = std::make_shared<Job>();
     job->card = card;
     Job* j = job.get();

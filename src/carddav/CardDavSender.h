@@ -19,7 +19,7 @@ class DavClient;
 class QEventLoop;
 
 // One card on its way to the server.
-struct OutgoingCard {
+struct ServerCard {
     qint32 row = 0; // the sheet's row, for the report
     QString name;   // the contact's name, for the report
     QString text;   // the card as the writer made it, its UID line included
@@ -91,8 +91,11 @@ public:
     Problem start();
     const AddressBook& addressBook() const { return m_report.addressBook; }
     const QList<AddressBook>& addressBooks() const { return m_report.addressBooks; }
+    // The properties compared and replaced (SyncSettings::ownProperties), once the version
+    // the cards are written in is known; before the first send.
+    void setOwnProperties(const QSet<QString>& names) { m_settings.ownProperties = names; }
 
-    void send(const OutgoingCard& card);
+    void send(const ServerCard& card);
     // Waits until every card is settled.
     SyncReport finish();
 

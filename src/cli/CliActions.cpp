@@ -3,6 +3,7 @@
 #include "AutoMapping.h"
 #include "CellAddress.h"
 #include "CliProgress.h"
+#include "CliServer.h"
 #include "CliText.h"
 #include "ConversionRun.h"
 #include "MappingFile.h"
@@ -222,8 +223,10 @@ bool readSavedMapping(const CliCommand& command, QList<SavedPair>& pairs, QTextS
 
 // What the run did, on standard error.
 void printReport(const ConversionReport& report, QTextStream& err) {
-    const qint32 written = report.contactsAdded - report.cardsFailed;
-    err << Cli::tr("%n contact(s) written to vCard files.", nullptr, written) << Qt::endl;
+    if (!report.server.used) {
+        const qint32 written = report.contactsAdded - report.cardsFailed;
+        err << Cli::tr("%n contact(s) written to vCard files.", nullptr, written) << Qt::endl;
+    }
     if (const QString made = report.targetText(); !made.isEmpty()) {
         err << made << Qt::endl;
     }
@@ -236,7 +239,7 @@ void printReport(const ConversionReport& report, QTextStream& err) {
     for (const ValueProblem& problem : report.valueProblems) {
         err << valueProblemText(problem) << Qt::endl;
     }
-    if (report.cardsFailed > 0) {
+    if (report.cardsFailed > 0 && !report.server.used) {
         err << Cli::tr("%1 of %2 contacts could not be written. The first reason: %3")
                    .arg(report.cardsFailed)
                    .arg(report.contactsAdded)
@@ -350,9 +353,22 @@ int convert(const CliCommand& command, QTextStream& out, QTextStream& err) {
         }
     }
 
+    if (command.options.uidColumn >= state.headerCount) {
+        return usageError(err, Cli::tr("There is no header column \u201C%1\u201D in the sheet "
+                                       "(its header columns are A to %2).")
+                                   .arg(columnLetters(command.options.uidColumn),
+                                        columnLetters(qMax(0, state.headerCount - 1))));
+    }
+
     CliProgress progress(err);
-    const ConversionReport report =
-        convertContacts(state, command.spreadsheet, source, command.options, progress);
+    ConversionReport report;
+    if (command.server) {
+        ServerSink sink(cliSyncSettings(*command.server, command.options, err));
+        report =
+            convertContacts(state, command.spreadsheet, source, command.options, sink, progress);
+    } else {
+        report = convertContacts(state, command.spreadsheet, source, command.options, progress);
+    }
     progress.finish();
     switch (report.outcome) {
     case ConversionReport::Outcome::NoSaveLocation:
@@ -363,10 +379,15 @@ int convert(const CliCommand& command, QTextStream& out, QTextStream& err) {
     case ConversionReport::Outcome::FolderFailed:
         err << report.message << Qt::endl;
         return kExitSomeCardsFailed;
+    case ConversionReport::Outcome::ServerFailed:
+        return reportServerRun(report, out, err);
     case ConversionReport::Outcome::Finished:
         break;
     }
     printReport(report, err);
+    if (report.server.used) {
+        return reportServerRun(report, out, err);
+    }
     out << QDir::toNativeSeparators(report.outputFolder) << Qt::endl;
     return report.cardsFailed > 0 ? kExitSomeCardsFailed : kExitOk;
 }

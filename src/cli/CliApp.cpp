@@ -2,6 +2,7 @@
 
 #include "CliActions.h"
 #include "CliOptions.h"
+#include "CliServer.h"
 
 #include <variant>
 
@@ -24,6 +25,8 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return suggestMapping(command, out, err);
     case CliAction::Convert:
         return convert(command, out, err);
+    case CliAction::ListAddressBooks:
+        return listAddressBooks(command, out, err);
     }
     return kExitUsage;
 }

@@ -19,6 +19,55 @@ QString fieldHelpLines() {
     return lines;
 }
 
+// The options of an address book on a server, after the file options' text (a sentence of its
+// own, so that the earlier text keeps its translations).
+QString serverHelpText() {
+    return Cli::tr(
+        "\n"
+        "Sending the contacts to an address book on a server (CardDAV):\n"
+        "  excel2vcard-cli [mapping options] --carddav URL --user NAME [--addressbook BOOK]\n"
+        "                  [--ca-file FILE] [--password-file FILE] [--uid-column LETTERS]\n"
+        "                  [--only-new] SPREADSHEET\n"
+        "  excel2vcard-cli --carddav URL --user NAME [--ca-file FILE] --list-addressbooks\n"
+        "\n"
+        "  --carddav URL                 Send the cards to an address book on this server\n"
+        "                                instead of writing files: the server's address, the\n"
+        "                                account's or the address book's own. https://, or\n"
+        "                                http:// to this machine only. The cards are vCard 3.0\n"
+        "                                (4.0 with --vcard-version 4.0 when the address book\n"
+        "                                takes it); a second run updates the contacts it sent\n"
+        "                                before instead of adding them again. Nothing on the\n"
+        "                                server is ever deleted. --target outlook and android,\n"
+        "                                --single-file and --output cannot be used with it.\n"
+        "  --user NAME                   The user name of the account.\n"
+        "  --addressbook BOOK            The address book, by name or address (see\n"
+        "                                --list-addressbooks); needed when the account has\n"
+        "                                several.\n"
+        "  --ca-file FILE                Trust the certificates of this PEM file as well as the\n"
+        "                                system's (a server with a certificate of its own).\n"
+        "  --password-file FILE          Read the password from the first line of FILE. The\n"
+        "                                password is asked for only when the server asks for\n"
+        "                                one: from the environment variable\n"
+        "                                E2V_CARDDAV_PASSWORD, this file, the desktop's keyring\n"
+        "                                (as the window remembers it), or a prompt on the\n"
+        "                                terminal.\n"
+        "  --uid-column LETTERS          Match the contacts on the server by the text of this\n"
+        "                                column. By default by the first e-mail address, else\n"
+        "                                by name and company, else by the row number (the\n"
+        "                                report names those rows).\n"
+        "  --only-new                    Add the contacts the address book does not hold yet;\n"
+        "                                leave those it holds as they are.\n"
+        "  --list-addressbooks           Print the account's address books, one a line: the\n"
+        "                                address, a TAB, the name.\n"
+        "\n"
+        "The report on standard error: \"N contacts added, M updated, K unchanged, F not sent\",\n"
+        "then each contact not sent with its row and the server's reason; the address book's\n"
+        "address is the last line on standard output. Exit status 0: every contact was sent or\n"
+        "was unchanged; 1: some were not sent; 2: nothing could be sent (bad usage, the sign-in\n"
+        "was refused, no password, the address book was not found or not chosen among several,\n"
+        "the server's certificate is not trusted, the server cannot be reached).\n");
+}
+
 } // namespace
 
 QString cliHelpText() {
@@ -163,5 +212,6 @@ QString cliHelpText() {
                "\\\n"
                "      -o ~/Cards contacts.xlsx\n"
                "  excel2vcard-cli --auto-map --save-mapping staff.json -o ~/Cards staff.xlsx\n")
-        .arg(fieldHelpLines());
+               .arg(fieldHelpLines()) +
+           serverHelpText();
 }

@@ -2,7 +2,10 @@
 
 #include "CliText.h"
 
+#include "CardDavTypes.h"
+#include "CellAddress.h"
 #include "DateText.h"
+#include "DavClient.h"
 #include "ImportTarget.h"
 #include "OutputPaths.h"
 #include "PhoneFormat.h"
@@ -50,11 +53,26 @@ struct Options {
     QCommandLineOption suggest{QStringLiteral("suggest-mapping"), QString()};
     QCommandLineOption saveMapping{QStringLiteral("save-mapping"), QString(),
                                    QStringLiteral("FILE")};
+    QCommandLineOption carddav{QStringLiteral("carddav"), QString(), QStringLiteral("URL")};
+    QCommandLineOption user{QStringLiteral("user"), QString(), QStringLiteral("NAME")};
+    QCommandLineOption addressBook{QStringLiteral("addressbook"), QString(),
+                                   QStringLiteral("BOOK")};
+    QCommandLineOption caFile{QStringLiteral("ca-file"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption passwordFile{QStringLiteral("password-file"), QString(),
+                                    QStringLiteral("FILE")};
+    QCommandLineOption uidColumn{QStringLiteral("uid-column"), QString(),
+                                 QStringLiteral("LETTERS")};
+    QCommandLineOption onlyNew{QStringLiteral("only-new"), QString()};
+    QCommandLineOption listAddressBooks{QStringLiteral("list-addressbooks"), QString()};
 
     void addTo(QCommandLineParser& parser) const {
-        parser.addOptions({help, listHeaders, listSheets, sheet, map, mapColumn, version, single,
-                           allowEmpty, phoneFormat, phoneRegion, target, output, mappingFile,
-                           autoMap, suggest, saveMapping, dateOrder});
+        parser.addOptions({help,        listHeaders,     listSheets,   sheet,
+                           map,         mapColumn,       version,      single,
+                           allowEmpty,  phoneFormat,     phoneRegion,  target,
+                           output,      mappingFile,     autoMap,      suggest,
+                           saveMapping, dateOrder,       carddav,      user,
+                           addressBook, caFile,          passwordFile, uidColumn,
+                           onlyNew,     listAddressBooks});
     }
 };
 
@@ -154,8 +172,75 @@ std::optional<CliUsageError> readConversionOptions(const QCommandLineParser& par
         options.phoneFormat.region = systemPhoneRegion();
     }
     options.saveLocation = parser.isSet(o.output) ? parser.value(o.output) : defaultSaveLocation();
-    if (options.saveLocation.trimmed().isEmpty()) {
+    // A server needs no save location.
+    if (options.saveLocation.trimmed().isEmpty() && !parser.isSet(o.carddav)) {
         return CliUsageError{Cli::tr("Please Choose Saving Location.")};
+    }
+    return std::nullopt;
+}
+
+// --carddav and its companions, checked; none without --carddav (then its companions are
+// refused).
+std::optional<CliUsageError> readServerArguments(const QCommandLineParser& parser, const Options& o,
+                                                 std::optional<ServerArguments>& server) {
+    if (!parser.isSet(o.carddav)) {
+        for (const QCommandLineOption* companion :
+             {&o.user, &o.addressBook, &o.caFile, &o.passwordFile, &o.uidColumn, &o.onlyNew,
+              &o.listAddressBooks}) {
+            if (parser.isSet(*companion)) {
+                return CliUsageError{
+                    Cli::tr("--%1 needs --carddav.").arg(companion->names().first())};
+            }
+        }
+        return std::nullopt;
+    }
+    ServerArguments s;
+    s.url = QUrl(parser.value(o.carddav).trimmed(), QUrl::StrictMode);
+    if (const Problem problem = checkServerUrl(s.url); !problem.ok()) {
+        return CliUsageError{problemText(problem)};
+    }
+    s.user = parser.value(o.user).trimmed();
+    if (s.user.isEmpty()) {
+        return CliUsageError{Cli::tr("--carddav needs the user name (--user NAME).")};
+    }
+    s.addressBook = parser.value(o.addressBook).trimmed();
+    s.caFile = parser.value(o.caFile);
+    s.passwordFile = parser.value(o.passwordFile);
+    server = s;
+    return std::nullopt;
+}
+
+// The conversion's options for an address book on a server.
+std::optional<CliUsageError> readServerOptions(const QCommandLineParser& parser, const Options& o,
+                                               ConversionOptions& options) {
+    const ImportTargetRules& rules = importTargetRules(options.importTarget);
+    if (!targetSendsToServer(options.importTarget)) {
+        return CliUsageError{
+            Cli::tr("--target %1 makes files to import; it cannot be used with --carddav.")
+                .arg(QStringView(rules.option))};
+    }
+    for (const QCommandLineOption* fileOnly : {&o.single, &o.output}) {
+        if (parser.isSet(*fileOnly)) {
+            return CliUsageError{Cli::tr("--%1 is about files; it cannot be used with --carddav.")
+                                     .arg(fileOnly->names().last())};
+        }
+    }
+    if (parser.isSet(o.version) && options.vCardVersion == VCardVersion::V21) {
+        return CliUsageError{
+            Cli::tr("An address book on a server takes vCard 3.0 or 4.0, not 2.1.")};
+    }
+    options.destination = CardDestination::Server;
+    options.singleFile = false;
+    options.onlyNew = parser.isSet(o.onlyNew);
+    if (parser.isSet(o.uidColumn)) {
+        const QString letters = parser.value(o.uidColumn);
+        const std::optional<qint32> column = columnIndex(letters.trimmed());
+        if (!column) {
+            return CliUsageError{
+                Cli::tr("--uid-column takes column letters (A, AB, ...), not \u201C%1\u201D.")
+                    .arg(letters)};
+        }
+        options.uidColumn = *column;
     }
     return std::nullopt;
 }
@@ -176,7 +261,17 @@ std::variant<CliCommand, CliUsageError> parseCommandLine(const QStringList& argu
         command.action = CliAction::Help;
         return command;
     }
+    if (const auto error = readServerArguments(parser, o, command.server)) {
+        return *error;
+    }
     const QStringList files = parser.positionalArguments();
+    if (parser.isSet(o.listAddressBooks)) {
+        if (!files.isEmpty()) {
+            return CliUsageError{Cli::tr("--list-addressbooks takes no spreadsheet.")};
+        }
+        command.action = CliAction::ListAddressBooks;
+        return command;
+    }
     if (files.size() != 1) {
         return CliUsageError{files.isEmpty() ? Cli::tr("No spreadsheet given.")
                                              : Cli::tr("Give exactly one spreadsheet.")};
@@ -218,6 +313,11 @@ std::variant<CliCommand, CliUsageError> parseCommandLine(const QStringList& argu
     command.action = CliAction::Convert;
     if (const auto error = readConversionOptions(parser, o, command.options)) {
         return *error;
+    }
+    if (command.server) {
+        if (const auto error = readServerOptions(parser, o, command.options)) {
+            return *error;
+        }
     }
     return command;
 }

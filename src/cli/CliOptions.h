@@ -6,12 +6,22 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 #include <optional>
 #include <variant>
 
 // What the command line asks for.
-enum class CliAction { Help, ListSheets, ListHeaders, SuggestMapping, Convert };
+enum class CliAction { Help, ListSheets, ListHeaders, SuggestMapping, Convert, ListAddressBooks };
+
+// --carddav and the options that go with it.
+struct ServerArguments {
+    QUrl url;
+    QString user;
+    QString addressBook;  // --addressbook: a name or an address; empty: the only one
+    QString caFile;       // --ca-file
+    QString passwordFile; // --password-file
+};
 
 // One mapping as given on the command line.
 struct MappingArgument {
@@ -32,6 +42,8 @@ struct CliCommand {
     std::optional<QString> saveMapping;
     // Convert only: every option checked and the target's rules met.
     ConversionOptions options;
+    // --carddav: the cards go to an address book (options.destination is Server).
+    std::optional<ServerArguments> server;
 };
 
 // A command line that cannot be used: the message says why (exit status 2).

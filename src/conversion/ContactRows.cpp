@@ -124,12 +124,16 @@ const RowCard& RowCardMaker::make(qint32 row) {
     m_result.card.clear();
     m_result.cardBytes = 0;
     m_result.problems.clear();
+    m_result.uid = QUuid();
+    m_result.keySource = ContactKeySource::RowNumber;
+    m_result.occurrence = 1;
     if (!readCells(row)) {
         m_result.outcome = RowCard::Outcome::Blank;
     } else if (!readValues()) {
         m_result.outcome = RowCard::Outcome::LeftOut;
     } else {
         formatPhones();
+        assignUid(row);
         buildCardBytes();
     }
     return m_result;
@@ -213,11 +217,28 @@ void RowCardMaker::formatPhones() {
     }
 }
 
+void RowCardMaker::assignUid(qint32 row) {
+    if (m_options.destination != CardDestination::Server) {
+        return;
+    }
+    std::optional<QString> columnText;
+    if (m_options.uidColumn >= 0) {
+        // The chosen column need not be mapped: its cell is read as it stands.
+        const CellValue cell = m_source.cellAt(row, m_options.uidColumn);
+        columnText = isBlankCell(cell) ? QString() : cell.textForm();
+    }
+    const ContactUids::Assigned assigned = m_uids.assign(row, m_result.values, columnText);
+    m_result.uid = assigned.uid;
+    m_result.keySource = assigned.source;
+    m_result.occurrence = assigned.occurrence;
+}
+
 void RowCardMaker::buildCardBytes() {
     const ContactValues& values = m_result.values;
     const VCardVersion version = m_options.vCardVersion;
     auto bytesOf = [&](const PhotoValue& photo) {
-        return (buildCard(values, version, m_layout, photo, m_target.card) + QStringLiteral("\r\n"))
+        return (buildCard(values, version, m_layout, photo, m_target.card, m_result.uid) +
+                QStringLiteral("\r\n"))
             .toUtf8();
     };
     // The picture is read only for a card that is made; relative paths are taken from the

@@ -5,6 +5,7 @@
 
 #include "CellValue.h"
 #include "ContactPhoto.h"
+#include "ContactUid.h"
 #include "ContactValues.h"
 #include "ConversionOptions.h"
 #include "ImportTarget.h"
@@ -68,12 +69,18 @@ struct RowCard {
     qint64 cardBytes = 0;
     // Values that could not be used (a card is still made without them).
     std::vector<PendingProblem> problems;
+    // Cards for a server carry a UID (null for files): what its key was made of, and which
+    // occurrence of that key in this maker's rows it is (2 and more: a repeated key).
+    QUuid uid;
+    ContactKeySource keySource = ContactKeySource::RowNumber;
+    qint32 occurrence = 1;
 };
 
 // Makes the cards of the rows of one open workbook with one mapping and one set of options:
 // reading the cells, dates in the chosen order, telephone numbers in the chosen form, the
 // photo (read again smaller when the target's size limit needs it), the target's version and
-// encoding.
+// encoding. For a server each card gets a UID (ContactUids: from the options' uidColumn, else
+// the e-mail, else name and company, else the row number), counted over the rows made.
 class RowCardMaker {
 public:
     // options: as withTargetRules leaves them. baseFolder: where relative photo paths start
@@ -90,6 +97,7 @@ private:
     bool readCells(qint32 row);
     bool readValues();
     void formatPhones();
+    void assignUid(qint32 row);
     void buildCardBytes();
 
     const WorkbookSource& m_source;
@@ -101,5 +109,6 @@ private:
     QString m_baseFolder;
     PhoneFormatter m_phones;
     std::vector<CellValue> m_cells;
+    ContactUids m_uids;
     RowCard m_result;
 };

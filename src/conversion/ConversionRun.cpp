@@ -82,7 +82,7 @@ qint32 ConversionReport::valueProblemCount(ValueProblemKind kind) const {
 ConversionReport convertContacts(WizardState& state, const QString& path, WorkbookSource& source,
                                  const ConversionOptions& given, CardSink& sink,
                                  ConversionHost& host) {
-    const ConversionOptions options = withTargetRules(given);
+    ConversionOptions options = withTargetRules(given);
     ConversionReport report;
     report.target = options.importTarget;
     report.dataRows = qMax(0, state.itemCount - 1);
@@ -93,6 +93,11 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
     if (!started) {
         return report;
     }
+    QStringList mappedFields;
+    for (qint32 k = 0; k < state.mappingCount && k < kStateSlots; ++k) {
+        mappedFields.append(state.mappedFields[size_t(k)]);
+    }
+    sink.prepareCards(options, mappedFields);
 
     const Status opened = source.openSheet(path, state.sheetIndex, nullptr);
     if (!opened) {
@@ -142,7 +147,8 @@ ConversionReport convertContacts(WizardState& state, const QString& path, Workbo
         for (const PendingProblem& p : made.problems) {
             report.addValueProblem(p.kind, row, p.text);
         }
-        const OutgoingCard card{row, progress.contactsAdded, made.values, made.card};
+        const OutgoingCard card{row,      progress.contactsAdded, made.values,    made.card,
+                                made.uid, made.keySource,         made.occurrence};
         if (made.outcome == RowCard::Outcome::TooLarge) {
             sink.refuse(card, cardTooLargeText(card.number, made.cardBytes, options.importTarget));
         } else {

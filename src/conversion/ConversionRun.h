@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <QUuid>
 
 class WorkbookSource;
 struct WizardState;
@@ -55,6 +57,8 @@ struct ConversionReport {
         NoSaveLocation, // nothing was done
         FolderFailed,   // the output folder could not be made; message says which and why
         WorkbookFailed, // the workbook could not be opened again; message is the reader's
+        ServerFailed,   // nothing could be sent: the server, the sign-in or the address book
+                        // failed (message says why; server.addressBooks names what is there)
         Finished,       // rows were walked; see the counts
     };
     Outcome outcome = Outcome::NoSaveLocation;
@@ -70,6 +74,29 @@ struct ConversionReport {
     ImportTarget target = ImportTarget::Generic;
     // One entry per kind that occurred, in the order first met.
     QList<ValueProblem> valueProblems;
+
+    // What an address book on a server made of the cards (used: the cards went to a server).
+    struct ServerSummary {
+        bool used = false;
+        QString addressBook;         // its display name
+        QString addressBookUrl;      // its address
+        QList<QString> addressBooks; // the account's address books, when none was chosen
+        qint32 added = 0;            // new on the server
+        qint32 updated = 0;          // there and different: replaced, the server's own lines kept
+        qint32 unchanged = 0;        // there with the same meaning: not sent
+        qint32 leftAlone = 0;        // there, and only new contacts were to be added
+        qint32 notSent = 0;          // see notSentContacts
+        struct NotSent {
+            qint32 row = 0;
+            QString name;
+            QString reason; // the server's, in a sentence
+        };
+        QList<NotSent> notSentContacts; // in row order
+        // Sentences about how contacts were matched: rows sent under their row number, rows
+        // whose key an earlier row had.
+        QList<QString> notes;
+    };
+    ServerSummary server;
 
     // Counts one more value of the kind; the first one's row and text are kept.
     void addValueProblem(ValueProblemKind kind, qint32 row, const QString& text);
@@ -88,6 +115,11 @@ struct OutgoingCard {
     qint32 number; // the contact's running number, from 1
     const ContactValues& values;
     const QByteArray& card; // UTF-8, line end included
+    // For a server (null for files): the card's UID, what its key was made of, and the
+    // occurrence of the key in this run (2 and more: an earlier row had the same key).
+    QUuid uid = {};
+    ContactKeySource keySource = ContactKeySource::RowNumber;
+    qint32 occurrence = 1;
 };
 
 // Where the run's cards go. The run calls start once, then put or refuse for each contact in
@@ -99,6 +131,13 @@ public:
     // Gets ready for the cards; false, with the report's outcome and message saying why, when
     // none can be taken.
     virtual bool start(const QDateTime& now, ConversionReport& report) = 0;
+    // After a successful start, before the first card: a sink may change how the cards are
+    // written (a server takes 4.0 only when its address book says so). mappedFields: the
+    // mapping's field names.
+    virtual void prepareCards(ConversionOptions& options, const QStringList& mappedFields) {
+        Q_UNUSED(options);
+        Q_UNUSED(mappedFields);
+    }
     // The run stopped before any card: leave nothing behind.
     virtual void abandon() = 0;
     virtual void put(const OutgoingCard& card) = 0;

@@ -116,3 +116,16 @@ bool versionAllowed(ImportTarget target, VCardVersion version) {
     }
     return !(rules.refusedVersion && *rules.refusedVersion == version);
 }
+
+bool targetSendsToServer(ImportTarget target) {
+    switch (target) {
+    case ImportTarget::Generic:
+    case ImportTarget::Apple:
+    case ImportTarget::Google:
+        return true;
+    case ImportTarget::Outlook:
+    case ImportTarget::Android:
+        return false;
+    }
+    return false;
+}

@@ -44,5 +44,8 @@ QString importTargetChoices();
 // The version a card for the target is written in when the user asked for requested: the
 // fixed one, or the requested one when the target reads it, else 3.0.
 VCardVersion versionForTarget(ImportTarget target, VCardVersion requested);
+// Whether cards for the target may be sent to an address book on a server: the generic, Apple
+// and Google targets are address books that sync; Outlook and Android import files.
+bool targetSendsToServer(ImportTarget target);
 // Whether the target takes cards in the version: the window offers only those.
 bool versionAllowed(ImportTarget target, VCardVersion version);

@@ -800,6 +800,7 @@ void frmMain::conversionFinished(const ConversionReport& report) {
         return;
     case ConversionReport::Outcome::FolderFailed:
     case ConversionReport::Outcome::WorkbookFailed:
+    case ConversionReport::Outcome::ServerFailed:
         m_dialogs.showMessage(this, applicationTitle(), report.message,
                               DialogService::Icon::Warning);
         return;

@@ -273,9 +273,9 @@ inline const QStringList& contactFields() {
     return fields;
 }
 
-inline OutgoingCard cardOf(qint32 row, const ContactValues& v, ContactUids& uids,
-                           VCardVersion version = VCardVersion::V30) {
-    OutgoingCard card;
+inline ServerCard cardOf(qint32 row, const ContactValues& v, ContactUids& uids,
+                         VCardVersion version = VCardVersion::V30) {
+    ServerCard card;
     card.row = row;
     card.name = v.FirstName + u' ' + v.LastName;
     card.uid = uids.assign(row, v).uid;
@@ -283,9 +283,9 @@ inline OutgoingCard cardOf(qint32 row, const ContactValues& v, ContactUids& uids
     return card;
 }
 
-inline QList<OutgoingCard> cardsOf(const QList<ContactValues>& contacts) {
+inline QList<ServerCard> cardsOf(const QList<ContactValues>& contacts) {
     ContactUids uids;
-    QList<OutgoingCard> cards;
+    QList<ServerCard> cards;
     for (qsizetype i = 0; i < contacts.size(); ++i) {
         cards.append(cardOf(qint32(i + 2), contacts[i], uids));
     }
@@ -310,14 +310,14 @@ inline SyncSettings syncSettings(const ServerSettings& server, const QString& bo
     return s;
 }
 
-inline SyncReport sync(const SyncSettings& settings, const QList<OutgoingCard>& cards,
+inline SyncReport sync(const SyncSettings& settings, const QList<ServerCard>& cards,
                        const std::function<void(const CardOutcome&)>& onSettled = {}) {
     CardDavSender sender(settings);
     sender.onSettled = onSettled;
     if (!sender.start().ok()) {
         return sender.finish();
     }
-    for (const OutgoingCard& c : cards) {
+    for (const ServerCard& c : cards) {
         sender.send(c);
     }
     return sender.finish();

@@ -83,10 +83,10 @@ private Q_SLOTS:
         QCOMPARE(counts(sync(settings, cardsOf(sheet))), (QList<int>{5, 0, 0, 0}));
         QCOMPARE(counts(sync(settings, cardsOf(sheet))), (QList<int>{0, 0, 5, 0}));
         sheet[2].Notes = u"changed"_s;
-        const QList<OutgoingCard> cards = cardsOf(sheet);
+        const QList<ServerCard> cards = cardsOf(sheet);
         QCOMPARE(counts(sync(settings, cards)), (QList<int>{0, 1, 4, 0}));
         QStringList hrefs;
-        for (const OutgoingCard& c : cards) {
+        for (const ServerCard& c : cards) {
             hrefs.append(settings.server.url.path() + c.uid.toString(QUuid::WithoutBraces) +
                          u".vcf"_s);
         }
@@ -102,7 +102,7 @@ private Q_SLOTS:
     // The run sends from a worker thread of its own: the network objects must live there.
     void fromAWorkerThread() {
         const SyncSettings settings = syncSettings(m_server.settings(u"plain"_s), QString());
-        const QList<OutgoingCard> cards = cardsOf(contacts(8));
+        const QList<ServerCard> cards = cardsOf(contacts(8));
         SyncReport report;
         Qt::HANDLE sentFrom = nullptr;
         std::unique_ptr<QThread> worker(QThread::create([&]() {

@@ -69,7 +69,7 @@ private Q_SLOTS:
         const SyncSettings settings = syncSettings(account, u"resend"_s);
 
         QList<ContactValues> sheet = contacts(30);
-        QList<OutgoingCard> cards = cardsOf(sheet);
+        QList<ServerCard> cards = cardsOf(sheet);
         SyncReport r = sync(settings, cards);
         QVERIFY2(r.problem.ok(), qPrintable(problemText(r.problem)));
         QCOMPARE(r.added, 30);
@@ -149,7 +149,7 @@ private Q_SLOTS:
         ServerSettings account = radicale.settings();
         QVERIFY(makeAddressBook(account, radicale.home(), u"book"_s));
         const QList<ContactValues> sheet = contacts(40);
-        const QList<OutgoingCard> cards = cardsOf(sheet);
+        const QList<ServerCard> cards = cardsOf(sheet);
         int settled = 0;
         SyncReport first = sync(syncSettings(account, u"book"_s), cards, [&](const CardOutcome&) {
             if (++settled == 10) {
