@@ -76,10 +76,6 @@ ServerChoice loadServerChoice(QSettings& settings) {
     return choice;
 }
 
-bool targetSendable(ImportTarget target) {
-    return target != ImportTarget::Outlook && target != ImportTarget::Android;
-}
-
 bool versionOffered(ImportTarget target, bool toServer, VCardVersion version) {
     return versionAllowed(target, version) && !(toServer && version == VCardVersion::V21);
 }

@@ -54,8 +54,6 @@ QString keyringHost(const ServerChoice& choice);
 void saveServerChoice(QSettings& settings, const ServerChoice& choice);
 ServerChoice loadServerChoice(QSettings& settings);
 
-// The import targets whose cards can go to a server: Outlook and Android read files only.
-bool targetSendable(ImportTarget target);
 // Whether step 3 offers the version: a server never gets 2.1.
 bool versionOffered(ImportTarget target, bool toServer, VCardVersion version);
 // The version the buttons show for the user's own choice (versionForTarget, and 3.0 instead of

@@ -1,11 +1,12 @@
 #include "DialogService.h"
 
+#include "PasswordStore.h"
+
 #include <QCoreApplication>
 
 #include "ServerChoice.h"
 #include "ServerDialog.h"
 #include "ShellServices.h"
-#include "UiKeyring.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -22,6 +23,8 @@ QMessageBox::Icon boxIcon(DialogService::Icon icon) {
         return QMessageBox::Information;
     case DialogService::Icon::Warning:
         return QMessageBox::Warning;
+    case DialogService::Icon::Error:
+        return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
 }
@@ -82,8 +85,8 @@ void SystemDialogService::openWithShell(const QString& target) {
 
 bool SystemDialogService::editServer(QWidget* owner, ServerChoice& choice,
                                      const QList<HeaderChoice>& columns) {
-    const bool keyring = keyringAvailable();
-    ServerDialog dialog(choice, columns, keyring, keyringPassword, owner);
+    const bool keyring = Keyring::available();
+    ServerDialog dialog(choice, columns, keyring, Keyring::readPassword, owner);
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
@@ -93,7 +96,7 @@ bool SystemDialogService::editServer(QWidget* owner, ServerChoice& choice,
     case KeyringChange::None:
         break;
     case KeyringChange::Write:
-        if (!storeKeyringPassword(choice.user, keyringHost(choice), choice.password, &error)) {
+        if (!Keyring::writePassword(choice.user, keyringHost(choice), choice.password, &error)) {
             showMessage(owner, dialog.windowTitle(),
                         QCoreApplication::translate("DialogService",
                                                     "The password could not be kept in the "
@@ -103,15 +106,15 @@ bool SystemDialogService::editServer(QWidget* owner, ServerChoice& choice,
         }
         break;
     case KeyringChange::Delete:
-        forgetKeyringPassword(choice.user, keyringHost(choice));
+        Keyring::deletePassword(choice.user, keyringHost(choice), nullptr);
         break;
     }
     return true;
 }
 
 std::optional<QString> SystemDialogService::storedPassword(const ServerChoice& choice) {
-    if (choice.user.isEmpty() || !keyringAvailable()) {
+    if (choice.user.isEmpty() || !Keyring::available()) {
         return std::nullopt;
     }
-    return keyringPassword(choice.user, keyringHost(choice));
+    return Keyring::readPassword(choice.user, keyringHost(choice));
 }

@@ -14,7 +14,7 @@ struct ServerChoice;
 // shell. The window asks through this so that tests can answer with a script.
 class DialogService {
 public:
-    enum class Icon { None, Information, Warning };
+    enum class Icon { None, Information, Warning, Error };
 
     virtual ~DialogService() = default;
 

@@ -9,6 +9,7 @@
 #include "PreviewGrid.h"
 #include "PreviewModel.h"
 #include "ProductInfo.h"
+#include "ServerSink.h"
 #include "ShellServices.h"
 #include "WindowAccessibility.h"
 #include "WorkbookScan.h"
@@ -609,6 +610,11 @@ ConversionOptions frmMain::conversionOptions() const {
     const QVariant order = cmbDateOrder->currentData();
     options.dateOrder = order.isValid() ? static_cast<DateOrder>(order.toInt()) : systemDateOrder();
     options.saveLocation = txtvCardSavePath->text();
+    if (toServer()) {
+        options.destination = CardDestination::Server;
+        options.uidColumn = m_server.uidColumn;
+        options.onlyNew = m_server.onlyNew;
+    }
     return options;
 }
 
@@ -656,7 +662,7 @@ void frmMain::cmbSendTo_Change() {
     auto* targets = qobject_cast<QStandardItemModel*>(cmbImportTarget->model());
     for (int i = 0; i < cmbImportTarget->count(); ++i) {
         const auto target = static_cast<ImportTarget>(cmbImportTarget->itemData(i).toInt());
-        const bool offered = !server || targetSendable(target);
+        const bool offered = !server || targetSendsToServer(target);
         if (QStandardItem* item = targets ? targets->item(i) : nullptr) {
             item->setEnabled(offered);
             item->setToolTip(offered
@@ -665,7 +671,7 @@ void frmMain::cmbSendTo_Change() {
                                        .arg(QString::fromUtf16(importTargetRules(target).title)));
         }
     }
-    if (server && !targetSendable(conversionOptions().importTarget)) {
+    if (server && !targetSendsToServer(conversionOptions().importTarget)) {
         // Changing the target runs cmbImportTarget_Change.
         cmbImportTarget->setCurrentIndex(0);
     } else {
@@ -727,7 +733,22 @@ void frmMain::progressBar_Timer() {
 void frmMain::runConversion() {
     // Taken once: a control changed while the run works changes nothing in it.
     const ConversionOptions options = conversionOptions();
-    if (options.saveLocation.trimmed().isEmpty()) {
+    const bool server = options.destination == CardDestination::Server;
+    if (server && m_server.address.trimmed().isEmpty()) {
+        readyForAnotherRun();
+        m_dialogs.showMessage(this, applicationTitle(),
+                              tr("Please choose the server with \"Server...\"."),
+                              DialogService::Icon::Information);
+        return;
+    }
+    if (server && !serverAddressProblem(m_server.address).ok()) {
+        readyForAnotherRun();
+        m_dialogs.showMessage(this, applicationTitle(),
+                              problemText(serverAddressProblem(m_server.address)),
+                              DialogService::Icon::Warning);
+        return;
+    }
+    if (!server && options.saveLocation.trimmed().isEmpty()) {
         m_dialogs.showMessage(this, applicationTitle(), tr("Please Choose Saving Location"),
                               DialogService::Icon::Information);
         return;
@@ -739,6 +760,7 @@ void frmMain::runConversion() {
         QString path;
         ConversionOptions options;
         std::unique_ptr<RunHost> host;
+        std::optional<SyncSettings> sync;
         ConversionReport report;
     };
     auto job = std::make_shared<RunJob>();
@@ -746,6 +768,17 @@ void frmMain::runConversion() {
     job->source = std::move(m_source);
     job->path = txtExcelPath->text();
     job->options = options;
+    if (server) {
+        // Asked on the worker, and only when the server wants a password: the one typed in the
+        // dialog this session, else the keyring's.
+        job->sync = syncSettings(
+            m_server, [dialogs = &m_dialogs, choice = m_server]() -> std::optional<QString> {
+                if (!choice.password.isEmpty()) {
+                    return choice.password;
+                }
+                return dialogs->storedPassword(choice);
+            });
+    }
     m_stopWork->store(false);
     job->host = std::make_unique<RunHost>(this, m_stopWork);
     statusBar->setValue(0);
@@ -755,6 +788,13 @@ void frmMain::runConversion() {
     m_worker = startWorkerThread(
         this,
         [job] {
+            if (job->sync) {
+                // Made here: the sink's network objects belong to the thread that uses them.
+                ServerSink sink(*job->sync);
+                job->report = convertContacts(job->state, job->path, *job->source, job->options,
+                                              sink, *job->host);
+                return;
+            }
             job->report =
                 convertContacts(job->state, job->path, *job->source, job->options, *job->host);
         },
@@ -800,15 +840,27 @@ void frmMain::conversionFinished(const ConversionReport& report) {
         return;
     case ConversionReport::Outcome::FolderFailed:
     case ConversionReport::Outcome::WorkbookFailed:
-    case ConversionReport::Outcome::ServerFailed:
         m_dialogs.showMessage(this, applicationTitle(), report.message,
                               DialogService::Icon::Warning);
+        return;
+    case ConversionReport::Outcome::ServerFailed:
+        readyForAnotherRun();
+        m_dialogs.showMessage(this, applicationTitle(), serverEndText(report),
+                              DialogService::Icon::Error);
         return;
     case ConversionReport::Outcome::Finished:
         break;
     }
     statusBar->setVisible(true);
     statusBar->setValue(100);
+    if (report.server.used) {
+        // No folder to open: the program stays open for the next run.
+        readyForAnotherRun();
+        m_dialogs.showMessage(this, applicationTitle(), serverEndText(report),
+                              report.server.notSent > 0 ? DialogService::Icon::Warning
+                                                        : DialogService::Icon::Information);
+        return;
+    }
     if (m_dialogs.askYesNo(this, tr("Open Destination Folder"), endDialogText(report))) {
         m_dialogs.openWithShell(report.outputFolder);
     } else {
@@ -836,6 +888,54 @@ QString frmMain::endDialogText(const ConversionReport& report) const {
     }
     return text +
            tr("Would you like to open folder containing excel file. Click Yes else click No.");
+}
+
+void frmMain::readyForAnotherRun() {
+    cmdNext->setEnabled(true);
+    cmdPrevious->setEnabled(true);
+}
+
+QString frmMain::serverEndText(const ConversionReport& report) const {
+    const ConversionReport::ServerSummary& s = report.server;
+    const QString newline = u"\r\n"_s;
+    if (report.outcome == ConversionReport::Outcome::ServerFailed) {
+        QString text = tr("No contact was sent.") + newline + report.message;
+        if (!s.addressBooks.isEmpty() && !report.message.contains(s.addressBooks.first())) {
+            text +=
+                newline + tr("The account's address books: %1.").arg(s.addressBooks.join(u", "_s));
+        }
+        return text;
+    }
+    QString text = s.notSent == 0
+                       ? tr("The contacts were sent to the address book \"%1\".").arg(s.addressBook)
+                       : tr("%1 of %2 contacts could not be sent to the address book \"%3\".")
+                             .arg(s.notSent)
+                             .arg(report.contactsAdded)
+                             .arg(s.addressBook);
+    text += newline + tr("%n contact(s) added, %1 updated, %2 left unchanged.", nullptr, s.added)
+                          .arg(s.updated)
+                          .arg(s.unchanged);
+    if (s.leftAlone > 0) {
+        text += newline + tr("%n contact(s) already in the address book were left as they were.",
+                             nullptr, s.leftAlone);
+    }
+    // A box the screen can hold: the first contacts not sent, then how many more.
+    constexpr qsizetype kListed = 15;
+    for (qsizetype i = 0; i < s.notSentContacts.size() && i < kListed; ++i) {
+        const ConversionReport::ServerSummary::NotSent& n = s.notSentContacts[i];
+        text += newline + tr("Not sent: row %1, %2: %3").arg(n.row).arg(n.name, n.reason);
+    }
+    if (s.notSentContacts.size() > kListed) {
+        text += newline + tr("... and %n more.", nullptr,
+                             static_cast<int>(s.notSentContacts.size() - kListed));
+    }
+    for (const QString& note : s.notes) {
+        text += newline + note;
+    }
+    for (const ValueProblem& p : report.valueProblems) {
+        text += newline + valueProblemText(p);
+    }
+    return text;
 }
 
 void frmMain::setWork(Work work) {

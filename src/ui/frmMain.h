@@ -143,6 +143,12 @@ private:
     void conversionFinished(const ConversionReport& report);
     // The sentences of the end dialog.
     QString endDialogText(const ConversionReport& report) const;
+    // The end message of a run to a server: the counts, the address book, the contacts not
+    // sent; or why nothing was sent.
+    QString serverEndText(const ConversionReport& report) const;
+    // After a run to a server, or a Convert refused for want of one: Convert and Previous can
+    // be pressed again (a run to a folder ends the program or opens the folder instead).
+    void readyForAnotherRun();
     void showTab(int index);
     // Refuses a disabled step however it was asked for: code, an accessibility action.
     void ExportTab_CurrentChanged(int index);

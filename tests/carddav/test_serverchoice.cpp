@@ -149,7 +149,7 @@ private Q_SLOTS:
         QFETCH(VCardVersion, ownChoice);
         QFETCH(VCardVersion, shownForFolder);
         QFETCH(VCardVersion, shownForServer);
-        QCOMPARE(targetSendable(target), sendable);
+        QCOMPARE(targetSendsToServer(target), sendable);
         QCOMPARE(versionShown(target, false, ownChoice), shownForFolder);
         QCOMPARE(versionShown(target, true, ownChoice), shownForServer);
         QVERIFY(!versionOffered(target, true, VCardVersion::V21));

@@ -49,8 +49,9 @@ private Q_SLOTS:
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setOrganizationName(u"excel2vcard-test"_s);
         QCoreApplication::setApplicationName(u"test_ui_server"_s);
-        QSettings().clear();
     }
+    // Each test starts as on a first start.
+    void init() { QSettings().clear(); }
 
     void step3Controls_data() {
         QTest::addColumn<QString>("target");
@@ -150,6 +151,90 @@ private Q_SLOTS:
         QCOMPARE(shown.addressBook, chosen.addressBook);
         QCOMPARE(shown.addressBookName, chosen.addressBookName);
         QVERIFY(shown.password.isEmpty());
+    }
+
+    // A dozen contacts from the window to Xandikos, then the same again: all unchanged.
+    void sendFromTheWindow() {
+        carddavtest::Xandikos server;
+        QVERIFY(server.start());
+        QTemporaryDir dir;
+        QFile sheet(dir.filePath(u"dozen.csv"_s));
+        QVERIFY(sheet.open(QIODevice::WriteOnly));
+        sheet.write("Name,E-mail,Phone\n");
+        for (int i = 1; i <= 12; ++i) {
+            sheet.write(u"Contact %1,c%1@example.org,+44 20 7946 %2\n"_s.arg(i)
+                            .arg(i, 4, 10, QLatin1Char('0'))
+                            .toUtf8());
+        }
+        sheet.close();
+
+        WindowDriver d;
+        d.dialogs.special = m_save.path();
+        d.browse(sheet.fileName());
+        d.next();
+        d.addMapping(u"Name"_s, u"FullName"_s);
+        d.addMapping(u"E-mail"_s, u"EmailAddress"_s);
+        d.next();
+        sendTo(d, true);
+        // Convert before a server is chosen says what to do, and can be pressed again.
+        d.click(u"cmdNext"_s);
+        QCOMPARE(d.dialogs.messages.size(), 1);
+        QVERIFY(d.button(u"cmdNext"_s)->isEnabled());
+        ServerChoice choice;
+        choice.address = server.root().toString();
+        d.dialogs.servers = {choice};
+        d.click(u"cmdServer"_s);
+
+        const auto counts = [](int added, int unchanged) {
+            return QCoreApplication::translate(
+                       "frmMain", "%n contact(s) added, %1 updated, %2 left unchanged.", nullptr,
+                       added)
+                .arg(0)
+                .arg(unchanged);
+        };
+        for (const int run : {1, 2}) {
+            d.dialogs.messages.clear();
+            d.click(u"cmdNext"_s);
+            // Step 3 is locked while the cards go out.
+            QVERIFY(d.window->busy());
+            QVERIFY(!d.combo(u"cmbSendTo"_s)->isEnabled());
+            QVERIFY(!d.button(u"cmdServer"_s)->isEnabled());
+            d.settle();
+            QCOMPARE(d.dialogs.messages.size(), 1);
+            const ScriptedDialogs::Message end = d.dialogs.messages.constFirst();
+            QCOMPARE(end.icon, DialogService::Icon::Information);
+            QVERIFY2(end.text.contains(run == 1 ? counts(12, 0) : counts(0, 12)),
+                     qPrintable(end.text));
+            QVERIFY2(end.text.contains(u"\"addressbook\""_s), qPrintable(end.text));
+            QCOMPARE(d.label(u"lblContactCount"_s)->text().trimmed(), u"12/12"_s);
+            // The program stays open for the next run; no folder is offered.
+            QVERIFY(d.dialogs.questions.isEmpty());
+            QVERIFY(d.window->isVisible());
+            QVERIFY(d.button(u"cmdNext"_s)->isEnabled());
+        }
+    }
+
+    // With no password typed the keyring's is used; a refused one is an error, nothing sent.
+    void signInRefused() {
+        carddavtest::Radicale server;
+        server.tls = false;
+        QVERIFY(server.start());
+        WindowDriver d;
+        toExport(d);
+        sendTo(d, true);
+        ServerChoice choice;
+        choice.address = server.root().toString();
+        choice.user = server.user;
+        d.dialogs.servers = {choice};
+        d.dialogs.keyring = u"wrong horse"_s;
+        d.click(u"cmdServer"_s);
+        d.next();
+        QCOMPARE(d.dialogs.messages.size(), 1);
+        const ScriptedDialogs::Message end = d.dialogs.messages.constFirst();
+        QCOMPARE(end.icon, DialogService::Icon::Error);
+        Problem refused;
+        refused.failure = Failure::SignInRefused;
+        QVERIFY2(end.text.contains(problemText(refused)), qPrintable(end.text));
     }
 
     void dialogRules() {
