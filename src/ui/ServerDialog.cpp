@@ -126,6 +126,8 @@ ServerDialog::ServerDialog(const ServerChoice& choice, const QList<HeaderChoice>
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(cmdConnect, &QPushButton::clicked, this, &ServerDialog::connectToServer);
     connect(txtServerAddress, &QLineEdit::textChanged, this, &ServerDialog::updateRules);
+    // The address books listed are the old server's: another address needs Connect again.
+    connect(txtServerAddress, &QLineEdit::textEdited, cmbAddressBook, &QComboBox::clear);
     connect(txtUser, &QLineEdit::textChanged, this, &ServerDialog::updateRules);
     updateRules();
 }

@@ -289,6 +289,10 @@ private Q_SLOTS:
         QCOMPARE(status->text(), problemText(refused));
         // The book found before stays chosen.
         QCOMPARE(books->count(), 1);
+        // Another address lists its own.
+        QTest::keyClick(dialog.findChild<QLineEdit*>(u"txtServerAddress"_s), Qt::Key_Backspace);
+        QCOMPARE(books->count(), 0);
+        QVERIFY(dialog.choice().addressBook.isEmpty());
     }
 };
 
