@@ -9,7 +9,8 @@ the server's own properties); hidden (the listing never shows a card, as if each
 just after it); refuse (403, 413 or 507 for cards whose text says so); redirect-away (after
 sign-in every request is sent on to 127.0.0.2); endless (the listing never ends); malformed
 (the listing is not XML); doctype (the listing declares an entity); forbidden (403 to
-everything); silent (reads the request, never answers)."""
+everything); silent (reads the request, never answers); v4 (behaves, and lists vCard 4.0 among
+the versions it takes)."""
 import hashlib
 import http.server
 import sys
@@ -87,10 +88,13 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if self.start() is None:
             return
         if self.headers.get('Depth') == '0':
+            versions = '<C:supported-address-data><C:address-data-type content-type=' \
+                '"text/vcard" version="3.0"/><C:address-data-type content-type="text/vcard" ' \
+                'version="4.0"/></C:supported-address-data>' if self.mode == 'v4' else ''
             xml = MS + '<D:response><D:href>%s</D:href><D:propstat><D:prop><D:resourcetype>' \
                 '<D:collection/><C:addressbook/></D:resourcetype><D:displayname>Book' \
-                '</D:displayname></D:prop><D:status>HTTP/1.1 200 OK</D:status></D:propstat>' \
-                '</D:response></D:multistatus>' % self.book
+                '</D:displayname>%s</D:prop><D:status>HTTP/1.1 200 OK</D:status></D:propstat>' \
+                '</D:response></D:multistatus>' % (self.book, versions)
             return self.answer(207, xml.encode(), [('Content-Type', 'application/xml')])
         if self.mode == 'endless':
             self.send_response(207)

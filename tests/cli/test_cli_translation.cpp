@@ -57,6 +57,19 @@ private Q_SLOTS:
             << QStringList{u"--list-headers"_s, u"--sheet"_s, u"Nope"_s, contacts} << 2;
         QTest::addRow("header not in sheet")
             << QStringList{u"-m"_s, u"Nope=Notes"_s, contacts} << 2;
+        QTest::addRow("server option without a server")
+            << QStringList{u"-m"_s, u"Phone=MobileNumber"_s, u"--only-new"_s, contacts} << 2;
+        QTest::addRow("server with a file target")
+            << QStringList{u"-m"_s,        u"Phone=MobileNumber"_s,
+                           u"--carddav"_s, u"https://127.0.0.1:1/"_s,
+                           u"--user"_s,    u"a"_s,
+                           u"--target"_s,  u"android"_s,
+                           contacts}
+            << 2;
+        QTest::addRow("server in clear elsewhere")
+            << QStringList{u"--carddav"_s, u"http://example.org/"_s, u"--user"_s, u"a"_s,
+                           u"--list-addressbooks"_s}
+            << 2;
     }
     void messagesAreTranslated() {
         QFETCH(QStringList, args);
