@@ -24,8 +24,10 @@ public:
     QString special;
     // The server dialog's answers, from the front: a choice for OK, nothing for Cancel.
     QList<std::optional<ServerChoice>> servers;
-    // What the keyring holds for any user and server.
+    // What the keyring holds for any user and server; with realKeyring, the desktop's keyring
+    // is asked instead (only tests that run a keyring of their own set it).
     std::optional<QString> keyring;
+    bool realKeyring = false;
 
     // What the window asked.
     QList<Message> messages;
@@ -69,5 +71,7 @@ public:
         }
         return answer.has_value();
     }
-    std::optional<QString> storedPassword(const ServerChoice&) override { return keyring; }
+    std::optional<QString> storedPassword(const ServerChoice& choice) override {
+        return realKeyring ? SystemDialogService().storedPassword(choice) : keyring;
+    }
 };
