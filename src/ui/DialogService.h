@@ -37,8 +37,8 @@ public:
     // keyring's entry is stored or removed as they asked). columns: the sheet's header columns.
     virtual bool editServer(QWidget* owner, ServerChoice& choice,
                             const QList<HeaderChoice>& columns) = 0;
-    // The password the keyring holds for the choice's user and server. Called on the run's
-    // worker thread, and only when the server asks for a password.
+    // The password the keyring holds for the choice's user and server. Called on the window's
+    // thread only (the keyring's library is not made for others).
     virtual std::optional<QString> storedPassword(const ServerChoice& choice) = 0;
 };
 

@@ -185,14 +185,15 @@ void ServerDialog::connectToServer() {
     auto job = std::make_shared<Job>();
     job->settings.url = serverUrl(c.address);
     job->settings.user = c.user;
-    // Asked only when the server wants a password: the typed one, else the keyring's.
-    job->settings.password = [typed = c.password, stored = m_storedPassword, user = c.user,
-                              host = keyringHost(c)]() -> std::optional<QString> {
-        if (!typed.isEmpty()) {
-            return typed;
-        }
-        return stored && !user.isEmpty() ? stored(user, host) : std::nullopt;
-    };
+    // Given only when the server asks: the typed one, else the keyring's, read here on the
+    // dialog's thread (the keyring's library works on that thread only).
+    std::optional<QString> password;
+    if (!c.password.isEmpty()) {
+        password = c.password;
+    } else if (m_storedPassword && m_keyringAvailable && !c.user.isEmpty()) {
+        password = m_storedPassword(c.user, keyringHost(c));
+    }
+    job->settings.password = [password] { return password; };
     showStatus(tr("Connecting..."), false);
     // The client and its network objects are made on the worker, where they are used.
     m_worker = startWorkerThread(

@@ -25,7 +25,7 @@ struct Discovery;
 class ServerDialog final : public QDialog {
     Q_OBJECT
 public:
-    // The password a keyring holds for a user at a host, if any; called on a worker thread.
+    // The password a keyring holds for a user at a host, if any; called on the dialog's thread.
     using StoredPassword =
         std::function<std::optional<QString>(const QString& user, const QString& host)>;
 

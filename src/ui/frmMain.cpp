@@ -769,15 +769,12 @@ void frmMain::runConversion() {
     job->path = txtExcelPath->text();
     job->options = options;
     if (server) {
-        // Asked on the worker, and only when the server wants a password: the one typed in the
-        // dialog this session, else the keyring's.
-        job->sync = syncSettings(
-            m_server, [dialogs = &m_dialogs, choice = m_server]() -> std::optional<QString> {
-                if (!choice.password.isEmpty()) {
-                    return choice.password;
-                }
-                return dialogs->storedPassword(choice);
-            });
+        // The one typed in the dialog this session, else the keyring's, given to the server only
+        // when it asks. The keyring is read here: its library works on the window's thread only.
+        const std::optional<QString> password = m_server.password.isEmpty()
+                                                    ? m_dialogs.storedPassword(m_server)
+                                                    : std::optional<QString>(m_server.password);
+        job->sync = syncSettings(m_server, [password] { return password; });
     }
     m_stopWork->store(false);
     job->host = std::make_unique<RunHost>(this, m_stopWork);
