@@ -1,7 +1,11 @@
 #include "DialogService.h"
 
+#include "PasswordStore.h"
+
 #include <QCoreApplication>
 
+#include "ServerChoice.h"
+#include "ServerDialog.h"
 #include "ShellServices.h"
 
 #include <QFileDialog>
@@ -19,6 +23,8 @@ QMessageBox::Icon boxIcon(DialogService::Icon icon) {
         return QMessageBox::Information;
     case DialogService::Icon::Warning:
         return QMessageBox::Warning;
+    case DialogService::Icon::Error:
+        return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
 }
@@ -75,4 +81,40 @@ QString SystemDialogService::specialFolder() {
 
 void SystemDialogService::openWithShell(const QString& target) {
     OpenWithShell(target);
+}
+
+bool SystemDialogService::editServer(QWidget* owner, ServerChoice& choice,
+                                     const QList<HeaderChoice>& columns) {
+    const bool keyring = Keyring::available();
+    ServerDialog dialog(choice, columns, keyring, Keyring::readPassword, owner);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    choice = dialog.choice();
+    QString error;
+    switch (keyringChange(choice, keyring)) {
+    case KeyringChange::None:
+        break;
+    case KeyringChange::Write:
+        if (!Keyring::writePassword(choice.user, keyringHost(choice), choice.password, &error)) {
+            showMessage(owner, dialog.windowTitle(),
+                        QCoreApplication::translate("DialogService",
+                                                    "The password could not be kept in the "
+                                                    "keyring: %1")
+                            .arg(error),
+                        Icon::Warning);
+        }
+        break;
+    case KeyringChange::Delete:
+        Keyring::deletePassword(choice.user, keyringHost(choice), nullptr);
+        break;
+    }
+    return true;
+}
+
+std::optional<QString> SystemDialogService::storedPassword(const ServerChoice& choice) {
+    if (choice.user.isEmpty() || !Keyring::available()) {
+        return std::nullopt;
+    }
+    return Keyring::readPassword(choice.user, keyringHost(choice));
 }

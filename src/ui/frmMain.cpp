@@ -9,6 +9,7 @@
 #include "PreviewGrid.h"
 #include "PreviewModel.h"
 #include "ProductInfo.h"
+#include "ServerSink.h"
 #include "ShellServices.h"
 #include "WindowAccessibility.h"
 #include "WorkbookScan.h"
@@ -35,6 +36,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QStandardItemModel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -73,6 +76,10 @@ frmMain::frmMain(DialogService& dialogs, QWidget* parent)
       m_clock([] { return QDateTime::currentDateTime(); }) {
     installWindowAccessibility();
     buildWindow();
+    {
+        QSettings settings;
+        m_server = loadServerChoice(settings);
+    }
 
     progressBar = new QTimer(this);
     progressBar->setObjectName(u"progressBar"_s);
@@ -121,6 +128,8 @@ void frmMain::connectHandlers() {
     connect(CmdChangevCardPath, &QPushButton::clicked, this, &frmMain::CmdChangevCardPath_Click);
     connect(cmbImportTarget, &QComboBox::currentIndexChanged, this,
             &frmMain::cmbImportTarget_Change);
+    connect(cmbSendTo, &QComboBox::currentIndexChanged, this, &frmMain::cmbSendTo_Change);
+    connect(cmdServer, &QPushButton::clicked, this, &frmMain::cmdServer_Click);
     connect(m_versions, &QButtonGroup::buttonToggled, this, &frmMain::rememberOwnChoices);
     connect(ChkSinglevCard, &QCheckBox::toggled, this, &frmMain::rememberOwnChoices);
     connect(chkPhoneFormat, &QCheckBox::toggled, this, &frmMain::updatePhoneControls);
@@ -332,6 +341,8 @@ bool frmMain::showWorkbook(const WorkbookScanResult& result, const QList<qint32>
     statusPanels[1]->setText(result.itemsFound);
     m_contactRows = rows;
     loadContactRows();
+    // The column that matched contacts was one of the previous sheet's.
+    m_server.uidColumn = -1;
     // A new header row: the mapping list starts again so that display and mappings agree.
     m_mapping.workbookLoaded();
     refreshMappingControls(false);
@@ -599,6 +610,11 @@ ConversionOptions frmMain::conversionOptions() const {
     const QVariant order = cmbDateOrder->currentData();
     options.dateOrder = order.isValid() ? static_cast<DateOrder>(order.toInt()) : systemDateOrder();
     options.saveLocation = txtvCardSavePath->text();
+    if (toServer()) {
+        options.destination = CardDestination::Server;
+        options.uidColumn = m_server.uidColumn;
+        options.onlyNew = m_server.onlyNew;
+    }
     return options;
 }
 
@@ -621,27 +637,71 @@ void frmMain::cmbImportTarget_Change() {
     m_applyingTarget = true;
     updateExportControls();
     // The user's own version where the target takes it, else the nearest one it does.
-    const VCardVersion version = versionForTarget(target, m_ownVersion);
+    const VCardVersion version = versionShown(target, toServer(), m_ownVersion);
     m_versions->button(static_cast<int>(version))->setChecked(true);
 
     const QString oneFilePerContact =
-        rules.singleFileAllowed
+        toServer() ? tr("A server takes each contact as a card of its own.")
+        : rules.singleFileAllowed
             ? QString()
             : tr("%1 imports only the first card of a file: one file per contact.")
                   .arg(QString::fromUtf16(rules.title));
-    ChkSinglevCard->setChecked(rules.singleFileAllowed && m_ownSingleFile);
+    ChkSinglevCard->setChecked(rules.singleFileAllowed && !toServer() && m_ownSingleFile);
     ChkSinglevCard->setToolTip(oneFilePerContact);
     Label11->setToolTip(oneFilePerContact);
     m_applyingTarget = false;
 }
 
+bool frmMain::toServer() const {
+    return cmbSendTo->currentIndex() == 1;
+}
+
+void frmMain::cmbSendTo_Change() {
+    const bool server = toServer();
+    // A server is offered only the targets whose cards it takes.
+    auto* targets = qobject_cast<QStandardItemModel*>(cmbImportTarget->model());
+    for (int i = 0; i < cmbImportTarget->count(); ++i) {
+        const auto target = static_cast<ImportTarget>(cmbImportTarget->itemData(i).toInt());
+        const bool offered = !server || targetSendsToServer(target);
+        if (QStandardItem* item = targets ? targets->item(i) : nullptr) {
+            item->setEnabled(offered);
+            item->setToolTip(offered
+                                 ? QString()
+                                 : tr("%1 imports files only.")
+                                       .arg(QString::fromUtf16(importTargetRules(target).title)));
+        }
+    }
+    if (server && !targetSendsToServer(conversionOptions().importTarget)) {
+        // Changing the target runs cmbImportTarget_Change.
+        cmbImportTarget->setCurrentIndex(0);
+    } else {
+        cmbImportTarget_Change();
+    }
+    updateCardPreview();
+}
+
+void frmMain::cmdServer_Click() {
+    if (busy()) {
+        return;
+    }
+    ServerChoice chosen = m_server;
+    if (!m_dialogs.editServer(this, chosen, headerChoicesOf(m_state))) {
+        return;
+    }
+    m_server = chosen;
+    QSettings settings;
+    saveServerChoice(settings, m_server);
+}
+
 void frmMain::updateExportControls() {
     const bool idle = !busy();
+    const bool server = toServer();
     const ImportTarget target = conversionOptions().importTarget;
-    const bool singleFileAllowed = importTargetRules(target).singleFileAllowed;
+    const bool singleFileAllowed = importTargetRules(target).singleFileAllowed && !server;
     for (QAbstractButton* button : m_versions->buttons()) {
         button->setEnabled(
-            idle && versionAllowed(target, static_cast<VCardVersion>(m_versions->id(button))));
+            idle &&
+            versionOffered(target, server, static_cast<VCardVersion>(m_versions->id(button))));
     }
     ChkSinglevCard->setEnabled(idle && singleFileAllowed);
     Label11->setEnabled(idle && singleFileAllowed);
@@ -651,7 +711,12 @@ void frmMain::updateExportControls() {
     cmbImportTarget->setEnabled(idle);
     chkPhoneFormat->setEnabled(idle);
     updatePhoneControls();
-    CmdChangevCardPath->setEnabled(idle);
+    cmbSendTo->setEnabled(idle);
+    cmdServer->setEnabled(idle && server);
+    // A server needs no save location.
+    Label7->setEnabled(!server);
+    txtvCardSavePath->setEnabled(!server);
+    CmdChangevCardPath->setEnabled(idle && !server);
 }
 
 void frmMain::updatePhoneControls() {
@@ -668,7 +733,22 @@ void frmMain::progressBar_Timer() {
 void frmMain::runConversion() {
     // Taken once: a control changed while the run works changes nothing in it.
     const ConversionOptions options = conversionOptions();
-    if (options.saveLocation.trimmed().isEmpty()) {
+    const bool server = options.destination == CardDestination::Server;
+    if (server && m_server.address.trimmed().isEmpty()) {
+        readyForAnotherRun();
+        m_dialogs.showMessage(this, applicationTitle(),
+                              tr("Please choose the server with \"Server...\"."),
+                              DialogService::Icon::Information);
+        return;
+    }
+    if (server && !serverAddressProblem(m_server.address).ok()) {
+        readyForAnotherRun();
+        m_dialogs.showMessage(this, applicationTitle(),
+                              problemText(serverAddressProblem(m_server.address)),
+                              DialogService::Icon::Warning);
+        return;
+    }
+    if (!server && options.saveLocation.trimmed().isEmpty()) {
         m_dialogs.showMessage(this, applicationTitle(), tr("Please Choose Saving Location"),
                               DialogService::Icon::Information);
         return;
@@ -680,6 +760,7 @@ void frmMain::runConversion() {
         QString path;
         ConversionOptions options;
         std::unique_ptr<RunHost> host;
+        std::optional<SyncSettings> sync;
         ConversionReport report;
     };
     auto job = std::make_shared<RunJob>();
@@ -687,6 +768,14 @@ void frmMain::runConversion() {
     job->source = std::move(m_source);
     job->path = txtExcelPath->text();
     job->options = options;
+    if (server) {
+        // The one typed in the dialog this session, else the keyring's, given to the server only
+        // when it asks. The keyring is read here: its library works on the window's thread only.
+        const std::optional<QString> password = m_server.password.isEmpty()
+                                                    ? m_dialogs.storedPassword(m_server)
+                                                    : std::optional<QString>(m_server.password);
+        job->sync = syncSettings(m_server, [password] { return password; });
+    }
     m_stopWork->store(false);
     job->host = std::make_unique<RunHost>(this, m_stopWork);
     statusBar->setValue(0);
@@ -696,6 +785,13 @@ void frmMain::runConversion() {
     m_worker = startWorkerThread(
         this,
         [job] {
+            if (job->sync) {
+                // Made here: the sink's network objects belong to the thread that uses them.
+                ServerSink sink(*job->sync);
+                job->report = convertContacts(job->state, job->path, *job->source, job->options,
+                                              sink, *job->host);
+                return;
+            }
             job->report =
                 convertContacts(job->state, job->path, *job->source, job->options, *job->host);
         },
@@ -741,15 +837,27 @@ void frmMain::conversionFinished(const ConversionReport& report) {
         return;
     case ConversionReport::Outcome::FolderFailed:
     case ConversionReport::Outcome::WorkbookFailed:
-    case ConversionReport::Outcome::ServerFailed:
         m_dialogs.showMessage(this, applicationTitle(), report.message,
                               DialogService::Icon::Warning);
+        return;
+    case ConversionReport::Outcome::ServerFailed:
+        readyForAnotherRun();
+        m_dialogs.showMessage(this, applicationTitle(), serverEndText(report),
+                              DialogService::Icon::Error);
         return;
     case ConversionReport::Outcome::Finished:
         break;
     }
     statusBar->setVisible(true);
     statusBar->setValue(100);
+    if (report.server.used) {
+        // No folder to open: the program stays open for the next run.
+        readyForAnotherRun();
+        m_dialogs.showMessage(this, applicationTitle(), serverEndText(report),
+                              report.server.notSent > 0 ? DialogService::Icon::Warning
+                                                        : DialogService::Icon::Information);
+        return;
+    }
     if (m_dialogs.askYesNo(this, tr("Open Destination Folder"), endDialogText(report))) {
         m_dialogs.openWithShell(report.outputFolder);
     } else {
@@ -777,6 +885,54 @@ QString frmMain::endDialogText(const ConversionReport& report) const {
     }
     return text +
            tr("Would you like to open folder containing excel file. Click Yes else click No.");
+}
+
+void frmMain::readyForAnotherRun() {
+    cmdNext->setEnabled(true);
+    cmdPrevious->setEnabled(true);
+}
+
+QString frmMain::serverEndText(const ConversionReport& report) const {
+    const ConversionReport::ServerSummary& s = report.server;
+    const QString newline = u"\r\n"_s;
+    if (report.outcome == ConversionReport::Outcome::ServerFailed) {
+        QString text = tr("No contact was sent.") + newline + report.message;
+        if (!s.addressBooks.isEmpty() && !report.message.contains(s.addressBooks.first())) {
+            text +=
+                newline + tr("The account's address books: %1.").arg(s.addressBooks.join(u", "_s));
+        }
+        return text;
+    }
+    QString text = s.notSent == 0
+                       ? tr("The contacts were sent to the address book \"%1\".").arg(s.addressBook)
+                       : tr("%1 of %2 contacts could not be sent to the address book \"%3\".")
+                             .arg(s.notSent)
+                             .arg(report.contactsAdded)
+                             .arg(s.addressBook);
+    text += newline + tr("%n contact(s) added, %1 updated, %2 left unchanged.", nullptr, s.added)
+                          .arg(s.updated)
+                          .arg(s.unchanged);
+    if (s.leftAlone > 0) {
+        text += newline + tr("%n contact(s) already in the address book were left as they were.",
+                             nullptr, s.leftAlone);
+    }
+    // A box the screen can hold: the first contacts not sent, then how many more.
+    constexpr qsizetype kListed = 15;
+    for (qsizetype i = 0; i < s.notSentContacts.size() && i < kListed; ++i) {
+        const ConversionReport::ServerSummary::NotSent& n = s.notSentContacts[i];
+        text += newline + tr("Not sent: row %1, %2: %3").arg(n.row).arg(n.name, n.reason);
+    }
+    if (s.notSentContacts.size() > kListed) {
+        text += newline + tr("... and %n more.", nullptr,
+                             static_cast<int>(s.notSentContacts.size() - kListed));
+    }
+    for (const QString& note : s.notes) {
+        text += newline + note;
+    }
+    for (const ValueProblem& p : report.valueProblems) {
+        text += newline + valueProblemText(p);
+    }
+    return text;
 }
 
 void frmMain::setWork(Work work) {

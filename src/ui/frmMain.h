@@ -2,6 +2,7 @@
 
 #include "ConversionOptions.h"
 #include "FieldMapping.h"
+#include "ServerChoice.h"
 #include "WizardState.h"
 #include "WorkbookSource.h"
 
@@ -81,6 +82,7 @@ public Q_SLOTS:
     void cmdSaveMapping_Click();
     void cmdLoadMapping_Click();
     void CmdChangevCardPath_Click();
+    void cmdServer_Click();
     void progressBar_Timer();
     void Exit_Click();
     void AboutUs_Click();
@@ -141,6 +143,12 @@ private:
     void conversionFinished(const ConversionReport& report);
     // The sentences of the end dialog.
     QString endDialogText(const ConversionReport& report) const;
+    // The end message of a run to a server: the counts, the address book, the contacts not
+    // sent; or why nothing was sent.
+    QString serverEndText(const ConversionReport& report) const;
+    // After a run to a server, or a Convert refused for want of one: Convert and Previous can
+    // be pressed again (a run to a folder ends the program or opens the folder instead).
+    void readyForAnotherRun();
     void showTab(int index);
     // Refuses a disabled step however it was asked for: code, an accessibility action.
     void ExportTab_CurrentChanged(int index);
@@ -159,6 +167,9 @@ private:
     void cmbImportTarget_Change();
     // A version or single-file choice the user made, kept while a target overrides it.
     void rememberOwnChoices();
+    // Folder or server: what the other step-3 controls offer follows.
+    void cmbSendTo_Change();
+    bool toServer() const;
     void updatePhoneControls();
     void updateOpenExcelAction();
     void message(const QString& text);
@@ -254,6 +265,13 @@ private:
     QLabel* Label7 = nullptr;
     PathBox* txtvCardSavePath = nullptr;
     QPushButton* CmdChangevCardPath = nullptr;
+    QLabel* lblSendTo = nullptr;
+    // Item 0 the folder, item 1 an address book on a server.
+    QComboBox* cmbSendTo = nullptr;
+    QPushButton* cmdServer = nullptr;
+    // What the server dialog was last left with (the address, user and address book are also
+    // kept in the settings for the next start; the password only in memory or the keyring).
+    ServerChoice m_server;
     QTimer* progressBar = nullptr;
 
     // The card preview: the contact's number among the rows the run converts selects it.

@@ -293,6 +293,7 @@ void frmMain::fitToCaptions(QWidget* central) {
                               std::pair<QWidget*, QWidget*>{Label7, txtvCardSavePath},
                               std::pair<QWidget*, QWidget*>{lblDateOrder, cmbDateOrder},
                               std::pair<QWidget*, QWidget*>{lblImportTarget, cmbImportTarget},
+                              std::pair<QWidget*, QWidget*>{lblSendTo, cmbSendTo},
                               std::pair<QWidget*, QWidget*>{chkPhoneFormat, cmbPhoneRegion},
                               std::pair<QWidget*, QWidget*>{cmbPhoneRegion, cmbPhoneStyle}}) {
         const int left = label->geometry().right() + 5;
@@ -332,7 +333,16 @@ void frmMain::fitToCaptions(QWidget* central) {
         qMax(lblNotNullLabel->geometry().right(), contactCountLabel->geometry().right()) + 8;
     for (QLabel* count : {lblNotNullCount, lblContactCount}) {
         count->move(qMax(count->x(), countLeft), count->y());
+        // ...and end before the row that says where the cards go.
+        count->resize(qMin(count->width(), lblSendTo->x() - 8 - count->x()), count->height());
     }
+    // Where the cards go and the server's button end where the import target above ends, as
+    // far as the caption beside the box lets them.
+    const int right = cmbImportTarget->geometry().right();
+    const int sendToLeft =
+        std::max(right + 1 - cmbSendTo->width(), lblSendTo->geometry().right() + 5);
+    cmbSendTo->move(std::min(cmbSendTo->x(), sendToLeft), cmbSendTo->y());
+    cmdServer->move(cmbSendTo->geometry().right() + 1 - cmdServer->width(), cmdServer->y());
     // The preview's heading line: a longer "Contact:" takes room from the gap after the
     // heading before it pushes the number box and the row along.
     const int crowding = lblPreviewContact->geometry().right() + 4 - spnPreviewContact->x();
@@ -632,6 +642,22 @@ void frmMain::buildExportTab(QWidget* page, int top) {
 
     CmdChangevCardPath = makeButton(u"CmdChangevCardPath"_s, tr("&Change..."), page);
     place(CmdChangevCardPath, 7800, 4080, 1215, 375, top);
+
+    // Where the cards go, in the free room right of the counts, under the import target it
+    // goes with; the server's button below the box, over the save location's button.
+    lblSendTo = makeLabel(u"lblSendTo"_s, tr("&Send to:"), page);
+    place(lblSendTo, 5640, 2790, 735, 255, top);
+    cmbSendTo = makeChoiceBox(u"cmbSendTo"_s, page);
+    cmbSendTo->addItem(tr("Folder"));
+    cmbSendTo->addItem(tr("Address book on a server"));
+    cmbSendTo->setAccessibleName(spokenName(lblSendTo->text()));
+    cmbSendTo->setAccessibleDescription(
+        tr("Files in a folder, or the contacts sent to an address book on a server"));
+    lblSendTo->setBuddy(cmbSendTo);
+    place(cmbSendTo, 6480, 2745, 2535, 315, top);
+    cmdServer = makeButton(u"cmdServer"_s, tr("Se&rver..."), page);
+    cmdServer->setAccessibleDescription(tr("The server, the sign-in and the address book"));
+    place(cmdServer, 7800, 3150, 1215, 375, top);
 }
 
 void frmMain::buildStatusBar() {
@@ -671,6 +697,8 @@ void frmMain::setTabOrders() {
                                    chkPhoneFormat,
                                    cmbPhoneRegion,
                                    cmbPhoneStyle,
+                                   cmbSendTo,
+                                   cmdServer,
                                    txtvCardSavePath,
                                    CmdChangevCardPath,
                                    spnPreviewContact,

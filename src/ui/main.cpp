@@ -7,6 +7,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The settings file: ~/.config/excel2vcard/excel2vcard.conf.
+    QApplication::setOrganizationName(QStringLiteral("excel2vcard"));
     QApplication::setApplicationName(QStringLiteral("excel2vcard"));
     QApplication::setDesktopFileName(QStringLiteral("excel2vcard"));
     installTranslations(app);

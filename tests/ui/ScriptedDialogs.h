@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DialogService.h"
+#include "ServerChoice.h"
 
 #include <QList>
 #include <QString>
@@ -21,6 +22,12 @@ public:
     QStringList folders;
     QList<bool> answers;
     QString special;
+    // The server dialog's answers, from the front: a choice for OK, nothing for Cancel.
+    QList<std::optional<ServerChoice>> servers;
+    // What the keyring holds for any user and server; with realKeyring, the desktop's keyring
+    // is asked instead (only tests that run a keyring of their own set it).
+    std::optional<QString> keyring;
+    bool realKeyring = false;
 
     // What the window asked.
     QList<Message> messages;
@@ -29,6 +36,9 @@ public:
     QStringList saveFilters;
     QStringList pickerTitles;
     QStringList opened;
+    // The choice and the columns each server dialog was opened with.
+    QList<ServerChoice> serverShown;
+    QList<QList<HeaderChoice>> serverColumns;
 
     void showMessage(QWidget*, const QString& caption, const QString& text, Icon icon) override {
         messages.append({caption, text, icon});
@@ -51,4 +61,17 @@ public:
     }
     QString specialFolder() override { return special; }
     void openWithShell(const QString& target) override { opened.append(target); }
+    bool editServer(QWidget*, ServerChoice& choice, const QList<HeaderChoice>& columns) override {
+        serverShown.append(choice);
+        serverColumns.append(columns);
+        const std::optional<ServerChoice> answer =
+            servers.isEmpty() ? std::nullopt : servers.takeFirst();
+        if (answer) {
+            choice = *answer;
+        }
+        return answer.has_value();
+    }
+    std::optional<QString> storedPassword(const ServerChoice& choice) override {
+        return realKeyring ? SystemDialogService().storedPassword(choice) : keyring;
+    }
 };

@@ -91,6 +91,12 @@ public:
     }
     QString specialFolder() override { return m_special; }
     void openWithShell(const QString& target) override { opened.append(target); }
+    bool editServer(QWidget* owner, ServerChoice& choice,
+                    const QList<HeaderChoice>& columns) override {
+        return m_system.editServer(owner, choice, columns);
+    }
+    // The desktop's keyring is not the test's.
+    std::optional<QString> storedPassword(const ServerChoice&) override { return std::nullopt; }
 
     QStringList messages;
     QStringList opened;

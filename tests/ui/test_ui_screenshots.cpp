@@ -5,6 +5,7 @@
 #include "ProgramLanguage.h"
 #include "WindowDriver.h"
 
+#include "ServerDialog.h"
 #include "frmAbout.h"
 
 #include <QApplication>
@@ -51,10 +52,25 @@ private Q_SLOTS:
         save(d.window.get(), u"3-export"_s);
         d.next();
         save(d.window.get(), u"3-export-converted"_s);
+        d.combo(u"cmbSendTo"_s)->setCurrentIndex(1);
+        save(d.window.get(), u"3-export-server"_s);
         d.action(u"AboutUs"_s)->trigger();
         auto* about = d.window->findChild<frmAbout*>();
         QVERIFY(about);
         save(about, u"about"_s);
+    }
+
+    // The server dialog with a problem under the address, and the sheet's columns to match by.
+    void serverDialog() {
+        ServerChoice choice;
+        choice.address = u"http://cloud.example.org/remote.php/dav"_s;
+        choice.user = u"ann"_s;
+        choice.addressBook = u"https://cloud.example.org/remote.php/dav/addressbooks/ann/work/"_s;
+        choice.addressBookName = u"Work contacts"_s;
+        ServerDialog dialog(choice, {{u"Full name"_s, 2}, {u"Member no."_s, 5}}, false, {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        save(&dialog, u"server-dialog"_s);
     }
 
     // The card preview with a value that does not reach the card, told under it.
