@@ -87,6 +87,8 @@ public:
     QString pickFolder(QWidget*, const QString&) override { return QString(); }
     QString specialFolder() override { return saveLocation; }
     void openWithShell(const QString&) override {}
+    bool editServer(QWidget*, ServerChoice&, const QList<HeaderChoice>&) override { return false; }
+    std::optional<QString> storedPassword(const ServerChoice&) override { return std::nullopt; }
 };
 
 // The longest time between two ticks of a fast timer while some work runs.
