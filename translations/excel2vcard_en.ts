@@ -2,6 +2,30 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CardDav</name>
+    <message numerus="yes">
+        <source>, ... (%n row(s))</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact(s) had nothing to be matched by (no e-mail address, name or company) and went under their row number, so moving them in the sheet makes them new contacts: row(s) %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact(s) had the same e-mail address, name or key as an earlier row and were sent as contacts of their own: row(s) %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Cli</name>
     <message numerus="yes">
         <source>%n contact(s) written to vCard files.</source>
@@ -15,6 +39,20 @@
         <translation>
             <numerusform>%n row was left out: an e-mail cell holds only spaces (--allow-empty-email keeps them).</numerusform>
             <numerusform>%n rows were left out: an e-mail cell holds only spaces (--allow-empty-email keeps them).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact(s) added, %1 updated, %2 unchanged, %3 not sent</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact(s) already in the address book were left as they were (--only-new).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>
@@ -46,6 +84,40 @@
         <translation>
             <numerusform>%n phone number was left as it was</numerusform>
             <numerusform>%n phone numbers were left as they were</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ServerDialog</name>
+    <message numerus="yes">
+        <source>%n address book(s) found.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message numerus="yes">
+        <source>%n contact(s) added, %1 updated, %2 left unchanged.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact(s) already in the address book were left as they were.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>

@@ -83,6 +83,27 @@
         <source>The account has several address books; choose one of: %3.</source>
         <translation>L&apos;account ha più rubriche; scegline una tra: %3.</translation>
     </message>
+    <message numerus="yes">
+        <source>, ... (%n row(s))</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact(s) had nothing to be matched by (no e-mail address, name or company) and went under their row number, so moving them in the sheet makes them new contacts: row(s) %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact(s) had the same e-mail address, name or key as an earlier row and were sent as contacts of their own: row(s) %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CardPreview</name>
@@ -460,6 +481,111 @@ Esempio:
         <source>At most %1 mappings can be made.</source>
         <translation>Si possono creare al massimo %1 associazioni.</translation>
     </message>
+    <message>
+        <source>
+Sending the contacts to an address book on a server (CardDAV):
+  excel2vcard-cli [mapping options] --carddav URL --user NAME [--addressbook BOOK]
+                  [--ca-file FILE] [--password-file FILE] [--uid-column LETTERS]
+                  [--only-new] SPREADSHEET
+  excel2vcard-cli --carddav URL --user NAME [--ca-file FILE] --list-addressbooks
+
+  --carddav URL                 Send the cards to an address book on this server
+                                instead of writing files: the server&apos;s address, the
+                                account&apos;s or the address book&apos;s own. https://, or
+                                http:// to this machine only. The cards are vCard 3.0
+                                (4.0 with --vcard-version 4.0 when the address book
+                                takes it); a second run updates the contacts it sent
+                                before instead of adding them again. Nothing on the
+                                server is ever deleted. --target outlook and android,
+                                --single-file and --output cannot be used with it.
+  --user NAME                   The user name of the account.
+  --addressbook BOOK            The address book, by name or address (see
+                                --list-addressbooks); needed when the account has
+                                several.
+  --ca-file FILE                Trust the certificates of this PEM file as well as the
+                                system&apos;s (a server with a certificate of its own).
+  --password-file FILE          Read the password from the first line of FILE. The
+                                password is asked for only when the server asks for
+                                one: from the environment variable
+                                E2V_CARDDAV_PASSWORD, this file, the desktop&apos;s keyring
+                                (as the window remembers it), or a prompt on the
+                                terminal.
+  --uid-column LETTERS          Match the contacts on the server by the text of this
+                                column. By default by the first e-mail address, else
+                                by name and company, else by the row number (the
+                                report names those rows).
+  --only-new                    Add the contacts the address book does not hold yet;
+                                leave those it holds as they are.
+  --list-addressbooks           Print the account&apos;s address books, one a line: the
+                                address, a TAB, the name.
+
+The report on standard error: &quot;N contacts added, M updated, K unchanged, F not sent&quot;,
+then each contact not sent with its row and the server&apos;s reason; the address book&apos;s
+address is the last line on standard output. Exit status 0: every contact was sent or
+was unchanged; 1: some were not sent; 2: nothing could be sent (bad usage, the sign-in
+was refused, no password, the address book was not found or not chosen among several,
+the server&apos;s certificate is not trusted, the server cannot be reached).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 needs --carddav.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--carddav needs the user name (--user NAME).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--target %1 makes files to import; it cannot be used with --carddav.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 is about files; it cannot be used with --carddav.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An address book on a server takes vCard 3.0 or 4.0, not 2.1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--uid-column takes column letters (A, AB, ...), not “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--list-addressbooks takes no spreadsheet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password file “%1” cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password of %1 at %2: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account&apos;s address books: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact(s) added, %1 updated, %2 unchanged, %3 not sent</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact(s) already in the address book were left as they were (--only-new).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not sent: row %1, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>
@@ -532,6 +658,10 @@ Esempio:
     <message>
         <source>Mapping (*.json);;All files (*)</source>
         <translation>File di associazione (*.json);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the keyring: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -832,6 +962,88 @@ Esempio:
     <message>
         <source>not a valid web address</source>
         <translation>indirizzo web non valido</translation>
+    </message>
+</context>
+<context>
+    <name>ServerDialog</name>
+    <message>
+        <source>Address Book on a Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://cloud.example.org</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server &amp;address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Needed only when the server asks for one; leave it empty to use the remembered one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remember password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No keyring runs on this desktop, so the password cannot be kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account&apos;s only one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;onnect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists the address books of the account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address &amp;book:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail address (default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What tells a contact of the sheet and its card on the server are the same</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Match contacts by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only add &amp;new contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contacts already in the address book are left as they are</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n address book(s) found.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1559,6 +1771,83 @@ Esempio:
     <message>
         <source>%1  ·  your contact list, ready for every address book</source>
         <translation>%1  ·  il tuo elenco di contatti, pronto per ogni rubrica</translation>
+    </message>
+    <message>
+        <source>A server takes each contact as a card of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 imports files only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose the server with &quot;Server...&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No contact was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account&apos;s address books: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The contacts were sent to the address book &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 contacts could not be sent to the address book &quot;%3&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact(s) added, %1 updated, %2 left unchanged.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n contact(s) already in the address book were left as they were.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not sent: row %1, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Send to:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address book on a server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files in a folder, or the contacts sent to an address book on a server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Se&amp;rver...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server, the sign-in and the address book</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
