@@ -5,23 +5,23 @@
     <name>CardDav</name>
     <message numerus="yes">
         <source>, ... (%n row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, ... (%n row)</numerusform>
+            <numerusform>, ... (%n rows)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) had nothing to be matched by (no e-mail address, name or company) and went under their row number, so moving them in the sheet makes them new contacts: row(s) %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact had nothing to be matched by (no e-mail address, name or company) and went under its row number, so moving it in the sheet makes it a new contact: row %1.</numerusform>
+            <numerusform>%n contacts had nothing to be matched by (no e-mail address, name or company) and went under their row number, so moving them in the sheet makes them new contacts: rows %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) had the same e-mail address, name or key as an earlier row and were sent as contacts of their own: row(s) %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact had the same e-mail address, name or key as an earlier row and was sent as a contact of its own: row %1.</numerusform>
+            <numerusform>%n contacts had the same e-mail address, name or key as an earlier row and were sent as contacts of their own: rows %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -43,16 +43,16 @@
     </message>
     <message numerus="yes">
         <source>%n contact(s) added, %1 updated, %2 unchanged, %3 not sent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact added, %1 updated, %2 unchanged, %3 not sent</numerusform>
+            <numerusform>%n contacts added, %1 updated, %2 unchanged, %3 not sent</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) already in the address book were left as they were (--only-new).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact already in the address book was left as it was (--only-new).</numerusform>
+            <numerusform>%n contacts already in the address book were left as they were (--only-new).</numerusform>
         </translation>
     </message>
 </context>
@@ -91,9 +91,9 @@
     <name>ServerDialog</name>
     <message numerus="yes">
         <source>%n address book(s) found.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n address book found.</numerusform>
+            <numerusform>%n address books found.</numerusform>
         </translation>
     </message>
 </context>
@@ -101,23 +101,23 @@
     <name>frmMain</name>
     <message numerus="yes">
         <source>%n contact(s) added, %1 updated, %2 left unchanged.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact added, %1 updated, %2 left unchanged.</numerusform>
+            <numerusform>%n contacts added, %1 updated, %2 left unchanged.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) already in the address book were left as they were.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact already in the address book was left as it was.</numerusform>
+            <numerusform>%n contacts already in the address book were left as they were.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... and %n more.</numerusform>
+            <numerusform>... and %n more.</numerusform>
         </translation>
     </message>
 </context>
