@@ -360,7 +360,7 @@ void frmMain::fitToCaptions(QWidget* central) {
     // preview's column moves right. The designed window keeps its size where all fits.
     int overflow = 0;
     for (int i = 0; i < ExportTab->count(); ++i) {
-        overflow = qMax(overflow, overflowOf(ExportTab->widget(i), 8));
+        overflow = qMax(overflow, overflowOf(ExportTab->widget(i), 4));
     }
     const int previewOverflow = lblPreviewRow->geometry().right() + 1 - central->width();
     if (overflow > 0 || previewOverflow > 0) {
