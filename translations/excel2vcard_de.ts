@@ -85,23 +85,23 @@
     </message>
     <message numerus="yes">
         <source>, ... (%n row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, ... (%n Zeile)</numerusform>
+            <numerusform>, ... (%n Zeilen)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) had nothing to be matched by (no e-mail address, name or company) and went under their row number, so moving them in the sheet makes them new contacts: row(s) %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kontakt hatte kein Erkennungsmerkmal (keine E-Mail-Adresse, keinen Namen, keine Firma) und wird an seiner Zeilennummer erkannt; wird er im Arbeitsblatt verschoben, gilt er als neuer Kontakt: Zeile %1.</numerusform>
+            <numerusform>%n Kontakte hatten kein Erkennungsmerkmal (keine E-Mail-Adresse, keinen Namen, keine Firma) und werden an ihrer Zeilennummer erkannt; werden sie im Arbeitsblatt verschoben, gelten sie als neue Kontakte: Zeilen %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) had the same e-mail address, name or key as an earlier row and were sent as contacts of their own: row(s) %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kontakt hatte dieselbe E-Mail-Adresse, denselben Namen oder Schlüssel wie eine vorhergehende Zeile und wurde als eigener Kontakt gesendet: Zeile %1.</numerusform>
+            <numerusform>%n Kontakte hatten dieselbe E-Mail-Adresse, denselben Namen oder Schlüssel wie eine vorhergehende Zeile und wurden als eigene Kontakte gesendet: Zeilen %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -530,65 +530,118 @@ was unchanged; 1: some were not sent; 2: nothing could be sent (bad usage, the s
 was refused, no password, the address book was not found or not chosen among several,
 the server&apos;s certificate is not trusted, the server cannot be reached).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Senden der Kontakte an ein Adressbuch auf einem Server (CardDAV):
+  excel2vcard-cli [Zuordnungsoptionen] --carddav URL --user NAME
+                  [--addressbook BOOK] [--ca-file FILE] [--password-file FILE]
+                  [--uid-column LETTERS] [--only-new] SPREADSHEET
+  excel2vcard-cli --carddav URL --user NAME [--ca-file FILE] --list-addressbooks
+
+  --carddav URL                 Sendet die vCards an ein Adressbuch auf diesem
+                                Server, statt Dateien zu schreiben. URL ist die
+                                Adresse des Servers, des Kontos oder des
+                                Adressbuchs selbst; https:// oder, nur zu diesem
+                                Rechner, http://. Die vCards haben das Format
+                                vCard 3.0 (4.0 mit --vcard-version 4.0, wenn das
+                                Adressbuch es annimmt); ein zweiter Lauf
+                                aktualisiert die zuvor gesendeten Kontakte,
+                                statt sie erneut hinzuzufügen. Auf dem Server
+                                wird nie etwas gelöscht. --target outlook und
+                                android, --single-file und --output können damit
+                                nicht verwendet werden.
+  --user NAME                   Der Benutzername des Kontos.
+  --addressbook BOOK            Das Adressbuch, mit Namen oder Adresse (siehe
+                                --list-addressbooks); nötig, wenn das Konto
+                                mehrere hat.
+  --ca-file FILE                Vertraut den Zertifikaten dieser PEM-Datei
+                                zusätzlich zu denen des Systems (für einen
+                                Server mit eigenem Zertifikat).
+  --password-file FILE          Liest das Passwort aus der ersten Zeile von
+                                FILE. Ein Passwort wird nur geholt, wenn der
+                                Server eines verlangt: aus der
+                                Umgebungsvariablen E2V_CARDDAV_PASSWORD, aus
+                                dieser Datei, aus dem Schlüsselbund des Desktops
+                                (wo das Fenster es speichert) oder per Abfrage
+                                im Terminal.
+  --uid-column LETTERS          Erkennt die Kontakte auf dem Server am Text
+                                dieser Spalte. Standardmäßig an der ersten
+                                E-Mail-Adresse, sonst an Name und Firma, sonst
+                                an der Zeilennummer (der Bericht nennt diese
+                                Zeilen).
+  --only-new                    Fügt die Kontakte hinzu, die das Adressbuch noch
+                                nicht enthält; die vorhandenen bleiben, wie sie
+                                sind.
+  --list-addressbooks           Gibt die Adressbücher des Kontos aus, eines pro
+                                Zeile: die Adresse, ein TAB, der Name.
+
+Der Bericht auf der Standardfehlerausgabe:
+„N Kontakte hinzugefügt, M aktualisiert, K unverändert, F nicht gesendet“, dann
+jeder nicht gesendete Kontakt mit seiner Zeile und dem Grund des Servers; die
+Adresse des Adressbuchs ist die letzte Zeile der Standardausgabe. Exit-Status 0:
+jeder Kontakt wurde gesendet oder war unverändert; 1: einige wurden nicht
+gesendet; 2: nichts konnte gesendet werden (falscher Aufruf, die Anmeldung wurde
+abgelehnt, kein Passwort, das Adressbuch wurde nicht gefunden oder unter
+mehreren nicht gewählt, dem Zertifikat des Servers wird nicht vertraut, der
+Server ist nicht erreichbar).
+</translation>
     </message>
     <message>
         <source>--%1 needs --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erfordert --carddav.</translation>
     </message>
     <message>
         <source>--carddav needs the user name (--user NAME).</source>
-        <translation type="unfinished"></translation>
+        <translation>--carddav erfordert den Benutzernamen (--user NAME).</translation>
     </message>
     <message>
         <source>--target %1 makes files to import; it cannot be used with --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--target %1 erstellt Dateien zum Importieren; --carddav kann damit nicht verwendet werden.</translation>
     </message>
     <message>
         <source>--%1 is about files; it cannot be used with --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 betrifft Dateien; --carddav kann damit nicht verwendet werden.</translation>
     </message>
     <message>
         <source>An address book on a server takes vCard 3.0 or 4.0, not 2.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Adressbuch auf einem Server nimmt vCard 3.0 oder 4.0 an, nicht 2.1.</translation>
     </message>
     <message>
         <source>--uid-column takes column letters (A, AB, ...), not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>--uid-column erwartet Spaltenbuchstaben (A, AB, ...), nicht „%1“.</translation>
     </message>
     <message>
         <source>--list-addressbooks takes no spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-addressbooks erwartet kein Tabellendokument.</translation>
     </message>
     <message>
         <source>The password file “%1” cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Passwortdatei „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>Password of %1 at %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für %1 auf %2: </translation>
     </message>
     <message>
         <source>The account&apos;s address books: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adressbücher des Kontos: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) added, %1 updated, %2 unchanged, %3 not sent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kontakt hinzugefügt, %1 aktualisiert, %2 unverändert, %3 nicht gesendet</numerusform>
+            <numerusform>%n Kontakte hinzugefügt, %1 aktualisiert, %2 unverändert, %3 nicht gesendet</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) already in the address book were left as they were (--only-new).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kontakt, der schon im Adressbuch war, blieb unverändert (--only-new).</numerusform>
+            <numerusform>%n Kontakte, die schon im Adressbuch waren, blieben unverändert (--only-new).</numerusform>
         </translation>
     </message>
     <message>
         <source>Not sent: row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gesendet: Zeile %1, %2: %3</translation>
     </message>
 </context>
 <context>
@@ -665,7 +718,7 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     </message>
     <message>
         <source>The password could not be kept in the keyring: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort konnte nicht im Schlüsselbund gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -972,81 +1025,81 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     <name>ServerDialog</name>
     <message>
         <source>Address Book on a Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressbuch auf einem Server</translation>
     </message>
     <message>
         <source>https://cloud.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>https://cloud.example.org</translation>
     </message>
     <message>
         <source>Server &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Serveradresse:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzername:</translation>
     </message>
     <message>
         <source>Needed only when the server asks for one; leave it empty to use the remembered one</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur nötig, wenn der Server eines verlangt; leer lassen, um das gespeicherte zu verwenden</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Passwort:</translation>
     </message>
     <message>
         <source>&amp;Remember password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort &amp;merken</translation>
     </message>
     <message>
         <source>No keyring runs on this desktop, so the password cannot be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Desktop läuft kein Schlüsselbund, daher kann das Passwort nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The account&apos;s only one</source>
-        <translation type="unfinished"></translation>
+        <translation>Das einzige Adressbuch des Kontos</translation>
     </message>
     <message>
         <source>C&amp;onnect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verbinden</translation>
     </message>
     <message>
         <source>Lists the address books of the account</source>
-        <translation type="unfinished"></translation>
+        <translation>Listet die Adressbücher des Kontos auf</translation>
     </message>
     <message>
         <source>Address &amp;book:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;dressbuch:</translation>
     </message>
     <message>
         <source>E-mail address (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse (Standard)</translation>
     </message>
     <message>
         <source>What tells a contact of the sheet and its card on the server are the same</source>
-        <translation type="unfinished"></translation>
+        <translation>Woran erkannt wird, dass ein Kontakt des Arbeitsblatts und eine vCard auf dem Server zusammengehören</translation>
     </message>
     <message>
         <source>&amp;Match contacts by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kontakte erkennen an:</translation>
     </message>
     <message>
         <source>Only add &amp;new contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur &amp;neue Kontakte hinzufügen</translation>
     </message>
     <message>
         <source>Contacts already in the address book are left as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakte, die schon im Adressbuch sind, bleiben unverändert</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung wird hergestellt...</translation>
     </message>
     <message numerus="yes">
         <source>%n address book(s) found.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Adressbuch gefunden.</numerusform>
+            <numerusform>%n Adressbücher gefunden.</numerusform>
         </translation>
     </message>
 </context>
@@ -1778,80 +1831,80 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     </message>
     <message>
         <source>A server takes each contact as a card of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Server nimmt jeden Kontakt als eigene vCard an.</translation>
     </message>
     <message>
         <source>%1 imports files only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importiert nur Dateien.</translation>
     </message>
     <message>
         <source>Please choose the server with &quot;Server...&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie den Server über „Server...“ aus.</translation>
     </message>
     <message>
         <source>No contact was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Kontakt gesendet.</translation>
     </message>
     <message>
         <source>The account&apos;s address books: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adressbücher des Kontos: %1.</translation>
     </message>
     <message>
         <source>The contacts were sent to the address book &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kontakte wurden an das Adressbuch „%1“ gesendet.</translation>
     </message>
     <message>
         <source>%1 of %2 contacts could not be sent to the address book &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Kontakten konnten nicht an das Adressbuch „%3“ gesendet werden.</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) added, %1 updated, %2 left unchanged.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kontakt hinzugefügt, %1 aktualisiert, %2 unverändert.</numerusform>
+            <numerusform>%n Kontakte hinzugefügt, %1 aktualisiert, %2 unverändert.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) already in the address book were left as they were.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kontakt, der schon im Adressbuch war, blieb unverändert.</numerusform>
+            <numerusform>%n Kontakte, die schon im Adressbuch waren, blieben unverändert.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not sent: row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gesendet: Zeile %1, %2: %3</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... und %n weiterer.</numerusform>
+            <numerusform>... und %n weitere.</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Send to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Senden an:</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Address book on a server</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressbuch auf einem Server</translation>
     </message>
     <message>
         <source>Files in a folder, or the contacts sent to an address book on a server</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien in einen Ordner schreiben oder die Kontakte an ein Adressbuch auf einem Server senden</translation>
     </message>
     <message>
         <source>Se&amp;rver...</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;rver...</translation>
     </message>
     <message>
         <source>The server, the sign-in and the address book</source>
-        <translation type="unfinished"></translation>
+        <translation>Server, Anmeldung und Adressbuch</translation>
     </message>
 </context>
 </TS>

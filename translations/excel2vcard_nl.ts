@@ -85,23 +85,23 @@
     </message>
     <message numerus="yes">
         <source>, ... (%n row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, ... (%n rij)</numerusform>
+            <numerusform>, ... (%n rijen)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) had nothing to be matched by (no e-mail address, name or company) and went under their row number, so moving them in the sheet makes them new contacts: row(s) %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact had geen kenmerk om het aan te herkennen (geen e-mailadres, naam of bedrijf) en wordt daarom herkend aan zijn rijnummer; verplaatst u het in het werkblad, dan wordt het een nieuw contact: rij %1.</numerusform>
+            <numerusform>%n contacten hadden geen kenmerk om ze aan te herkennen (geen e-mailadres, naam of bedrijf) en worden daarom herkend aan hun rijnummer; verplaatst u ze in het werkblad, dan worden het nieuwe contacten: rijen %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) had the same e-mail address, name or key as an earlier row and were sent as contacts of their own: row(s) %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact had hetzelfde e-mailadres, dezelfde naam of sleutel als een eerdere rij en is als apart contact verzonden: rij %1.</numerusform>
+            <numerusform>%n contacten hadden hetzelfde e-mailadres, dezelfde naam of sleutel als een eerdere rij en zijn als aparte contacten verzonden: rijen %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -525,65 +525,115 @@ was unchanged; 1: some were not sent; 2: nothing could be sent (bad usage, the s
 was refused, no password, the address book was not found or not chosen among several,
 the server&apos;s certificate is not trusted, the server cannot be reached).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+De contacten naar een adresboek op een server verzenden (CardDAV):
+  excel2vcard-cli [koppelingsopties] --carddav URL --user NAME
+                  [--addressbook BOOK] [--ca-file FILE] [--password-file FILE]
+                  [--uid-column LETTERS] [--only-new] SPREADSHEET
+  excel2vcard-cli --carddav URL --user NAME [--ca-file FILE] --list-addressbooks
+
+  --carddav URL                 Verzendt de vCards naar een adresboek op deze
+                                server in plaats van bestanden te schrijven. URL
+                                is het adres van de server, van het account of
+                                van het adresboek zelf; https://, of http://
+                                alleen naar deze computer. De vCards zijn
+                                vCard 3.0 (4.0 met --vcard-version 4.0 als het
+                                adresboek dat accepteert); een tweede keer
+                                uitvoeren werkt de eerder verzonden contacten
+                                bij in plaats van ze opnieuw toe te voegen. Op
+                                de server wordt nooit iets verwijderd.
+                                --target outlook en android, --single-file en
+                                --output kunnen daarmee niet worden gebruikt.
+  --user NAME                   De gebruikersnaam van het account.
+  --addressbook BOOK            Het adresboek, met naam of adres (zie
+                                --list-addressbooks); nodig als het account er
+                                meerdere heeft.
+  --ca-file FILE                Vertrouwt de certificaten in dit PEM-bestand
+                                naast die van het systeem (voor een server met
+                                een eigen certificaat).
+  --password-file FILE          Leest het wachtwoord uit de eerste regel van
+                                FILE. Een wachtwoord wordt alleen opgehaald als
+                                de server erom vraagt: uit de omgevingsvariabele
+                                E2V_CARDDAV_PASSWORD, uit dit bestand, uit de
+                                sleutelbos van het bureaublad (waar het venster
+                                het bewaart) of via een vraag in de terminal.
+  --uid-column LETTERS          Herkent de contacten op de server aan de tekst
+                                in deze kolom. Standaard aan het eerste
+                                e-mailadres, anders aan naam en bedrijf, anders
+                                aan het rijnummer (het verslag noemt die rijen).
+  --only-new                    Voegt de contacten toe die nog niet in het
+                                adresboek staan; de contacten die er al in
+                                staan, blijven zoals ze zijn.
+  --list-addressbooks           Toont de adresboeken van het account, één per
+                                regel: het adres, een TAB, de naam.
+
+Het verslag op standaardfout:
+“N contacten toegevoegd, M bijgewerkt, K ongewijzigd, F niet verzonden”, daarna
+elk niet verzonden contact met zijn rij en de reden van de server; het adres van
+het adresboek is de laatste regel op standaarduitvoer. Afsluitstatus 0: elk
+contact is verzonden of was ongewijzigd; 1: sommige zijn niet verzonden; 2: er
+kon niets worden verzonden (onjuist gebruik, de aanmelding is geweigerd, geen
+wachtwoord, het adresboek is niet gevonden of niet gekozen uit meerdere, het
+certificaat van de server wordt niet vertrouwd, de server is niet bereikbaar).
+</translation>
     </message>
     <message>
         <source>--%1 needs --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 vereist --carddav.</translation>
     </message>
     <message>
         <source>--carddav needs the user name (--user NAME).</source>
-        <translation type="unfinished"></translation>
+        <translation>--carddav vereist de gebruikersnaam (--user NAME).</translation>
     </message>
     <message>
         <source>--target %1 makes files to import; it cannot be used with --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--target %1 maakt bestanden om te importeren; --carddav kan daarmee niet worden gebruikt.</translation>
     </message>
     <message>
         <source>--%1 is about files; it cannot be used with --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 betreft bestanden; --carddav kan daarmee niet worden gebruikt.</translation>
     </message>
     <message>
         <source>An address book on a server takes vCard 3.0 or 4.0, not 2.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een adresboek op een server accepteert vCard 3.0 of 4.0, niet 2.1.</translation>
     </message>
     <message>
         <source>--uid-column takes column letters (A, AB, ...), not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>--uid-column verwacht kolomletters (A, AB, ...), niet “%1”.</translation>
     </message>
     <message>
         <source>--list-addressbooks takes no spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-addressbooks verwacht geen rekenblad.</translation>
     </message>
     <message>
         <source>The password file “%1” cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het wachtwoordbestand “%1” kan niet worden gelezen: %2.</translation>
     </message>
     <message>
         <source>Password of %1 at %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoord van %1 op %2: </translation>
     </message>
     <message>
         <source>The account&apos;s address books: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De adresboeken van het account: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) added, %1 updated, %2 unchanged, %3 not sent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact toegevoegd, %1 bijgewerkt, %2 ongewijzigd, %3 niet verzonden</numerusform>
+            <numerusform>%n contacten toegevoegd, %1 bijgewerkt, %2 ongewijzigd, %3 niet verzonden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) already in the address book were left as they were (--only-new).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact dat al in het adresboek stond, is ongewijzigd gelaten (--only-new).</numerusform>
+            <numerusform>%n contacten die al in het adresboek stonden, zijn ongewijzigd gelaten (--only-new).</numerusform>
         </translation>
     </message>
     <message>
         <source>Not sent: row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet verzonden: rij %1, %2: %3</translation>
     </message>
 </context>
 <context>
@@ -660,7 +710,7 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     </message>
     <message>
         <source>The password could not be kept in the keyring: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het wachtwoord kon niet in de sleutelbos worden bewaard: %1</translation>
     </message>
 </context>
 <context>
@@ -967,81 +1017,81 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     <name>ServerDialog</name>
     <message>
         <source>Address Book on a Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresboek op een server</translation>
     </message>
     <message>
         <source>https://cloud.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>https://cloud.example.org</translation>
     </message>
     <message>
         <source>Server &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Serveradres:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gebruikersnaam:</translation>
     </message>
     <message>
         <source>Needed only when the server asks for one; leave it empty to use the remembered one</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen nodig als de server erom vraagt; laat het leeg om het onthouden wachtwoord te gebruiken</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wachtwoord:</translation>
     </message>
     <message>
         <source>&amp;Remember password</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoord ont&amp;houden</translation>
     </message>
     <message>
         <source>No keyring runs on this desktop, so the password cannot be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op dit bureaublad draait geen sleutelbos, dus het wachtwoord kan niet worden bewaard.</translation>
     </message>
     <message>
         <source>The account&apos;s only one</source>
-        <translation type="unfinished"></translation>
+        <translation>Het enige adresboek van het account</translation>
     </message>
     <message>
         <source>C&amp;onnect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verbinden</translation>
     </message>
     <message>
         <source>Lists the address books of the account</source>
-        <translation type="unfinished"></translation>
+        <translation>Toont de adresboeken van het account</translation>
     </message>
     <message>
         <source>Address &amp;book:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres&amp;boek:</translation>
     </message>
     <message>
         <source>E-mail address (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mailadres (standaard)</translation>
     </message>
     <message>
         <source>What tells a contact of the sheet and its card on the server are the same</source>
-        <translation type="unfinished"></translation>
+        <translation>Waaraan te zien is dat een contact in het werkblad en een vCard op de server bij elkaar horen</translation>
     </message>
     <message>
         <source>&amp;Match contacts by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contacten herkennen aan:</translation>
     </message>
     <message>
         <source>Only add &amp;new contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen &amp;nieuwe contacten toevoegen</translation>
     </message>
     <message>
         <source>Contacts already in the address book are left as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacten die al in het adresboek staan, blijven ongewijzigd</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinding maken...</translation>
     </message>
     <message numerus="yes">
         <source>%n address book(s) found.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n adresboek gevonden.</numerusform>
+            <numerusform>%n adresboeken gevonden.</numerusform>
         </translation>
     </message>
 </context>
@@ -1773,80 +1823,80 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     </message>
     <message>
         <source>A server takes each contact as a card of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een server ontvangt elk contact als aparte vCard.</translation>
     </message>
     <message>
         <source>%1 imports files only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importeert alleen bestanden.</translation>
     </message>
     <message>
         <source>Please choose the server with &quot;Server...&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de server met “Server...”.</translation>
     </message>
     <message>
         <source>No contact was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen contact verzonden.</translation>
     </message>
     <message>
         <source>The account&apos;s address books: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De adresboeken van het account: %1.</translation>
     </message>
     <message>
         <source>The contacts were sent to the address book &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>De contacten zijn naar het adresboek “%1” verzonden.</translation>
     </message>
     <message>
         <source>%1 of %2 contacts could not be sent to the address book &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2 contacten konden niet naar het adresboek “%3” worden verzonden.</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) added, %1 updated, %2 left unchanged.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact toegevoegd, %1 bijgewerkt, %2 ongewijzigd gelaten.</numerusform>
+            <numerusform>%n contacten toegevoegd, %1 bijgewerkt, %2 ongewijzigd gelaten.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) already in the address book were left as they were.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact dat al in het adresboek stond, is ongewijzigd gelaten.</numerusform>
+            <numerusform>%n contacten die al in het adresboek stonden, zijn ongewijzigd gelaten.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not sent: row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet verzonden: rij %1, %2: %3</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... en nog %n.</numerusform>
+            <numerusform>... en nog %n.</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Send to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sturen naar:</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Map</translation>
     </message>
     <message>
         <source>Address book on a server</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresboek op een server</translation>
     </message>
     <message>
         <source>Files in a folder, or the contacts sent to an address book on a server</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden in een map, of de contacten verzonden naar een adresboek op een server</translation>
     </message>
     <message>
         <source>Se&amp;rver...</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;rver...</translation>
     </message>
     <message>
         <source>The server, the sign-in and the address book</source>
-        <translation type="unfinished"></translation>
+        <translation>De server, de aanmelding en het adresboek</translation>
     </message>
 </context>
 </TS>
