@@ -85,23 +85,23 @@
     </message>
     <message numerus="yes">
         <source>, ... (%n row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, ... (%n ligne)</numerusform>
+            <numerusform>, ... (%n lignes)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) had nothing to be matched by (no e-mail address, name or company) and went under their row number, so moving them in the sheet makes them new contacts: row(s) %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact n’avait rien qui permette de le reconnaître (ni adresse e-mail, ni nom, ni société) et a été identifié par son numéro de ligne&#xa0;; si vous le déplacez dans la feuille, il deviendra un nouveau contact&#xa0;: ligne %1.</numerusform>
+            <numerusform>%n contacts n’avaient rien qui permette de les reconnaître (ni adresse e-mail, ni nom, ni société) et ont été identifiés par leur numéro de ligne&#xa0;; si vous les déplacez dans la feuille, ils deviendront de nouveaux contacts&#xa0;: lignes %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) had the same e-mail address, name or key as an earlier row and were sent as contacts of their own: row(s) %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact avait la même adresse e-mail, le même nom ou la même clé qu’une ligne précédente et a été envoyé comme un contact distinct&#xa0;: ligne %1.</numerusform>
+            <numerusform>%n contacts avaient la même adresse e-mail, le même nom ou la même clé qu’une ligne précédente et ont été envoyés comme des contacts distincts&#xa0;: lignes %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -529,65 +529,117 @@ was unchanged; 1: some were not sent; 2: nothing could be sent (bad usage, the s
 was refused, no password, the address book was not found or not chosen among several,
 the server&apos;s certificate is not trusted, the server cannot be reached).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Envoi des contacts à un carnet d’adresses sur un serveur (CardDAV)&#xa0;:
+  excel2vcard-cli [options de correspondance] --carddav URL --user NAME
+                  [--addressbook BOOK] [--ca-file FILE] [--password-file FILE]
+                  [--uid-column LETTERS] [--only-new] SPREADSHEET
+  excel2vcard-cli --carddav URL --user NAME [--ca-file FILE] --list-addressbooks
+
+  --carddav URL                 Envoie les fiches à un carnet d’adresses de ce
+                                serveur au lieu d’écrire des fichiers&#xa0;:
+                                l’adresse du serveur, celle du compte ou celle
+                                du carnet d’adresses lui-même. https://, ou
+                                http:// vers cette machine uniquement. Les
+                                fiches sont en vCard 3.0 (4.0 avec
+                                --vcard-version 4.0 si le carnet d’adresses
+                                l’accepte)&#xa0;; une deuxième exécution met à jour
+                                les contacts envoyés la fois précédente au lieu
+                                de les ajouter de nouveau. Rien n’est jamais
+                                supprimé sur le serveur. --target outlook et
+                                android, --single-file et --output sont
+                                incompatibles avec cette option.
+  --user NAME                   Le nom d’utilisateur du compte.
+  --addressbook BOOK            Le carnet d’adresses, par son nom ou son adresse
+                                (voir --list-addressbooks)&#xa0;; nécessaire quand le
+                                compte en a plusieurs.
+  --ca-file FILE                Fait confiance aux certificats de ce fichier PEM
+                                en plus de ceux du système (pour un serveur qui
+                                a son propre certificat).
+  --password-file FILE          Lit le mot de passe sur la première ligne de
+                                FILE. Le mot de passe n’est demandé que si le
+                                serveur en exige un&#xa0;: il est pris dans la
+                                variable d’environnement E2V_CARDDAV_PASSWORD,
+                                sinon dans ce fichier, sinon dans le trousseau
+                                de clés du bureau (tel que la fenêtre l’a
+                                mémorisé), sinon demandé dans le terminal.
+  --uid-column LETTERS          Reconnaît les contacts du serveur au texte de
+                                cette colonne. Par défaut, à la première adresse
+                                e-mail, sinon au nom et à la société, sinon au
+                                numéro de ligne (le rapport indique ces lignes).
+  --only-new                    Ajoute les contacts que le carnet d’adresses ne
+                                contient pas encore&#xa0;; laisse tels quels ceux
+                                qu’il contient.
+  --list-addressbooks           Affiche les carnets d’adresses du compte, un par
+                                ligne&#xa0;: l’adresse, une TAB, le nom.
+
+Le rapport sur la sortie d’erreur standard&#xa0;: «&#xa0;Contacts ajoutés&#xa0;: N, mis à
+jour&#xa0;: M, inchangés&#xa0;: K, non envoyés&#xa0;: F&#xa0;», puis chaque contact non envoyé avec
+sa ligne et la raison donnée par le serveur&#xa0;; l’adresse du carnet d’adresses est
+la dernière ligne de la sortie standard. Code de sortie 0&#xa0;: chaque contact a été
+envoyé ou était inchangé&#xa0;; 1&#xa0;: certains n’ont pas été envoyés&#xa0;; 2&#xa0;: rien n’a pu
+être envoyé (mauvaise utilisation, connexion refusée, pas de mot de passe,
+carnet d’adresses introuvable ou non choisi parmi plusieurs, certificat du
+serveur non approuvé, serveur injoignable).
+</translation>
     </message>
     <message>
         <source>--%1 needs --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 nécessite --carddav.</translation>
     </message>
     <message>
         <source>--carddav needs the user name (--user NAME).</source>
-        <translation type="unfinished"></translation>
+        <translation>--carddav nécessite le nom d’utilisateur (--user NAME).</translation>
     </message>
     <message>
         <source>--target %1 makes files to import; it cannot be used with --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--target %1 produit des fichiers à importer&#xa0;; cette cible est incompatible avec --carddav.</translation>
     </message>
     <message>
         <source>--%1 is about files; it cannot be used with --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 concerne les fichiers&#xa0;; cette option est incompatible avec --carddav.</translation>
     </message>
     <message>
         <source>An address book on a server takes vCard 3.0 or 4.0, not 2.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un carnet d’adresses sur un serveur accepte les vCard 3.0 ou 4.0, et non 2.1.</translation>
     </message>
     <message>
         <source>--uid-column takes column letters (A, AB, ...), not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>--uid-column attend des lettres de colonne (A, AB, ...), et non «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>--list-addressbooks takes no spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-addressbooks n’accepte pas de classeur.</translation>
     </message>
     <message>
         <source>The password file “%1” cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de mot de passe «&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Password of %1 at %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe pour %1 sur %2&#xa0;: </translation>
     </message>
     <message>
         <source>The account&apos;s address books: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnets d’adresses du compte&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) added, %1 updated, %2 unchanged, %3 not sent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Contacts ajoutés&#xa0;: %n, mis à jour&#xa0;: %1, inchangés&#xa0;: %2, non envoyés&#xa0;: %3</numerusform>
+            <numerusform>Contacts ajoutés&#xa0;: %n, mis à jour&#xa0;: %1, inchangés&#xa0;: %2, non envoyés&#xa0;: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) already in the address book were left as they were (--only-new).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact déjà présent dans le carnet d’adresses a été laissé tel quel (--only-new).</numerusform>
+            <numerusform>%n contacts déjà présents dans le carnet d’adresses ont été laissés tels quels (--only-new).</numerusform>
         </translation>
     </message>
     <message>
         <source>Not sent: row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Non envoyé&#xa0;: ligne %1, %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -664,7 +716,7 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     </message>
     <message>
         <source>The password could not be kept in the keyring: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe n’a pas pu être mémorisé dans le trousseau de clés&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -971,81 +1023,81 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     <name>ServerDialog</name>
     <message>
         <source>Address Book on a Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnet d’adresses sur un serveur</translation>
     </message>
     <message>
         <source>https://cloud.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>https://cloud.example.org</translation>
     </message>
     <message>
         <source>Server &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse du &amp;serveur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d’&amp;utilisateur&#xa0;:</translation>
     </message>
     <message>
         <source>Needed only when the server asks for one; leave it empty to use the remembered one</source>
-        <translation type="unfinished"></translation>
+        <translation>Nécessaire seulement si le serveur en demande un&#xa0;; laissez-le vide pour utiliser celui qui est mémorisé</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de &amp;passe&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Remember password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mémoriser le mot de passe</translation>
     </message>
     <message>
         <source>No keyring runs on this desktop, so the password cannot be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun trousseau de clés n’est actif sur ce bureau&#xa0;: le mot de passe ne peut pas être mémorisé.</translation>
     </message>
     <message>
         <source>The account&apos;s only one</source>
-        <translation type="unfinished"></translation>
+        <translation>Le seul carnet du compte</translation>
     </message>
     <message>
         <source>C&amp;onnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Se connec&amp;ter</translation>
     </message>
     <message>
         <source>Lists the address books of the account</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la liste des carnets d’adresses du compte</translation>
     </message>
     <message>
         <source>Address &amp;book:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carnet d’adresses&#xa0;:</translation>
     </message>
     <message>
         <source>E-mail address (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail (par défaut)</translation>
     </message>
     <message>
         <source>What tells a contact of the sheet and its card on the server are the same</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment reconnaître qu’un contact de la feuille et une fiche du serveur sont le même contact</translation>
     </message>
     <message>
         <source>&amp;Match contacts by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Identifier les contacts par&#xa0;:</translation>
     </message>
     <message>
         <source>Only add &amp;new contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter uniquement les &amp;nouveaux contacts</translation>
     </message>
     <message>
         <source>Contacts already in the address book are left as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Les contacts déjà présents dans le carnet d’adresses sont laissés tels quels</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion en cours...</translation>
     </message>
     <message numerus="yes">
         <source>%n address book(s) found.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n carnet d’adresses trouvé.</numerusform>
+            <numerusform>%n carnets d’adresses trouvés.</numerusform>
         </translation>
     </message>
 </context>
@@ -1777,80 +1829,80 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     </message>
     <message>
         <source>A server takes each contact as a card of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un serveur reçoit chaque contact sous forme de fiche distincte.</translation>
     </message>
     <message>
         <source>%1 imports files only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’importe que des fichiers.</translation>
     </message>
     <message>
         <source>Please choose the server with &quot;Server...&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le serveur avec le bouton «&#xa0;Serveur...&#xa0;».</translation>
     </message>
     <message>
         <source>No contact was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun contact n’a été envoyé.</translation>
     </message>
     <message>
         <source>The account&apos;s address books: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnets d’adresses du compte&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The contacts were sent to the address book &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les contacts ont été envoyés au carnet d’adresses «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>%1 of %2 contacts could not be sent to the address book &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacts non envoyés au carnet d’adresses «&#xa0;%3&#xa0;»&#xa0;: %1 sur %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) added, %1 updated, %2 left unchanged.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Contacts ajoutés&#xa0;: %n, mis à jour&#xa0;: %1, inchangés&#xa0;: %2.</numerusform>
+            <numerusform>Contacts ajoutés&#xa0;: %n, mis à jour&#xa0;: %1, inchangés&#xa0;: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) already in the address book were left as they were.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contact déjà présent dans le carnet d’adresses a été laissé tel quel.</numerusform>
+            <numerusform>%n contacts déjà présents dans le carnet d’adresses ont été laissés tels quels.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not sent: row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Non envoyé&#xa0;: ligne %1, %2&#xa0;: %3</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... et %n autre.</numerusform>
+            <numerusform>... et %n autres.</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Send to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Envoyer vers&#xa0;:</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>Address book on a server</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnet d’adresses sur un serveur</translation>
     </message>
     <message>
         <source>Files in a folder, or the contacts sent to an address book on a server</source>
-        <translation type="unfinished"></translation>
+        <translation>Des fichiers dans un dossier, ou les contacts envoyés à un carnet d’adresses sur un serveur</translation>
     </message>
     <message>
         <source>Se&amp;rver...</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;rveur...</translation>
     </message>
     <message>
         <source>The server, the sign-in and the address book</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur, la connexion et le carnet d’adresses</translation>
     </message>
 </context>
 </TS>

@@ -85,23 +85,23 @@
     </message>
     <message numerus="yes">
         <source>, ... (%n row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, ... (%n riga)</numerusform>
+            <numerusform>, ... (%n righe)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) had nothing to be matched by (no e-mail address, name or company) and went under their row number, so moving them in the sheet makes them new contacts: row(s) %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contatto non aveva nulla per essere riconosciuto (né indirizzo email, né nome, né azienda) ed è stato identificato dal suo numero di riga; se lo sposti nel foglio, diventerà un nuovo contatto: riga %1.</numerusform>
+            <numerusform>%n contatti non avevano nulla per essere riconosciuti (né indirizzo email, né nome, né azienda) e sono stati identificati dal loro numero di riga; se li sposti nel foglio, diventeranno nuovi contatti: righe %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) had the same e-mail address, name or key as an earlier row and were sent as contacts of their own: row(s) %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contatto aveva lo stesso indirizzo email, nome o chiave di una riga precedente ed è stato inviato come contatto a sé: riga %1.</numerusform>
+            <numerusform>%n contatti avevano lo stesso indirizzo email, nome o chiave di una riga precedente e sono stati inviati come contatti a sé: righe %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -526,65 +526,116 @@ was unchanged; 1: some were not sent; 2: nothing could be sent (bad usage, the s
 was refused, no password, the address book was not found or not chosen among several,
 the server&apos;s certificate is not trusted, the server cannot be reached).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Invio dei contatti a una rubrica su un server (CardDAV):
+  excel2vcard-cli [opzioni di associazione] --carddav URL --user NAME
+                  [--addressbook BOOK] [--ca-file FILE] [--password-file FILE]
+                  [--uid-column LETTERS] [--only-new] SPREADSHEET
+  excel2vcard-cli --carddav URL --user NAME [--ca-file FILE] --list-addressbooks
+
+  --carddav URL                 Invia le schede a una rubrica di questo server
+                                invece di scrivere file: l&apos;indirizzo del server,
+                                quello dell&apos;account o quello della rubrica
+                                stessa. https://, o http:// solo verso questo
+                                computer. Le schede sono in vCard 3.0 (4.0 con
+                                --vcard-version 4.0 se la rubrica lo accetta);
+                                una seconda esecuzione aggiorna i contatti
+                                inviati in precedenza invece di aggiungerli di
+                                nuovo. Nulla viene mai eliminato dal server.
+                                --target outlook e android, --single-file e
+                                --output non si possono usare con questa
+                                opzione.
+  --user NAME                   Il nome utente dell&apos;account.
+  --addressbook BOOK            La rubrica, per nome o indirizzo (vedi
+                                --list-addressbooks); necessaria quando
+                                l&apos;account ne ha più di una.
+  --ca-file FILE                Considera attendibili i certificati di questo
+                                file PEM oltre a quelli del sistema (per un
+                                server con un certificato proprio).
+  --password-file FILE          Legge la password dalla prima riga di FILE. La
+                                password viene chiesta solo quando il server la
+                                richiede: dalla variabile d&apos;ambiente
+                                E2V_CARDDAV_PASSWORD, altrimenti da questo file,
+                                altrimenti dal portachiavi del desktop (come la
+                                memorizza la finestra), altrimenti con una
+                                richiesta nel terminale.
+  --uid-column LETTERS          Riconosce i contatti sul server dal testo di
+                                questa colonna. Per impostazione predefinita dal
+                                primo indirizzo email, altrimenti da nome e
+                                azienda, altrimenti dal numero di riga (il
+                                rapporto indica quelle righe).
+  --only-new                    Aggiunge i contatti che la rubrica non contiene
+                                ancora; lascia come sono quelli che contiene.
+  --list-addressbooks           Stampa le rubriche dell&apos;account, una per riga:
+                                l&apos;indirizzo, un TAB, il nome.
+
+Il rapporto sullo standard error: “Contatti aggiunti: N, aggiornati: M,
+invariati: K, non inviati: F”, poi ogni contatto non inviato con la sua riga e
+il motivo indicato dal server; l&apos;indirizzo della rubrica è l&apos;ultima riga dello
+standard output. Stato di uscita 0: ogni contatto è stato inviato o era
+invariato; 1: alcuni non sono stati inviati; 2: non è stato possibile inviare
+nulla (uso errato, accesso rifiutato, nessuna password, rubrica non trovata o
+non scelta tra più rubriche, certificato del server non attendibile, server non
+raggiungibile).
+</translation>
     </message>
     <message>
         <source>--%1 needs --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 richiede --carddav.</translation>
     </message>
     <message>
         <source>--carddav needs the user name (--user NAME).</source>
-        <translation type="unfinished"></translation>
+        <translation>--carddav richiede il nome utente (--user NAME).</translation>
     </message>
     <message>
         <source>--target %1 makes files to import; it cannot be used with --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--target %1 produce file da importare; questa destinazione non può essere usata con --carddav.</translation>
     </message>
     <message>
         <source>--%1 is about files; it cannot be used with --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 riguarda i file; questa opzione non può essere usata con --carddav.</translation>
     </message>
     <message>
         <source>An address book on a server takes vCard 3.0 or 4.0, not 2.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una rubrica su un server accetta vCard 3.0 o 4.0, non 2.1.</translation>
     </message>
     <message>
         <source>--uid-column takes column letters (A, AB, ...), not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>--uid-column accetta lettere di colonna (A, AB, ...), non “%1”.</translation>
     </message>
     <message>
         <source>--list-addressbooks takes no spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-addressbooks non accetta alcun foglio di calcolo.</translation>
     </message>
     <message>
         <source>The password file “%1” cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file della password “%1”: %2.</translation>
     </message>
     <message>
         <source>Password of %1 at %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>Password per %1 su %2: </translation>
     </message>
     <message>
         <source>The account&apos;s address books: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubriche dell&apos;account: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) added, %1 updated, %2 unchanged, %3 not sent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Contatti aggiunti: %n, aggiornati: %1, invariati: %2, non inviati: %3</numerusform>
+            <numerusform>Contatti aggiunti: %n, aggiornati: %1, invariati: %2, non inviati: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) already in the address book were left as they were (--only-new).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contatto già presente nella rubrica è stato lasciato com&apos;era (--only-new).</numerusform>
+            <numerusform>%n contatti già presenti nella rubrica sono stati lasciati com&apos;erano (--only-new).</numerusform>
         </translation>
     </message>
     <message>
         <source>Not sent: row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Non inviato: riga %1, %2: %3</translation>
     </message>
 </context>
 <context>
@@ -661,7 +712,7 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     </message>
     <message>
         <source>The password could not be kept in the keyring: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile memorizzare la password nel portachiavi: %1</translation>
     </message>
 </context>
 <context>
@@ -968,81 +1019,81 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     <name>ServerDialog</name>
     <message>
         <source>Address Book on a Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubrica su un server</translation>
     </message>
     <message>
         <source>https://cloud.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>https://cloud.example.org</translation>
     </message>
     <message>
         <source>Server &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo del &amp;server:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome &amp;utente:</translation>
     </message>
     <message>
         <source>Needed only when the server asks for one; leave it empty to use the remembered one</source>
-        <translation type="unfinished"></translation>
+        <translation>Necessaria solo se il server la richiede; lasciala vuota per usare quella memorizzata</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Password:</translation>
     </message>
     <message>
         <source>&amp;Remember password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Memorizza la password</translation>
     </message>
     <message>
         <source>No keyring runs on this desktop, so the password cannot be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su questo desktop non è attivo alcun portachiavi, quindi la password non può essere memorizzata.</translation>
     </message>
     <message>
         <source>The account&apos;s only one</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;unica rubrica dell&apos;account</translation>
     </message>
     <message>
         <source>C&amp;onnect</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Connetti</translation>
     </message>
     <message>
         <source>Lists the address books of the account</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenca le rubriche dell&apos;account</translation>
     </message>
     <message>
         <source>Address &amp;book:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rubrica:</translation>
     </message>
     <message>
         <source>E-mail address (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo email (predefinito)</translation>
     </message>
     <message>
         <source>What tells a contact of the sheet and its card on the server are the same</source>
-        <translation type="unfinished"></translation>
+        <translation>Come riconoscere che un contatto del foglio e una scheda sul server sono lo stesso contatto</translation>
     </message>
     <message>
         <source>&amp;Match contacts by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Identifica i contatti per:</translation>
     </message>
     <message>
         <source>Only add &amp;new contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi solo i &amp;nuovi contatti</translation>
     </message>
     <message>
         <source>Contacts already in the address book are left as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>I contatti già presenti nella rubrica vengono lasciati come sono</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione in corso...</translation>
     </message>
     <message numerus="yes">
         <source>%n address book(s) found.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n rubrica trovata.</numerusform>
+            <numerusform>%n rubriche trovate.</numerusform>
         </translation>
     </message>
 </context>
@@ -1774,80 +1825,80 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     </message>
     <message>
         <source>A server takes each contact as a card of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un server riceve ogni contatto come scheda a sé.</translation>
     </message>
     <message>
         <source>%1 imports files only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importa solo file.</translation>
     </message>
     <message>
         <source>Please choose the server with &quot;Server...&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il server con il pulsante “Server...”.</translation>
     </message>
     <message>
         <source>No contact was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun contatto è stato inviato.</translation>
     </message>
     <message>
         <source>The account&apos;s address books: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubriche dell&apos;account: %1.</translation>
     </message>
     <message>
         <source>The contacts were sent to the address book &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>I contatti sono stati inviati alla rubrica “%1”.</translation>
     </message>
     <message>
         <source>%1 of %2 contacts could not be sent to the address book &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatti non inviati alla rubrica “%3”: %1 su %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) added, %1 updated, %2 left unchanged.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Contatti aggiunti: %n, aggiornati: %1, invariati: %2.</numerusform>
+            <numerusform>Contatti aggiunti: %n, aggiornati: %1, invariati: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) already in the address book were left as they were.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contatto già presente nella rubrica è stato lasciato com&apos;era.</numerusform>
+            <numerusform>%n contatti già presenti nella rubrica sono stati lasciati com&apos;erano.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not sent: row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Non inviato: riga %1, %2: %3</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... e %n altro.</numerusform>
+            <numerusform>... e altri %n.</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Send to:</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;via a:</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella</translation>
     </message>
     <message>
         <source>Address book on a server</source>
-        <translation type="unfinished"></translation>
+        <translation>Rubrica su un server</translation>
     </message>
     <message>
         <source>Files in a folder, or the contacts sent to an address book on a server</source>
-        <translation type="unfinished"></translation>
+        <translation>File in una cartella, oppure i contatti inviati a una rubrica su un server</translation>
     </message>
     <message>
         <source>Se&amp;rver...</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;rver...</translation>
     </message>
     <message>
         <source>The server, the sign-in and the address book</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server, l&apos;accesso e la rubrica</translation>
     </message>
 </context>
 </TS>
