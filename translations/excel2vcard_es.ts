@@ -85,23 +85,23 @@
     </message>
     <message numerus="yes">
         <source>, ... (%n row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, ... (%n fila)</numerusform>
+            <numerusform>, ... (%n filas)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) had nothing to be matched by (no e-mail address, name or company) and went under their row number, so moving them in the sheet makes them new contacts: row(s) %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contacto no tenía nada con lo que identificarlo (ni dirección de correo electrónico, ni nombre, ni empresa) y se ha enviado con su número de fila, así que si se mueve en la hoja pasará a ser un contacto nuevo: fila %1.</numerusform>
+            <numerusform>%n contactos no tenían nada con lo que identificarlos (ni dirección de correo electrónico, ni nombre, ni empresa) y se han enviado con su número de fila, así que si se mueven en la hoja pasarán a ser contactos nuevos: filas %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) had the same e-mail address, name or key as an earlier row and were sent as contacts of their own: row(s) %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contacto tenía la misma dirección de correo electrónico, nombre o clave que una fila anterior y se ha enviado como contacto independiente: fila %1.</numerusform>
+            <numerusform>%n contactos tenían la misma dirección de correo electrónico, nombre o clave que una fila anterior y se han enviado como contactos independientes: filas %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -528,65 +528,119 @@ was unchanged; 1: some were not sent; 2: nothing could be sent (bad usage, the s
 was refused, no password, the address book was not found or not chosen among several,
 the server&apos;s certificate is not trusted, the server cannot be reached).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Envío de los contactos a una libreta de direcciones de un servidor (CardDAV):
+  excel2vcard-cli [opciones de asignación] --carddav URL --user NAME
+                  [--addressbook BOOK] [--ca-file FILE] [--password-file FILE]
+                  [--uid-column LETTERS] [--only-new] SPREADSHEET
+  excel2vcard-cli --carddav URL --user NAME [--ca-file FILE] --list-addressbooks
+
+  --carddav URL                 Envía las tarjetas a una libreta de direcciones
+                                de este servidor en lugar de escribir archivos:
+                                la dirección del servidor, la de la cuenta o la
+                                de la propia libreta de direcciones. https://, o
+                                http:// solo hacia este equipo. Las tarjetas son
+                                vCard 3.0 (4.0 con --vcard-version 4.0 si la
+                                libreta de direcciones la admite); una segunda
+                                ejecución actualiza los contactos que envió
+                                antes en lugar de volver a añadirlos. Nunca se
+                                borra nada del servidor. No se puede usar con
+                                --target outlook ni android, --single-file ni
+                                --output.
+  --user NAME                   El nombre de usuario de la cuenta.
+  --addressbook BOOK            La libreta de direcciones, por nombre o por
+                                dirección (vea --list-addressbooks); hace falta
+                                cuando la cuenta tiene varias.
+  --ca-file FILE                Confía en los certificados de este archivo PEM
+                                además de en los del sistema (para un servidor
+                                con un certificado propio).
+  --password-file FILE          Lee la contraseña de la primera línea de FILE.
+                                La contraseña solo se busca cuando el servidor
+                                la pide: en la variable de entorno
+                                E2V_CARDDAV_PASSWORD, en este archivo, en el
+                                depósito de claves del escritorio (donde la
+                                guarda la ventana) o, si no, se pregunta en el
+                                terminal.
+  --uid-column LETTERS          Identifica los contactos del servidor por el
+                                texto de esta columna. De forma predeterminada,
+                                por la primera dirección de correo electrónico;
+                                si no, por el nombre y la empresa; si no, por el
+                                número de fila (el informe indica esas filas).
+  --only-new                    Añade los contactos que la libreta de
+                                direcciones aún no tiene; deja como están los
+                                que ya tiene.
+  --list-addressbooks           Muestra las libretas de direcciones de la
+                                cuenta, una por línea: la dirección, un TAB, el
+                                nombre.
+
+El informe va a la salida de error: &quot;Contactos añadidos: N, actualizados: M, sin
+cambios: K, sin enviar: F&quot;; después, cada contacto no enviado con su fila y el
+motivo del servidor; la dirección de la libreta de direcciones es la última
+línea de la salida estándar. Código de salida 0: se han enviado todos los
+contactos o no tenían cambios; 1: algunos no se han enviado; 2: no se ha podido
+enviar nada (uso incorrecto, se ha rechazado el inicio de sesión, no hay
+contraseña, no se ha encontrado la libreta de direcciones o no se ha elegido
+entre varias, no se confía en el certificado del servidor, no se puede conectar
+con el servidor).
+</translation>
     </message>
     <message>
         <source>--%1 needs --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 requiere --carddav.</translation>
     </message>
     <message>
         <source>--carddav needs the user name (--user NAME).</source>
-        <translation type="unfinished"></translation>
+        <translation>--carddav requiere el nombre de usuario (--user NAME).</translation>
     </message>
     <message>
         <source>--target %1 makes files to import; it cannot be used with --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--target %1 crea archivos para importar; no se puede usar con --carddav.</translation>
     </message>
     <message>
         <source>--%1 is about files; it cannot be used with --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 se refiere a archivos; no se puede usar con --carddav.</translation>
     </message>
     <message>
         <source>An address book on a server takes vCard 3.0 or 4.0, not 2.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una libreta de direcciones de un servidor admite vCard 3.0 o 4.0, no 2.1.</translation>
     </message>
     <message>
         <source>--uid-column takes column letters (A, AB, ...), not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>--uid-column admite letras de columna (A, AB, ...), no “%1”.</translation>
     </message>
     <message>
         <source>--list-addressbooks takes no spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-addressbooks no admite ninguna hoja de cálculo.</translation>
     </message>
     <message>
         <source>The password file “%1” cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de contraseña “%1”: %2.</translation>
     </message>
     <message>
         <source>Password of %1 at %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de %1 en %2: </translation>
     </message>
     <message>
         <source>The account&apos;s address books: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Libretas de direcciones de la cuenta: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) added, %1 updated, %2 unchanged, %3 not sent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Contactos añadidos: %n, actualizados: %1, sin cambios: %2, sin enviar: %3</numerusform>
+            <numerusform>Contactos añadidos: %n, actualizados: %1, sin cambios: %2, sin enviar: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) already in the address book were left as they were (--only-new).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contacto que ya estaba en la libreta de direcciones se ha dejado como estaba (--only-new).</numerusform>
+            <numerusform>%n contactos que ya estaban en la libreta de direcciones se han dejado como estaban (--only-new).</numerusform>
         </translation>
     </message>
     <message>
         <source>Not sent: row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No enviado: fila %1, %2: %3</translation>
     </message>
 </context>
 <context>
@@ -663,7 +717,7 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     </message>
     <message>
         <source>The password could not be kept in the keyring: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la contraseña en el depósito de claves: %1</translation>
     </message>
 </context>
 <context>
@@ -970,81 +1024,81 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     <name>ServerDialog</name>
     <message>
         <source>Address Book on a Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Libreta de direcciones de un servidor</translation>
     </message>
     <message>
         <source>https://cloud.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>https://cloud.example.org</translation>
     </message>
     <message>
         <source>Server &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dirección del servidor:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de &amp;usuario:</translation>
     </message>
     <message>
         <source>Needed only when the server asks for one; leave it empty to use the remembered one</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo hace falta si el servidor la pide; déjela vacía para usar la recordada</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;traseña:</translation>
     </message>
     <message>
         <source>&amp;Remember password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recordar contraseña</translation>
     </message>
     <message>
         <source>No keyring runs on this desktop, so the password cannot be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>En este escritorio no funciona ningún depósito de claves, así que no se puede guardar la contraseña.</translation>
     </message>
     <message>
         <source>The account&apos;s only one</source>
-        <translation type="unfinished"></translation>
+        <translation>La única de la cuenta</translation>
     </message>
     <message>
         <source>C&amp;onnect</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onectar</translation>
     </message>
     <message>
         <source>Lists the address books of the account</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra las libretas de direcciones de la cuenta</translation>
     </message>
     <message>
         <source>Address &amp;book:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Libreta de direcciones:</translation>
     </message>
     <message>
         <source>E-mail address (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de correo electrónico (predeterminada)</translation>
     </message>
     <message>
         <source>What tells a contact of the sheet and its card on the server are the same</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que indica que un contacto de la hoja y su tarjeta en el servidor son el mismo</translation>
     </message>
     <message>
         <source>&amp;Match contacts by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Identificar contactos por:</translation>
     </message>
     <message>
         <source>Only add &amp;new contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo añadir contactos &amp;nuevos</translation>
     </message>
     <message>
         <source>Contacts already in the address book are left as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Los contactos que ya están en la libreta de direcciones se dejan como están</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando...</translation>
     </message>
     <message numerus="yes">
         <source>%n address book(s) found.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha encontrado %n libreta de direcciones.</numerusform>
+            <numerusform>Se han encontrado %n libretas de direcciones.</numerusform>
         </translation>
     </message>
 </context>
@@ -1776,80 +1830,80 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     </message>
     <message>
         <source>A server takes each contact as a card of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un servidor guarda cada contacto como una tarjeta independiente.</translation>
     </message>
     <message>
         <source>%1 imports files only.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 solo importa archivos.</translation>
     </message>
     <message>
         <source>Please choose the server with &quot;Server...&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el servidor con “Servidor...”.</translation>
     </message>
     <message>
         <source>No contact was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha enviado ningún contacto.</translation>
     </message>
     <message>
         <source>The account&apos;s address books: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Libretas de direcciones de la cuenta: %1.</translation>
     </message>
     <message>
         <source>The contacts were sent to the address book &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los contactos se han enviado a la libreta de direcciones “%1”.</translation>
     </message>
     <message>
         <source>%1 of %2 contacts could not be sent to the address book &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido enviar %1 de %2 contactos a la libreta de direcciones “%3”.</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) added, %1 updated, %2 left unchanged.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Contactos añadidos: %n, actualizados: %1, sin cambios: %2.</numerusform>
+            <numerusform>Contactos añadidos: %n, actualizados: %1, sin cambios: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) already in the address book were left as they were.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contacto que ya estaba en la libreta de direcciones se ha dejado como estaba.</numerusform>
+            <numerusform>%n contactos que ya estaban en la libreta de direcciones se han dejado como estaban.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not sent: row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No enviado: fila %1, %2: %3</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... y %n más.</numerusform>
+            <numerusform>... y %n más.</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Send to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enviar a:</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>Address book on a server</source>
-        <translation type="unfinished"></translation>
+        <translation>Libreta de direcciones de un servidor</translation>
     </message>
     <message>
         <source>Files in a folder, or the contacts sent to an address book on a server</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos en una carpeta, o los contactos enviados a una libreta de direcciones de un servidor</translation>
     </message>
     <message>
         <source>Se&amp;rver...</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;rvidor...</translation>
     </message>
     <message>
         <source>The server, the sign-in and the address book</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor, el inicio de sesión y la libreta de direcciones</translation>
     </message>
 </context>
 </TS>

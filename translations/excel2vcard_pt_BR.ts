@@ -85,23 +85,23 @@
     </message>
     <message numerus="yes">
         <source>, ... (%n row(s))</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, ... (%n linha)</numerusform>
+            <numerusform>, ... (%n linhas)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) had nothing to be matched by (no e-mail address, name or company) and went under their row number, so moving them in the sheet makes them new contacts: row(s) %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contato não tinha nada pelo qual ser identificado (nem endereço de e-mail, nem nome, nem empresa) e foi enviado pelo número da linha; por isso, se for movido na planilha, passará a ser um contato novo: linha %1.</numerusform>
+            <numerusform>%n contatos não tinham nada pelo qual ser identificados (nem endereço de e-mail, nem nome, nem empresa) e foram enviados pelo número da linha; por isso, se forem movidos na planilha, passarão a ser contatos novos: linhas %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) had the same e-mail address, name or key as an earlier row and were sent as contacts of their own: row(s) %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contato tinha o mesmo endereço de e-mail, nome ou chave que uma linha anterior e foi enviado como um contato separado: linha %1.</numerusform>
+            <numerusform>%n contatos tinham o mesmo endereço de e-mail, nome ou chave que uma linha anterior e foram enviados como contatos separados: linhas %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -523,65 +523,116 @@ was unchanged; 1: some were not sent; 2: nothing could be sent (bad usage, the s
 was refused, no password, the address book was not found or not chosen among several,
 the server&apos;s certificate is not trusted, the server cannot be reached).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Envio dos contatos para um catálogo de endereços em um servidor (CardDAV):
+  excel2vcard-cli [opções de mapeamento] --carddav URL --user NAME
+                  [--addressbook BOOK] [--ca-file FILE] [--password-file FILE]
+                  [--uid-column LETTERS] [--only-new] SPREADSHEET
+  excel2vcard-cli --carddav URL --user NAME [--ca-file FILE] --list-addressbooks
+
+  --carddav URL                 Envia os cartões para um catálogo de endereços
+                                neste servidor em vez de gravar arquivos: o
+                                endereço do servidor, o da conta ou o do próprio
+                                catálogo de endereços. https://, ou http://
+                                somente para esta máquina. Os cartões são
+                                vCard 3.0 (4.0 com --vcard-version 4.0 quando o
+                                catálogo de endereços aceita); uma segunda
+                                execução atualiza os contatos enviados antes em
+                                vez de adicioná-los de novo. Nunca se exclui
+                                nada do servidor. --target outlook e android,
+                                --single-file e --output não podem ser usados
+                                com esta opção.
+  --user NAME                   O nome de usuário da conta.
+  --addressbook BOOK            O catálogo de endereços, pelo nome ou pelo
+                                endereço (veja --list-addressbooks); necessário
+                                quando a conta tem vários.
+  --ca-file FILE                Confia nos certificados deste arquivo PEM além
+                                dos do sistema (para um servidor com certificado
+                                próprio).
+  --password-file FILE          Lê a senha da primeira linha de FILE. A senha só
+                                é buscada quando o servidor a pede: na variável
+                                de ambiente E2V_CARDDAV_PASSWORD, neste arquivo,
+                                no chaveiro da área de trabalho (onde a janela a
+                                guarda) ou, por último, é perguntada no
+                                terminal.
+  --uid-column LETTERS          Identifica os contatos no servidor pelo texto
+                                desta coluna. Por padrão, pelo primeiro endereço
+                                de e-mail; senão, pelo nome e pela empresa;
+                                senão, pelo número da linha (o relatório indica
+                                essas linhas).
+  --only-new                    Adiciona os contatos que o catálogo de endereços
+                                ainda não tem; mantém como estão os que ele já
+                                tem.
+  --list-addressbooks           Mostra os catálogos de endereços da conta, um
+                                por linha: o endereço, um TAB, o nome.
+
+O relatório vai para a saída de erro: &quot;Contatos adicionados: N, atualizados: M,
+inalterados: K, não enviados: F&quot;; depois, cada contato não enviado com a linha
+dele e o motivo dado pelo servidor; o endereço do catálogo de endereços é a
+última linha da saída padrão. Código de saída 0: todos os contatos foram
+enviados ou estavam inalterados; 1: alguns não foram enviados; 2: nada pôde ser
+enviado (uso incorreto, o login foi recusado, não há senha, o catálogo de
+endereços não foi encontrado ou não foi escolhido entre vários, o certificado do
+servidor não é confiável, não é possível conectar ao servidor).
+</translation>
     </message>
     <message>
         <source>--%1 needs --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 requer --carddav.</translation>
     </message>
     <message>
         <source>--carddav needs the user name (--user NAME).</source>
-        <translation type="unfinished"></translation>
+        <translation>--carddav requer o nome de usuário (--user NAME).</translation>
     </message>
     <message>
         <source>--target %1 makes files to import; it cannot be used with --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--target %1 gera arquivos para importar; não pode ser usado com --carddav.</translation>
     </message>
     <message>
         <source>--%1 is about files; it cannot be used with --carddav.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 diz respeito a arquivos; não pode ser usado com --carddav.</translation>
     </message>
     <message>
         <source>An address book on a server takes vCard 3.0 or 4.0, not 2.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um catálogo de endereços em um servidor aceita vCard 3.0 ou 4.0, não 2.1.</translation>
     </message>
     <message>
         <source>--uid-column takes column letters (A, AB, ...), not “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>--uid-column aceita letras de coluna (A, AB, ...), não “%1”.</translation>
     </message>
     <message>
         <source>--list-addressbooks takes no spreadsheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>--list-addressbooks não aceita arquivo de planilha.</translation>
     </message>
     <message>
         <source>The password file “%1” cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o arquivo de senha “%1”: %2.</translation>
     </message>
     <message>
         <source>Password of %1 at %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>Senha de %1 em %2: </translation>
     </message>
     <message>
         <source>The account&apos;s address books: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Catálogos de endereços da conta: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) added, %1 updated, %2 unchanged, %3 not sent</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Contatos adicionados: %n, atualizados: %1, inalterados: %2, não enviados: %3</numerusform>
+            <numerusform>Contatos adicionados: %n, atualizados: %1, inalterados: %2, não enviados: %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) already in the address book were left as they were (--only-new).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contato que já estava no catálogo de endereços foi mantido como estava (--only-new).</numerusform>
+            <numerusform>%n contatos que já estavam no catálogo de endereços foram mantidos como estavam (--only-new).</numerusform>
         </translation>
     </message>
     <message>
         <source>Not sent: row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Não enviado: linha %1, %2: %3</translation>
     </message>
 </context>
 <context>
@@ -658,7 +709,7 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     </message>
     <message>
         <source>The password could not be kept in the keyring: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível guardar a senha no chaveiro: %1</translation>
     </message>
 </context>
 <context>
@@ -965,81 +1016,81 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     <name>ServerDialog</name>
     <message>
         <source>Address Book on a Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Catálogo de endereços em um servidor</translation>
     </message>
     <message>
         <source>https://cloud.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>https://cloud.example.org</translation>
     </message>
     <message>
         <source>Server &amp;address:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Endereço do servidor:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome de &amp;usuário:</translation>
     </message>
     <message>
         <source>Needed only when the server asks for one; leave it empty to use the remembered one</source>
-        <translation type="unfinished"></translation>
+        <translation>Necessária apenas se o servidor pedir; deixe em branco para usar a senha lembrada</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Senha:</translation>
     </message>
     <message>
         <source>&amp;Remember password</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lembrar senha</translation>
     </message>
     <message>
         <source>No keyring runs on this desktop, so the password cannot be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum chaveiro está em execução nesta área de trabalho, então a senha não pode ser guardada.</translation>
     </message>
     <message>
         <source>The account&apos;s only one</source>
-        <translation type="unfinished"></translation>
+        <translation>O único da conta</translation>
     </message>
     <message>
         <source>C&amp;onnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;nectar</translation>
     </message>
     <message>
         <source>Lists the address books of the account</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista os catálogos de endereços da conta</translation>
     </message>
     <message>
         <source>Address &amp;book:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;tálogo de endereços:</translation>
     </message>
     <message>
         <source>E-mail address (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço de e-mail (padrão)</translation>
     </message>
     <message>
         <source>What tells a contact of the sheet and its card on the server are the same</source>
-        <translation type="unfinished"></translation>
+        <translation>O que indica que um contato da planilha e o cartão dele no servidor são o mesmo</translation>
     </message>
     <message>
         <source>&amp;Match contacts by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Identificar contatos por:</translation>
     </message>
     <message>
         <source>Only add &amp;new contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar apenas contatos novos</translation>
     </message>
     <message>
         <source>Contacts already in the address book are left as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Os contatos que já estão no catálogo de endereços são mantidos como estão</translation>
     </message>
     <message>
         <source>Connecting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando...</translation>
     </message>
     <message numerus="yes">
         <source>%n address book(s) found.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n catálogo de endereços encontrado.</numerusform>
+            <numerusform>%n catálogos de endereços encontrados.</numerusform>
         </translation>
     </message>
 </context>
@@ -1771,80 +1822,80 @@ the server&apos;s certificate is not trusted, the server cannot be reached).
     </message>
     <message>
         <source>A server takes each contact as a card of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um servidor recebe cada contato como um cartão separado.</translation>
     </message>
     <message>
         <source>%1 imports files only.</source>
-        <translation type="unfinished"></translation>
+        <translation>O %1 importa apenas arquivos.</translation>
     </message>
     <message>
         <source>Please choose the server with &quot;Server...&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o servidor em “Servidor...”.</translation>
     </message>
     <message>
         <source>No contact was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum contato foi enviado.</translation>
     </message>
     <message>
         <source>The account&apos;s address books: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Catálogos de endereços da conta: %1.</translation>
     </message>
     <message>
         <source>The contacts were sent to the address book &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os contatos foram enviados para o catálogo de endereços “%1”.</translation>
     </message>
     <message>
         <source>%1 of %2 contacts could not be sent to the address book &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível enviar %1 de %2 contatos para o catálogo de endereços “%3”.</translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) added, %1 updated, %2 left unchanged.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Contatos adicionados: %n, atualizados: %1, inalterados: %2.</numerusform>
+            <numerusform>Contatos adicionados: %n, atualizados: %1, inalterados: %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n contact(s) already in the address book were left as they were.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n contato que já estava no catálogo de endereços foi mantido como estava.</numerusform>
+            <numerusform>%n contatos que já estavam no catálogo de endereços foram mantidos como estavam.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not sent: row %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Não enviado: linha %1, %2: %3</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... e mais %n.</numerusform>
+            <numerusform>... e mais %n.</numerusform>
         </translation>
     </message>
     <message>
         <source>&amp;Send to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enviar para:</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta</translation>
     </message>
     <message>
         <source>Address book on a server</source>
-        <translation type="unfinished"></translation>
+        <translation>Catálogo de endereços em um servidor</translation>
     </message>
     <message>
         <source>Files in a folder, or the contacts sent to an address book on a server</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos em uma pasta ou os contatos enviados para um catálogo de endereços em um servidor</translation>
     </message>
     <message>
         <source>Se&amp;rver...</source>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;rvidor...</translation>
     </message>
     <message>
         <source>The server, the sign-in and the address book</source>
-        <translation type="unfinished"></translation>
+        <translation>O servidor, o login e o catálogo de endereços</translation>
     </message>
 </context>
 </TS>
