@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -13,16 +14,10 @@ struct CliRun {
     QString folder() const { return out.trimmed().section(u'\n', -1); }
 };
 
-// locale: the LANG and LC_ALL the program runs under; empty: the test's own.
-inline CliRun runCli(const QStringList& args, const QString& locale = QString()) {
+// Runs the program with args in the environment env.
+inline CliRun runCliIn(const QProcessEnvironment& env, const QStringList& args) {
     QProcess p;
-    if (!locale.isEmpty()) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("LANG"), locale);
-        env.insert(QStringLiteral("LC_ALL"), locale);
-        env.remove(QStringLiteral("LANGUAGE"));
-        p.setProcessEnvironment(env);
-    }
+    p.setProcessEnvironment(env);
     p.start(QStringLiteral(E2V_CLI_PATH), args);
     CliRun r;
     if (!p.waitForFinished(120000)) {
@@ -33,6 +28,17 @@ inline CliRun runCli(const QStringList& args, const QString& locale = QString())
     r.out = QString::fromUtf8(p.readAllStandardOutput());
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
+}
+
+// locale: the LANG and LC_ALL the program runs under; empty: the test's own.
+inline CliRun runCli(const QStringList& args, const QString& locale = QString()) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!locale.isEmpty()) {
+        env.insert(QStringLiteral("LANG"), locale);
+        env.insert(QStringLiteral("LC_ALL"), locale);
+        env.remove(QStringLiteral("LANGUAGE"));
+    }
+    return runCliIn(env, args);
 }
 
 inline QString fixture(const QString& name) {

@@ -149,18 +149,7 @@ class TestCliCardDav : public QObject {
             break;
         }
         }
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(E2V_CLI_PATH), args);
-        CliRun r;
-        if (!p.waitForFinished(120000)) {
-            p.kill();
-            return r;
-        }
-        r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-        r.out = QString::fromUtf8(p.readAllStandardOutput());
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
+        return runCliIn(env, args);
     }
 
     QUrl bookUrl(Server server, const QString& book) const {

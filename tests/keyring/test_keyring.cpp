@@ -3,6 +3,7 @@
 // Then the command line signs in to Radicale with the password it finds there.
 
 #include "../carddav/CardDavTestSupport.h"
+#include "KeyringDaemon.h"
 #include "PasswordStore.h"
 
 #include <QProcessEnvironment>
@@ -14,8 +15,7 @@ using namespace carddavtest;
 class TestKeyring : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_home;
-    QProcess m_daemon;
+    KeyringDaemon m_daemon;
 
     int listAddressBooks(const Radicale& radicale, QString* err) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -39,7 +39,6 @@ private Q_SLOTS:
             QSKIP("gnome-keyring is not installed");
         }
         QVERIFY(qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS"));
-        QVERIFY(m_home.isValid());
     }
 
     void availableOnlyWithADaemon() {
@@ -49,19 +48,7 @@ private Q_SLOTS:
         QVERIFY(!Keyring::writePassword(u"alice"_s, u"example.org"_s, u"x"_s, &error));
         QVERIFY(!error.isEmpty());
 
-        // A keyring of its own, in a home of its own, unlocked with a password of its own.
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"HOME"_s, m_home.path());
-        env.insert(u"XDG_DATA_HOME"_s, m_home.filePath(u"data"_s));
-        env.insert(u"XDG_RUNTIME_DIR"_s, m_home.path());
-        m_daemon.setProcessEnvironment(env);
-        m_daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_daemon.start(u"gnome-keyring-daemon"_s,
-                       {u"--foreground"_s, u"--unlock"_s, u"--components=secrets"_s});
-        QVERIFY(m_daemon.waitForStarted(5000));
-        // The login keyring is made with the password read here.
-        m_daemon.write("test keyring");
-        m_daemon.closeWriteChannel();
+        QVERIFY(m_daemon.start());
         QTRY_VERIFY_WITH_TIMEOUT(Keyring::available(), 15000);
     }
 
@@ -106,13 +93,6 @@ private Q_SLOTS:
         QVERIFY(Keyring::writePassword(radicale.user, host, u"wrong"_s, &err));
         QCOMPARE(listAddressBooks(radicale, &err), 2);
         QVERIFY2(err.contains(u"refused"_s), qPrintable(err));
-    }
-
-    void cleanupTestCase() {
-        if (m_daemon.state() != QProcess::NotRunning) {
-            m_daemon.kill();
-            m_daemon.waitForFinished(5000);
-        }
     }
 };
 

@@ -5,6 +5,7 @@
 #include "WindowDriver.h"
 
 #include "../carddav/CardDavTestSupport.h"
+#include "KeyringDaemon.h"
 #include "PasswordStore.h"
 #include "ServerDialog.h"
 
@@ -19,7 +20,7 @@ class TestUiKeyring : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_home;
-    QProcess m_daemon;
+    KeyringDaemon m_daemon;
 
 private Q_SLOTS:
     void initTestCase() {
@@ -30,17 +31,7 @@ private Q_SLOTS:
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setOrganizationName(u"excel2vcard-test"_s);
         QCoreApplication::setApplicationName(u"test_ui_keyring"_s);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"HOME"_s, m_home.path());
-        env.insert(u"XDG_DATA_HOME"_s, m_home.filePath(u"data"_s));
-        env.insert(u"XDG_RUNTIME_DIR"_s, m_home.path());
-        m_daemon.setProcessEnvironment(env);
-        m_daemon.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_daemon.start(u"gnome-keyring-daemon"_s,
-                       {u"--foreground"_s, u"--unlock"_s, u"--components=secrets"_s});
-        QVERIFY(m_daemon.waitForStarted(5000));
-        m_daemon.write("test keyring");
-        m_daemon.closeWriteChannel();
+        QVERIFY(m_daemon.start());
         QTRY_VERIFY_WITH_TIMEOUT(Keyring::available(), 15000);
     }
 
@@ -90,13 +81,6 @@ private Q_SLOTS:
         });
         QVERIFY(system.editServer(nullptr, choice, {}));
         QVERIFY(!Keyring::readPassword(server.user, server.root().host()));
-    }
-
-    void cleanupTestCase() {
-        if (m_daemon.state() != QProcess::NotRunning) {
-            m_daemon.kill();
-            m_daemon.waitForFinished(5000);
-        }
     }
 };
 
