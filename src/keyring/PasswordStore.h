@@ -6,7 +6,8 @@
 
 // The CardDAV password in the desktop's keyring, one entry per user and server (service
 // "excel2vcard", key "carddav:USER@HOST"), the same entry for the window and the command line.
-// Every call waits for the keyring in a local event loop.
+// Every call waits for the keyring in a local event loop, on the program's main thread only:
+// QtKeychain's jobs crashed when a worker thread ran them.
 namespace Keyring {
 
 // Whether a keyring runs in this session (the Secret Service has an owner on the session
